@@ -1,0 +1,50 @@
+# The two commands a newcomer needs: `make run` and `make test`.
+JOBS      ?= 2
+RELEASE   := build/release
+CHECK     := build/asan
+CMAKE_GEN := cmake -S . -G "Unix Makefiles"
+
+.PHONY: deps run release test check-build bench screenshots assets package clean
+
+deps:
+	@bash tools/deps.sh
+
+$(RELEASE)/CMakeCache.txt:
+	$(CMAKE_GEN) -B $(RELEASE) -DCMAKE_BUILD_TYPE=Release
+
+$(CHECK)/CMakeCache.txt:
+	$(CMAKE_GEN) -B $(CHECK) -DCMAKE_BUILD_TYPE=Debug -DPOKURIMO_SANITIZE=ON
+
+release: deps $(RELEASE)/CMakeCache.txt
+	cmake --build $(RELEASE) -j $(JOBS)
+
+run: release
+	$(RELEASE)/pokurimo
+
+check-build: deps $(CHECK)/CMakeCache.txt
+	cmake --build $(CHECK) -j $(JOBS)
+
+test: check-build
+	cd $(CHECK) && QT_QPA_PLATFORM=offscreen ctest -j $(JOBS) --output-on-failure
+
+bench: release
+	cmake --build $(RELEASE) -j $(JOBS) --target benches
+	cd $(RELEASE) && ./bench/pokurimo_bench
+
+screenshots: release
+	cmake --build $(RELEASE) -j $(JOBS) --target screenshots
+	cd $(RELEASE) && QT_QPA_PLATFORM=offscreen ./tools/screenshots screenshots
+	@echo "Screenshots are in $(RELEASE)/screenshots"
+
+# Redraws every picture, course map and sound into assets/ (commit the result).
+assets: release
+	cmake --build $(RELEASE) -j $(JOBS) --target generators
+	QT_QPA_PLATFORM=offscreen $(RELEASE)/tools/gen_pictures assets
+	QT_QPA_PLATFORM=offscreen $(RELEASE)/tools/gen_courses assets
+	$(RELEASE)/tools/gen_sounds assets
+
+package: release
+	cd $(RELEASE) && cpack -G DEB
+
+clean:
+	rm -rf build

@@ -1,0 +1,36 @@
+// Pokurimo: guide ピポ along the road with the mouse, from the start to the goal.
+
+#include "game/Module1.h"
+#include "screens/Look.h"
+
+#include <QApplication>
+#include <QIcon>
+
+namespace {
+// QCursor::setPos does nothing on Wayland; where XWayland is there, use it so the
+// start click can put the pointer onto the road.
+void PreferXcbOnWayland()
+{
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        return;
+    if (qgetenv("XDG_SESSION_TYPE") == "wayland" && qEnvironmentVariableIsSet("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    PreferXcbOnWayland();
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Pokurimo"));
+    QApplication::setApplicationName(QStringLiteral("Pokurimo"));
+    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                            .arg(POKURIMO_VERSION_MAJOR)
+                                            .arg(POKURIMO_VERSION_MINOR)
+                                            .arg(POKURIMO_VERSION_PATCH));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.pokurimo.Pokurimo"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.ico")));
+    look::RegisterFontSubstitutes();
+    Module1::ShowTitle();
+    return app.exec();
+}

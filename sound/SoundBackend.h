@@ -1,0 +1,25 @@
+#pragma once
+// What PlayWave and PlayWaveAsync need of an audio output. The game plays
+// through Qt Multimedia; tests put a recording double in its place.
+
+#include <QString>
+
+class SoundBackend {
+public:
+    virtual ~SoundBackend() = default;
+    virtual bool isPlaying() const = 0;
+    // Stops whatever plays and starts the file; false when it cannot be played.
+    virtual bool start(const QString& path) = 0;
+    virtual void stop() = 0;
+    // Returns when the sound started last has ended; user input waits meanwhile.
+    virtual void waitUntilDone() = 0;
+    // The desktop's alert beep, for a sound that cannot be played.
+    virtual void alert() = 0;
+};
+
+namespace Module1 {
+// The backend in use; the game's own one unless a test has put another in.
+SoundBackend& Sound();
+// Puts another backend in place (not owned); nullptr restores the game's own.
+void SetSoundBackend(SoundBackend* backend);
+}  // namespace Module1

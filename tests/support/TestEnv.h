@@ -1,0 +1,22 @@
+#pragma once
+// Every test runs in its own world: a private settings folder (never the
+// player's scores), the build tree as the application folder, a fake sound.
+
+#include "support/FakeSound.h"
+
+#include <QTemporaryDir>
+
+class TestEnv {
+public:
+    TestEnv();
+    ~TestEnv();
+    TestEnv(const TestEnv&) = delete;
+    TestEnv& operator=(const TestEnv&) = delete;
+
+    QString settingsFolder() const { return m_settings.path(); }
+    QString settingsFile() const;  // the file the high-score table is kept in
+    FakeSound sound;
+
+private:
+    QTemporaryDir m_settings;
+};

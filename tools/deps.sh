@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs what Pokurimo needs to build, run and test, and only what is missing.
+# Debian and Ubuntu only; on other systems install the equivalents by hand:
+#   Qt 6 (Widgets, Multimedia, Test) development files and platform plugins,
+#   CMake, a C++20 compiler, Google Benchmark, a Japanese proportional Gothic
+#   font (IPAPGothic), and for the tests Xvfb, xdotool and PulseAudio.
+set -euo pipefail
+
+packages=(
+  build-essential cmake pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6multimedia6
+  qt6-qpa-plugins libgl-dev
+  fonts-ipafont-gothic
+  libbenchmark-dev
+  xvfb xauth xdotool x11-utils pulseaudio pulseaudio-utils
+  dpkg-dev file
+)
+
+if ! command -v dpkg-query >/dev/null 2>&1 || ! command -v apt-get >/dev/null 2>&1; then
+  echo "deps.sh: this is not a Debian/Ubuntu system. Install by hand: ${packages[*]}" >&2
+  exit 0
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$p")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+sudo=""
+if [[ $(id -u) -ne 0 ]]; then
+  command -v sudo >/dev/null 2>&1 || { echo "deps.sh: need root or sudo to install: ${missing[*]}" >&2; exit 1; }
+  sudo="sudo"
+fi
+echo "deps.sh: installing ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

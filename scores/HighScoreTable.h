@@ -1,0 +1,42 @@
+#pragma once
+// The best five results of every level and stage, kept in the user's settings
+// store between runs. Module1::LoadHighScores / SaveHighScores move the whole
+// table; the helpers below are the pure pieces, shared with the play screen's
+// CheckRank.
+
+#include "game/Module1.h"
+
+#include <QString>
+#include <QVariant>
+#include <cstdint>
+
+namespace scores {
+
+constexpr int kPlaces = Module1::kPlaces;
+
+// What a fresh installation shows in every place.
+inline const QString kDefaultName = QStringLiteral("ぴぽ");
+constexpr std::int32_t kDefaultScore = 500;
+
+inline const QString kSettingGroup = QStringLiteral("Setting");
+
+// "HScore_Nm_<level>_<stage>_<place>" and "HScore_Val_<level>_<stage>_<place>".
+QString NameKey(int level, int stage, int place);
+QString ScoreKey(int level, int stage, int place);
+
+// A stored score: decimal text in the 32-bit range, or the default for
+// anything else (a hand-edited "12abc", a number too large, a missing key).
+std::int32_t StoredScore(const QVariant& stored);
+// A stored name: the text as written, empty text kept.
+QString StoredName(const QVariant& stored);
+
+// The place a new score earns: the first place whose score it beats strictly
+// (smaller is better), or -1 when it beats none.
+int RankPlace(const std::int32_t (&vals)[kPlaces], std::int32_t score);
+
+// Puts the score at `place`, moving the entries below it down one place; the
+// last one drops out. The name of `place` keeps its old text for now: the
+// ranking screen's entry box covers it until the new holder's name is stored.
+void InsertRecord(QString (&names)[kPlaces], std::int32_t (&vals)[kPlaces], int place, std::int32_t score);
+
+}  // namespace scores

@@ -1,0 +1,124 @@
+// The ranking window as drawn: positions in twips, 15 to the pixel.
+
+#include "screens/form_Rank.h"
+
+#include "screens/Look.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <limits>
+
+namespace {
+
+constexpr int kRowTop = 120;   // twips, row 0
+constexpr int kRowStep = 360;  // twips between rows
+constexpr int RowTop(int row) { return kRowTop + kRowStep * row; }
+
+struct PlaceRow {
+    const char* caption;
+    int width;  // twips
+    QColor colour;
+};
+
+const PlaceRow kPlaceRows[Module1::kPlaces] = {
+    {"1st", 375, QColor(255, 15, 123)}, {"2nd", 420, QColor(23, 64, 255)}, {"3rd", 390, QColor(2, 255, 97)},
+    {"4th", 390, QColor(64, 64, 64)},   {"5th", 390, QColor(64, 64, 64)},
+};
+
+// A caption drawn from its top-left (or top-right) corner, on the window's own
+// background, never growing with its text: long names are simply cut off.
+QLabel* RowLabel(QWidget* parent, const QString& text, const QRect& rect, const QColor& colour,
+                 Qt::Alignment horizontal)
+{
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);  // a name like "<b>x</b>" shows as typed
+    label->setWordWrap(false);
+    label->setAlignment(horizontal | Qt::AlignTop);
+    label->setFont(look::CaptionFont(look::k12pt));
+    label->setGeometry(rect);
+    label->setFixedSize(rect.size());
+    label->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    look::PaintText(label, colour);
+    return label;
+}
+
+// Entry boxes keep the toolkit's white field rather than the window's grey.
+void KeepDefaultLook(QLineEdit* box)
+{
+    const QPalette standard = QGuiApplication::palette();
+    QPalette p = box->palette();
+    p.setColor(QPalette::Base, standard.color(QPalette::Base));
+    p.setColor(QPalette::Text, standard.color(QPalette::Text));
+    box->setPalette(p);
+}
+
+QRadioButton* Selector(QWidget* parent, const QString& caption, const QRect& rect)
+{
+    auto* option = new QRadioButton(caption, parent);
+    option->setGeometry(rect);
+    option->setFont(look::CaptionFont(look::k12pt));
+    look::Paint(option, look::kWindowGrey, Qt::black);
+    return option;
+}
+
+}  // namespace
+
+void form_Rank::BuildLayout()
+{
+    setObjectName(QStringLiteral("form_Rank"));
+    setWindowTitle(QStringLiteral("ランキング"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.ico")));
+    look::MakeFixedWindow(this, 281, 185);
+    // A dialog border rather than a main-window one; modality comes from exec().
+    setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
+
+    QLabel** placeLabels[Module1::kPlaces] = {&Label1, &Label2, &Label3, &Label4, &Label5};
+    for (int r = 0; r < Module1::kPlaces; ++r) {
+        const PlaceRow& row = kPlaceRows[r];
+        *placeLabels[r] = RowLabel(this, QString::fromLatin1(row.caption), look::Twips(120, RowTop(r), row.width, 240),
+                                   row.colour, Qt::AlignLeft);
+        lbl_Nm[r] = RowLabel(this, QStringLiteral("1st"), look::Twips(720, RowTop(r), 2535, 240), row.colour,
+                             Qt::AlignLeft);
+        lbl_Score[r] = RowLabel(this, QStringLiteral("1"), look::Twips(3600, RowTop(r), 495, 240), row.colour,
+                                Qt::AlignRight);
+
+        txt_Nm[r] = new QLineEdit(this);
+        txt_Nm[r]->setGeometry(look::Twips(720, RowTop(r), 2535, 270));
+        txt_Nm[r]->setMaxLength(std::numeric_limits<int>::max());  // names have no length limit
+        KeepDefaultLook(txt_Nm[r]);
+        txt_Nm[r]->hide();
+    }
+
+    Line1 = new QFrame(this);
+    Line1->setFrameShape(QFrame::VLine);
+    Line1->setFrameShadow(QFrame::Plain);
+    Line1->setLineWidth(1);
+    Line1->setGeometry(look::Px(3480), look::Px(120), 1, look::Px(1800) - look::Px(120) + 1);
+    look::PaintText(Line1, Qt::black);
+
+    // The level selector sits in its own container so that it and the stage
+    // selector clear only their own partner.
+    Frame1 = new QFrame(this);
+    Frame1->setFrameShape(QFrame::NoFrame);
+    Frame1->setGeometry(look::Twips(120, 2040, 855, 855));
+    Option1[0] = Selector(Frame1, QStringLiteral("たこ"), look::Twips(0, 0, 855, 375));
+    Option1[1] = Selector(Frame1, QStringLiteral("さる"), look::Twips(0, 360, 855, 375));
+    Option2[0] = Selector(this, QStringLiteral("STAGE1"), look::Twips(1200, 2040, 1335, 375));
+    Option2[1] = Selector(this, QStringLiteral("STAGE2"), look::Twips(1200, 2400, 1335, 375));
+
+    cmd_Close = new QPushButton(QStringLiteral("とじる"), this);
+    cmd_Close->setGeometry(look::Twips(2760, 2040, 1335, 615));
+    cmd_Close->setFont(look::CaptionFont(look::k12pt));
+
+    // Entry boxes first, then the close button, then the selectors.
+    QWidget* order[] = {txt_Nm[0], txt_Nm[1], txt_Nm[2], txt_Nm[3], txt_Nm[4],
+                        cmd_Close, Option2[0], Option2[1], Option1[1], Option1[0]};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}

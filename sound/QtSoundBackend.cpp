@@ -1,21 +1,163 @@
-// Placeholder until the Qt Multimedia backend lands: plays nothing, beeps for nothing.
-#include "sound/SoundBackend.h"
+#include "sound/QtSoundBackend.h"
+
+#include "game/Module1.h"
+#include "sound/WaveHeader.h"
+
+#include <QApplication>
+#include <QAudioDevice>
+#include <QEventLoop>
+#include <QMediaDevices>
+#include <QPointer>
+#include <QSoundEffect>
+#include <QTimer>
+#include <QUrl>
 
 namespace {
-class SilentBackend final : public SoundBackend {
-public:
-    bool isPlaying() const override { return false; }
-    bool start(const QString&) override { return true; }
-    void stop() override {}
-    void waitUntilDone() override {}
-    void alert() override {}
-};
+// A broken audio device must not hold the game: a wait gives up this long
+// after the sound should have ended.
+constexpr int kWaitSlackMs = 1000;
+// Allowance for the output's latency, so the last bit of a sound is not
+// taken for silence.
+constexpr int kTailMs = 50;
+
+bool HasAudioOutput()
+{
+    return !QMediaDevices::defaultAudioOutput().isNull();
+}
 }  // namespace
+
+const QStringList& QtSoundBackend::GameEffects()
+{
+    static const QStringList names{
+        QStringLiteral("Click"), QStringLiteral("Start"),   QStringLiteral("Out"),
+        QStringLiteral("Clear"), QStringLiteral("Claps"),   QStringLiteral("Yama"),
+        QStringLiteral("Okasiya"), QStringLiteral("Kouji"), QStringLiteral("Car"),
+        QStringLiteral("Rain"),  QStringLiteral("River")};
+    return names;
+}
+
+QtSoundBackend::QtSoundBackend(const QString& soundFolder, QObject* parent)
+    : QObject(parent)
+{
+    m_endTimer.setSingleShot(true);
+    connect(&m_endTimer, &QTimer::timeout, this, &QtSoundBackend::settle);
+    for (const QString& name : GameEffects()) {
+        if (effectFor(soundFolder + QLatin1Char('/') + name + QStringLiteral(".wav")))
+            m_preloaded << name;
+    }
+}
+
+std::optional<QtSoundBackend::Effect> QtSoundBackend::effectFor(const QString& path)
+{
+    if (auto found = m_effects.constFind(path); found != m_effects.constEnd())
+        return *found;
+    // Checked here, synchronously: QSoundEffect would only report a bad file
+    // later, after the caller has moved on.
+    const std::optional<WaveInfo> wave = ReadWaveFile(path);
+    if (!wave)
+        return std::nullopt;
+
+    auto* sound = new QSoundEffect(this);
+    connect(sound, &QSoundEffect::statusChanged, this, [this, sound] { onStatusChanged(sound); });
+    connect(sound, &QSoundEffect::playingChanged, this, [this, sound] { onPlayingChanged(sound); });
+    sound->setSource(QUrl::fromLocalFile(path));
+    return *m_effects.insert(path, Effect{sound, wave->durationMs()});
+}
+
+bool QtSoundBackend::isPlaying() const
+{
+    // The timer is read rather than waited for: a handler that holds the
+    // thread still sees a sound end on time.
+    return m_current && (m_playWhenLoaded || m_endTimer.remainingTime() > 0);
+}
+
+bool QtSoundBackend::start(const QString& path)
+{
+    stop();
+    const std::optional<Effect> effect = effectFor(path);
+    if (!effect || effect->sound->status() == QSoundEffect::Error)
+        return false;
+    if (!HasAudioOutput())
+        return true;  // a good file with nowhere to play it: the game goes on in silence
+
+    m_current = effect->sound;
+    m_currentMs = effect->durationMs;
+    if (m_current->status() == QSoundEffect::Ready)
+        begin();
+    else
+        m_playWhenLoaded = true;  // onStatusChanged begins it once it is in memory
+    return true;
+}
+
+void QtSoundBackend::begin()
+{
+    m_playWhenLoaded = false;
+    m_current->play();  // opens the stream: takes a few milliseconds
+    if (m_current)      // still going (onPlayingChanged may have settled it)
+        m_endTimer.start(m_currentMs + kTailMs);
+}
+
+void QtSoundBackend::settle()
+{
+    if (!m_current)
+        return;
+    m_current = nullptr;
+    m_playWhenLoaded = false;
+    m_endTimer.stop();
+    Q_EMIT settled();
+}
+
+void QtSoundBackend::stop()
+{
+    settle();
+    // The one that ended last may still be draining in the server: cut it off too.
+    for (const Effect& effect : std::as_const(m_effects))
+        effect.sound->stop();
+}
+
+void QtSoundBackend::onStatusChanged(QSoundEffect* sound)
+{
+    if (sound != m_current || !m_playWhenLoaded)
+        return;
+    if (sound->status() == QSoundEffect::Ready)
+        begin();
+    else if (sound->status() == QSoundEffect::Error)
+        settle();
+}
+
+void QtSoundBackend::onPlayingChanged(QSoundEffect* sound)
+{
+    // Playback ended early: the device went away or refused the stream.
+    if (sound == m_current && !m_playWhenLoaded && !sound->isPlaying())
+        settle();
+}
+
+void QtSoundBackend::waitUntilDone()
+{
+    if (!isPlaying())
+        return;
+    QEventLoop loop;
+    connect(this, &QtSoundBackend::settled, &loop, &QEventLoop::quit);
+    QTimer::singleShot(m_currentMs + kWaitSlackMs, &loop, &QEventLoop::quit);
+    // Clicks and keys stay queued until the sound has ended, then arrive in order.
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    if (m_current)
+        stop();  // gave up on a sound that never got going
+}
+
+void QtSoundBackend::alert()
+{
+    if (qobject_cast<QApplication*>(QCoreApplication::instance()))
+        QApplication::beep();
+}
 
 namespace Module1 {
 SoundBackend& DefaultSoundBackend()
 {
-    static SilentBackend backend;
-    return backend;
+    // Owned by the application, so it goes before the audio system does.
+    static QPointer<QtSoundBackend> backend;
+    if (!backend)
+        backend = new QtSoundBackend(AppFolder() + QStringLiteral("/sound"), QCoreApplication::instance());
+    return *backend;
 }
 }  // namespace Module1

@@ -59,7 +59,6 @@ std::optional<QtSoundBackend::Effect> QtSoundBackend::effectFor(const QString& p
 
     auto* sound = new QSoundEffect(this);
     connect(sound, &QSoundEffect::statusChanged, this, [this, sound] { onStatusChanged(sound); });
-    connect(sound, &QSoundEffect::playingChanged, this, [this, sound] { onPlayingChanged(sound); });
     sound->setSource(QUrl::fromLocalFile(path));
     return *m_effects.insert(path, Effect{sound, wave->durationMs()});
 }
@@ -93,8 +92,7 @@ void QtSoundBackend::begin()
 {
     m_playWhenLoaded = false;
     m_current->play();  // opens the stream: takes a few milliseconds
-    if (m_current)      // still going (onPlayingChanged may have settled it)
-        m_endTimer.start(m_currentMs + kTailMs);
+    m_endTimer.start(m_currentMs + kTailMs);
 }
 
 void QtSoundBackend::settle()
@@ -122,13 +120,6 @@ void QtSoundBackend::onStatusChanged(QSoundEffect* sound)
     if (sound->status() == QSoundEffect::Ready)
         begin();
     else if (sound->status() == QSoundEffect::Error)
-        settle();
-}
-
-void QtSoundBackend::onPlayingChanged(QSoundEffect* sound)
-{
-    // Playback ended early: the device went away or refused the stream.
-    if (sound == m_current && !m_playWhenLoaded && !sound->isPlaying())
         settle();
 }
 

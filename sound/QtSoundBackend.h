@@ -45,14 +45,14 @@ private:
     void begin();   // m_current is in memory: play it and count down its length
     void settle();  // m_current is over
     void onStatusChanged(QSoundEffect* sound);
-    void onPlayingChanged(QSoundEffect* sound);
 
     QHash<QString, Effect> m_effects;  // by path; the sounds are children of this
     QStringList m_preloaded;
     QSoundEffect* m_current = nullptr;  // started last and not yet settled
     int m_currentMs = 0;
     bool m_playWhenLoaded = false;      // m_current was started while still loading
-    // The sound server reports the end of a sound up to a second late; the
-    // sound is over when its length has played.
+    // QSoundEffect's own playing flag follows its writes to the sound server,
+    // not what is heard: it drops up to a second late for a short sound and
+    // early for a long one. A sound is over when its length has played.
     QTimer m_endTimer;
 };

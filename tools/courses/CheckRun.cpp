@@ -1,0 +1,40 @@
+#include "CheckRun.h"
+
+#include "CourseChecker.h"
+#include "game/CourseRules.h"
+
+namespace coursecheck {
+
+namespace {
+void Print(QTextStream& out, const QStringList& lines)
+{
+    for (const QString& line : lines)
+        out << "    " << line << '\n';
+}
+}  // namespace
+
+bool RunChecks(const QImage& map, int stage, QTextStream& out)
+{
+    const CourseSpec spec = StageSpec(stage);
+    bool passed = true;
+    for (int level = 1; level <= 2; ++level) {
+        const int r = course::ProbeHalfSize(level);
+        const CourseReport course = CheckCourse(map, spec, r);
+        out << "stage " << stage << ", level " << level << " (r = " << r << "): "
+            << (course.passed ? "passes" : "FAILS") << ", shortest route " << course.routeLength << " px\n";
+        Print(out, course.problems);
+        passed = passed && course.passed;
+    }
+    if (spec.at) {
+        const FairnessReport fair = CheckFairness(map, spec, course::ProbeHalfSize(2));
+        out << "stage " << stage << ", level 2 with moving hazards: " << (fair.passed ? "passes" : "FAILS")
+            << ", Start clicks at 0..60 s reach the goal in " << fair.best << " s at best, " << fair.worst
+            << " s at worst (60 px/s in 8-neighbour steps)\n";
+        Print(out, fair.problems);
+        passed = passed && fair.passed;
+    }
+    out.flush();
+    return passed;
+}
+
+}  // namespace coursecheck

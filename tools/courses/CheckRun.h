@@ -1,0 +1,12 @@
+#pragma once
+// One full check of a course map for a stage, on both levels, told as text.
+
+#include <QImage>
+#include <QTextStream>
+
+namespace coursecheck {
+
+// Prints the findings to out; true when the course passes on both levels.
+bool RunChecks(const QImage& map, int stage, QTextStream& out);
+
+}  // namespace coursecheck

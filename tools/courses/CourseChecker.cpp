@@ -1,0 +1,286 @@
+#include "CourseChecker.h"
+
+#include "game/CourseRules.h"
+
+#include <algorithm>
+#include <memory>
+#include <set>
+
+namespace coursecheck {
+
+namespace {
+
+constexpr int kCells = kSide * kSide;
+
+int At(int x, int y) { return x + kSide * y; }
+
+template <typename Visit>
+void ForNeighbours(int cell, Visit visit)
+{
+    const int x = cell % kSide;
+    const int y = cell / kSide;
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx) {
+            const int nx = x + dx;
+            const int ny = y + dy;
+            if ((dx != 0 || dy != 0) && nx >= 0 && ny >= 0 && nx < kSide && ny < kSide)
+                visit(At(nx, ny), dx != 0 && dy != 0);
+        }
+}
+
+bool Inside(const QRect& rect, int cell) { return rect.contains(cell % kSide, cell / kSide); }
+
+// Connected pieces (8-neighbour) of the cells where keep is true; -1 elsewhere.
+std::vector<int> Pieces(const std::vector<std::uint8_t>& keep)
+{
+    std::vector<int> piece(kCells, -1);
+    std::vector<int> queue;
+    int next = 0;
+    for (int c = 0; c < kCells; ++c) {
+        if (!keep[c] || piece[c] >= 0)
+            continue;
+        queue.assign(1, c);
+        piece[c] = next;
+        for (std::size_t i = 0; i < queue.size(); ++i)
+            ForNeighbours(queue[i], [&](int n, bool) {
+                if (keep[n] && piece[n] < 0) {
+                    piece[n] = next;
+                    queue.push_back(n);
+                }
+            });
+        ++next;
+    }
+    return piece;
+}
+
+QString Where(int cell) { return QStringLiteral("(%1, %2)").arg(cell % kSide).arg(cell / kSide); }
+
+// Marks (not hazards) that, alone or touching each other, join pieces of road
+// that are apart on the picture.
+QStringList FindJoins(const std::vector<std::uint8_t>& roadOk, const Scene& scene, const SafeField& field)
+{
+    std::vector<std::uint8_t> road(kCells), mark(kCells);
+    for (int c = 0; c < kCells; ++c) {
+        const int t = field.top[c];
+        road[c] = roadOk[c] && (t < 0 || scene[t].effect == Effect::Safe);
+        mark[c] = t >= 0 && !scene[t].hazard;
+    }
+    const std::vector<int> roadPiece = Pieces(road);
+    const std::vector<int> markBlob = Pieces(mark);
+    QStringList joins;
+    std::set<int> seen;
+    for (int c = 0; c < kCells; ++c) {
+        if (markBlob[c] < 0 || !seen.insert(markBlob[c]).second)
+            continue;
+        std::set<int> touched;
+        std::set<QString> names;
+        std::vector<int> queue{c};
+        std::set<int> visited{c};
+        for (std::size_t i = 0; i < queue.size(); ++i) {
+            const int m = queue[i];
+            names.insert(scene[field.top[m]].name);
+            if (roadPiece[m] >= 0)
+                touched.insert(roadPiece[m]);
+            ForNeighbours(m, [&](int n, bool) {
+                if (roadPiece[n] >= 0)
+                    touched.insert(roadPiece[n]);
+                if (markBlob[n] == markBlob[c] && visited.insert(n).second)
+                    queue.push_back(n);
+            });
+        }
+        if (touched.size() > 1) {
+            QStringList list(names.begin(), names.end());
+            joins << QStringLiteral("%1 near %2 join %3 separate pieces of road")
+                         .arg(list.join(QStringLiteral(", ")), Where(c))
+                         .arg(touched.size());
+        }
+    }
+    return joins;
+}
+
+// The safe field with every position whose topmost element is one of names taken out.
+std::vector<std::uint8_t> Without(const SafeField& field, const Scene& scene, const std::vector<QString>& names)
+{
+    std::vector<std::uint8_t> safe = field.safe;
+    for (int c = 0; c < kCells; ++c)
+        if (field.top[c] >= 0 && std::find(names.begin(), names.end(), scene[field.top[c]].name) != names.end())
+            safe[c] = 0;
+    return safe;
+}
+
+// One 100 ms step of the player: every position spreads its latest Start click
+// to its neighbours, and only safe positions keep one.
+void Spread(std::vector<std::uint8_t>& latest, std::vector<std::uint8_t>& rows, const std::vector<std::uint8_t>& safe)
+{
+    const std::uint8_t* in = latest.data();
+    std::uint8_t* h = rows.data();
+    for (int y = 0; y < kSide; ++y) {
+        const std::uint8_t* row = in + y * kSide;
+        std::uint8_t* out = h + y * kSide;
+        out[0] = std::max(row[0], row[1]);
+        for (int x = 1; x < kSide - 1; ++x)
+            out[x] = std::max(std::max(row[x - 1], row[x]), row[x + 1]);
+        out[kSide - 1] = std::max(row[kSide - 2], row[kSide - 1]);
+    }
+    std::uint8_t* out = latest.data();
+    const std::uint8_t* mask = safe.data();
+    for (int y = 0; y < kSide; ++y) {
+        const std::uint8_t* up = h + std::max(y - 1, 0) * kSide;
+        const std::uint8_t* mid = h + y * kSide;
+        const std::uint8_t* down = h + std::min(y + 1, kSide - 1) * kSide;
+        std::uint8_t* o = out + y * kSide;
+        const std::uint8_t* m = mask + y * kSide;
+        for (int x = 0; x < kSide; ++x)
+            o[x] = static_cast<std::uint8_t>(std::max(std::max(up[x], mid[x]), down[x]) & m[x]);
+    }
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> RoadOk(const QImage& map, int r)
+{
+    auto grid = std::make_unique<Module1::MapGrid>();
+    std::vector<std::uint8_t> ok(kCells, 0);
+    if (!course::BuildGrid(map, *grid))
+        return ok;
+    for (int y = 0; y < kSide; ++y)
+        for (int x = 0; x < kSide; ++x)
+            ok[At(x, y)] = !course::IsOffRoad(*grid, static_cast<float>(x), static_cast<float>(y), r);
+    return ok;
+}
+
+SafeField Paint(const std::vector<std::uint8_t>& roadOk, const Scene& scene)
+{
+    SafeField f{roadOk, std::vector<std::int16_t>(kCells, -1)};
+    for (int i = static_cast<int>(scene.size()) - 1; i >= 0; --i) {  // bottom first, top paints last
+        const QRect r = scene[i].rect.intersected(QRect(0, 0, kSide, kSide));
+        const std::uint8_t safe = scene[i].effect == Effect::Safe ? 1 : 0;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x) {
+                f.safe[At(x, y)] = safe;
+                f.top[At(x, y)] = static_cast<std::int16_t>(i);
+            }
+    }
+    return f;
+}
+
+int RouteLength(const std::vector<std::uint8_t>& safe, QPoint start, const QRect& goal)
+{
+    if (!QRect(0, 0, kSide, kSide).contains(start) || !safe[At(start.x(), start.y())])
+        return -1;
+    // Dijkstra on tenths of a pixel with a bucket queue: steps cost 10 or 14.
+    std::vector<int> dist(kCells, -1);
+    std::vector<std::vector<int>> buckets(1);
+    const int s = At(start.x(), start.y());
+    dist[s] = 0;
+    buckets[0].push_back(s);
+    for (std::size_t d = 0; d < buckets.size(); ++d) {
+        for (std::size_t i = 0; i < buckets[d].size(); ++i) {
+            const int c = buckets[d][i];
+            if (dist[c] != static_cast<int>(d))
+                continue;
+            if (Inside(goal, c))
+                return (static_cast<int>(d) + 5) / 10;
+            ForNeighbours(c, [&](int n, bool diagonal) {
+                const int nd = static_cast<int>(d) + (diagonal ? 14 : 10);
+                if (!safe[n] || (dist[n] >= 0 && dist[n] <= nd))
+                    return;
+                dist[n] = nd;
+                if (buckets.size() <= static_cast<std::size_t>(nd))
+                    buckets.resize(static_cast<std::size_t>(nd) + 1);
+                buckets[static_cast<std::size_t>(nd)].push_back(n);
+            });
+        }
+        buckets[d].clear();
+    }
+    return -1;
+}
+
+CourseReport CheckCourse(const QImage& map, const CourseSpec& spec, int r)
+{
+    CourseReport report;
+    if (map.width() != kSide || map.height() != kSide) {
+        report.problems << QStringLiteral("the picture is %1 x %2, not 300 x 300").arg(map.width()).arg(map.height());
+        return report;
+    }
+    const std::vector<std::uint8_t> roadOk = RoadOk(map, r);
+    const SafeField field = Paint(roadOk, spec.still);
+    if (!field.safe[At(spec.start.x(), spec.start.y())])
+        report.problems << QStringLiteral("the start point %1 is not safe").arg(Where(At(spec.start.x(), spec.start.y())));
+
+    report.routeLength = RouteLength(field.safe, spec.start, spec.goal);
+    if (report.routeLength < 0)
+        report.problems << QStringLiteral("the goal cannot be reached from the start point");
+    else if (spec.maxRouteLength > 0 && report.routeLength > spec.maxRouteLength)
+        report.problems << QStringLiteral("the shortest route is %1 px, longer than %2").arg(report.routeLength).arg(spec.maxRouteLength);
+
+    for (const auto& set : spec.mustPass)
+        if (RouteLength(Without(field, spec.still, set), spec.start, spec.goal) >= 0)
+            report.problems << QStringLiteral("a route reaches the goal without passing %1").arg(QStringList(set.begin(), set.end()).join(QStringLiteral(" or ")));
+    for (const QString& name : spec.optional)
+        if (RouteLength(Without(field, spec.still, {name}), spec.start, spec.goal) < 0)
+            report.problems << QStringLiteral("every route passes %1, but it should lie on one way only").arg(name);
+
+    report.joins = FindJoins(roadOk, spec.still, field);
+    report.problems << report.joins;
+    report.passed = report.problems.isEmpty();
+    return report;
+}
+
+FairnessReport CheckFairness(const QImage& map, const CourseSpec& spec, int r, const FairnessOptions& options)
+{
+    FairnessReport report;
+    const int starts = options.lastStartSecond + 1;
+    report.seconds.assign(static_cast<std::size_t>(starts), -1.0);
+    if (!spec.at || map.width() != kSide || map.height() != kSide || starts > 254) {
+        report.problems << QStringLiteral("nothing to check: no moving hazards or no 300 x 300 picture");
+        return report;
+    }
+    const std::vector<std::uint8_t> roadOk = RoadOk(map, r);
+    const int startCell = At(spec.start.x(), spec.start.y());
+    // latest[c]: 1 + the latest Start click (in seconds) from which the player can be at c now.
+    // Sets reachable from later clicks lie inside those from earlier ones (one can wait at the
+    // start), so the latest click alone tells which clicks reach a position.
+    std::vector<std::uint8_t> latest(kCells, 0), rows(kCells), mask(kCells);
+    const int totalSteps = (options.lastStartSecond + options.limitSeconds) * 10;
+    int found = 0;
+    for (int step = 0; step < totalSteps && found < starts; ++step) {
+        const SafeField field = Paint(roadOk, spec.at(step));
+        for (int c = 0; c < kCells; ++c)
+            mask[c] = field.safe[c] ? 0xFF : 0;
+        if (!mask[startCell] && step <= options.lastStartSecond * 10) {
+            report.problems << QStringLiteral("the start point lies under a hazard at %1 s").arg(step / 10.0);
+            return report;
+        }
+        for (int c = 0; c < kCells; ++c)
+            latest[c] &= mask[c];  // a hazard arriving under a waiting pointer ends the run
+        if (step % 10 == 0 && step / 10 < starts)
+            latest[startCell] = static_cast<std::uint8_t>(step / 10 + 1);
+        for (int i = 0; i < options.pixelsPerStep; ++i)
+            Spread(latest, rows, mask);
+        int reached = 0;
+        for (int y = spec.goal.top(); y <= spec.goal.bottom(); ++y)
+            for (int x = spec.goal.left(); x <= spec.goal.right(); ++x)
+                reached = std::max<int>(reached, latest[At(x, y)]);
+        for (int t = 0; t < reached && t < starts; ++t) {
+            double& s = report.seconds[static_cast<std::size_t>(t)];
+            if (s < 0 && step >= t * 10) {
+                s = (step + 1 - t * 10) / 10.0;
+                ++found;
+            }
+        }
+    }
+    for (int t = 0; t < starts; ++t) {
+        const double s = report.seconds[static_cast<std::size_t>(t)];
+        if (s < 0 || s > options.limitSeconds) {
+            report.problems << QStringLiteral("a Start click at %1 s cannot reach the goal within %2 s").arg(t).arg(options.limitSeconds);
+            continue;
+        }
+        report.best = report.best < 0 ? s : std::min(report.best, s);
+        report.worst = std::max(report.worst, s);
+    }
+    report.passed = report.problems.isEmpty();
+    return report;
+}
+
+}  // namespace coursecheck

@@ -1,0 +1,135 @@
+#include "CourseScene.h"
+
+#include "game/HazardSteps.h"
+#include "screens/Look.h"
+
+namespace coursecheck {
+
+namespace {
+
+// Checkpoint bars in twips, as the play screen lays them out.
+constexpr std::array<std::array<int, 4>, 18> kMsgTwips{{
+    {1560, 1320, 135, 135}, {1680, 1080, 255, 135}, {1680, 1440, 255, 135},
+    {3360, 1080, 135, 255}, {2760, 1080, 135, 255}, {960, 2400, 255, 135},
+    {960, 3000, 255, 135},  {1590, 3600, 135, 255}, {2760, 3600, 135, 255},
+    {1320, 2445, 135, 255}, {1320, 3890, 135, 255}, {1560, 3890, 135, 255},
+    {3150, 3890, 135, 255}, {3650, 3360, 255, 135}, {3000, 2400, 255, 135},
+    {3600, 1560, 255, 135}, {3030, 1080, 135, 255}, {1560, 1080, 135, 255},
+}};
+
+QRect FromTwips(const std::array<int, 4>& t) { return look::Twips(t[0], t[1], t[2], t[3]); }
+
+QString Indexed(const char* name, int i) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i); }
+
+// The moving hazards after a number of timer ticks since they were enabled.
+struct Hazards {
+    std::array<int, hazard::kCar1Count> car1 = hazard::kCar1StartTops;
+    std::array<int, hazard::kCar2Count> car2 = hazard::kCar2StartTops;
+    hazard::RainState rain{hazard::kRainStartTop, 0};
+    std::array<bool, hazard::kBridgePieces> open{};  // all planks until the first bridge tick
+    std::int16_t phase = 0;
+
+    // Timers fire every 300, 800 and 1000 ms; step n is n * 100 ms.
+    static Hazards AtStep(int n)
+    {
+        Hazards h;
+        for (int s = 1; s <= n; ++s) {
+            if (s % 3 == 0) {
+                for (int& top : h.car1) top = hazard::StepCar1Top(top);
+                for (int& top : h.car2) top = hazard::StepCar2Top(top);
+            }
+            if (s % 8 == 0)
+                h.rain = hazard::StepRain(h.rain);
+            if (s % 10 == 0) {
+                h.open = hazard::kBridgePattern[static_cast<std::size_t>(h.phase)];
+                h.phase = hazard::NextBridgePhase(h.phase);
+            }
+        }
+        return h;
+    }
+};
+
+Element Mark(QString name, QRect rect) { return {std::move(name), rect, Effect::Safe, false}; }
+Element Danger(QString name, QRect rect) { return {std::move(name), rect, Effect::Deadly, true}; }
+
+}  // namespace
+
+QRect StartZone(int index) { return index == 0 ? look::Twips(600, 600, 615, 375) : look::Twips(1920, 1680, 615, 375); }
+QRect GoalZone(int index) { return index == 0 ? look::Twips(3360, 3600, 135, 255) : look::Twips(890, 1080, 135, 255); }
+QRect MsgMark(int index) { return FromTwips(kMsgTwips[static_cast<std::size_t>(index)]); }
+
+QPoint StartPoint(int stage) { return stage == 1 ? QPoint(64, 93) : QPoint(152, 163); }
+
+Scene StageScene(int stage, int step)
+{
+    const bool hazards = stage == 2;
+    const bool moving = hazards && step >= 0;
+    const Hazards h = Hazards::AtStep(step < 0 ? 0 : step);
+    Scene s;
+    auto msg = [&s](int i) { s.push_back(Mark(Indexed("img_Msg", i), MsgMark(i))); };
+
+    s.push_back(Mark(Indexed("img_Start", 0), StartZone(0)));
+    s.push_back(Mark(Indexed("img_Start", 1), StartZone(1)));
+    if (hazards) {
+        // The road-works covers swallow the pointer: taxis under them cannot be touched.
+        s.push_back(Mark(Indexed("img_Road", 1), look::Twips(640, 4080, 690, 375)));
+        s.push_back(Mark(Indexed("img_Road", 0), look::Twips(640, 2130, 690, 375)));
+    }
+    if (moving) {
+        for (int i = hazard::kCar2Count - 1; i >= 0; --i)
+            s.push_back(Danger(Indexed("img_Car2", i), QRect(look::Px(1012), h.car2[static_cast<std::size_t>(i)], 20, 25)));
+        // The first lane only kills on a click: moving over it is harmless.
+        for (int i = hazard::kCar1Count - 1; i >= 0; --i)
+            s.push_back({Indexed("img_Car1", i), QRect(44, h.car1[static_cast<std::size_t>(i)], 20, 25), Effect::Safe, true});
+    }
+    s.push_back(Mark(Indexed("img_Goal", 1), GoalZone(1)));
+    msg(17);
+    msg(16);
+    if (hazards) {
+        for (int i = hazard::kBridgePieces - 1; i >= 0; --i) {
+            const QRect piece(look::Px(1695 + 450 * (2 - i)), look::Px(1095), 30, 13);
+            const bool open = moving && h.open[static_cast<std::size_t>(i)];
+            s.push_back({Indexed("img_Bridge", i), piece, open ? Effect::Deadly : Effect::Safe, true});
+        }
+        s.push_back(Danger(Indexed("img_River", 1), look::Twips(1680, 1290, 1380, 300)));
+        s.push_back(Danger(Indexed("img_River", 0), look::Twips(1680, 810, 1380, 300)));
+    }
+    for (int i = 15; i >= 12; --i)
+        msg(i);
+    if (moving)
+        s.push_back(Danger(QStringLiteral("img_Rain"), QRect(112, h.rain.top, 99, 20)));
+    for (int i = 11; i >= 4; --i)
+        msg(i);
+    s.push_back(Mark(Indexed("img_Goal", 0), GoalZone(0)));
+    for (int i = 3; i >= 0; --i)
+        msg(i);
+    return s;
+}
+
+CourseSpec StageSpec(int stage)
+{
+    CourseSpec spec;
+    spec.start = StartPoint(stage);
+    auto name = [](int i) { return Indexed("img_Msg", i); };
+    if (stage == 1) {
+        spec.goal = GoalZone(0);
+        spec.still = StageScene(1, -1);
+        // Fork at mark 0; the mountain road passes 1, 3 and 4, the shortcut 2;
+        // both ways meet before the sweet shop (5, 6) and the building site (7, 8).
+        for (int i : {0, 5, 6, 7, 8})
+            spec.mustPass.push_back({name(i)});
+        for (int i : {1, 3, 4})
+            spec.mustPass.push_back({name(i), name(2)});
+        spec.optional = {name(1), name(2)};
+        spec.maxRouteLength = 900;
+    } else {
+        spec.goal = GoalZone(1);
+        spec.still = StageScene(2, -1);
+        spec.at = [](int step) { return StageScene(2, step); };
+        for (int i = 9; i <= 17; ++i)
+            spec.mustPass.push_back({name(i)});
+    }
+    return spec;
+}
+
+}  // namespace coursecheck

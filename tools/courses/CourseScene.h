@@ -1,0 +1,55 @@
+#pragma once
+// What lies over a course map: the marks and hazards of the play screen, in
+// their stacking order, and how a pointer fares over each of them.
+
+#include <QPoint>
+#include <QRect>
+#include <QString>
+
+#include <array>
+#include <functional>
+#include <vector>
+
+namespace coursecheck {
+
+// What a pointer over an element meets: nothing happens (the element swallows
+// the move, no road test), or the run ends.
+enum class Effect : std::uint8_t { Safe, Deadly };
+
+struct Element {
+    QString name;    // "img_Msg(5)", as the play screen calls it
+    QRect rect;      // map pixels
+    Effect effect = Effect::Safe;
+    bool hazard = false;  // stage 2 hazards (and the planks) may join road on purpose
+};
+
+// Elements from the topmost down.
+using Scene = std::vector<Element>;
+
+// Everything the checker needs to know about one stage.
+struct CourseSpec {
+    QPoint start;                 // where the Start click puts the pointer
+    QRect goal;                   // the goal mark of the stage
+    Scene still;                  // the scene with moving hazards left out, planks closed
+    std::function<Scene(int)> at; // the scene in 100 ms step n after the hazard timers start; empty: no hazards
+    // Mark sets whose removal must cut the start from the goal: every route passes one of them.
+    std::vector<std::vector<QString>> mustPass;
+    // Marks whose removal must leave the goal reachable: a fork has two ways.
+    std::vector<QString> optional;
+    int maxRouteLength = 0;       // longest acceptable shortest route (pixels); 0 = no limit
+};
+
+// The play screen's map elements, pixel rectangles rounded as the screen places them.
+QRect StartZone(int index);
+QRect GoalZone(int index);
+QRect MsgMark(int index);
+
+// Stacking order from the top; hazards included only for stage 2, placed as at step n
+// (n < 0: taxis and rain left out, planks closed).
+Scene StageScene(int stage, int step);
+CourseSpec StageSpec(int stage);
+
+// Start points of the two stages in map pixels.
+QPoint StartPoint(int stage);
+
+}  // namespace coursecheck

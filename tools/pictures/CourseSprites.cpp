@@ -83,11 +83,12 @@ void TaxiBody(QPainter& p, bool front) {
     p.setBrush(kInk);
     for (qreal x : {3.0, 7.0, 11.0, 15.0}) p.drawRect(QRectF(x, 12.6, 2, 1));  // checker band
     // Lamps on the end that faces the viewer: headlights in front, tail lights behind.
-    const QColor lamp = front ? QColor(255, 255, 190) : QColor(230, 30, 30);
+    const QColor lamp = front ? QColor(255, 255, 235) : QColor(230, 30, 30);
     p.setBrush(lamp);
     p.setPen(QPen(kInk, 0.8));
-    p.drawEllipse(QPointF(5.5, 21.3), 1.7, 1.3);
-    p.drawEllipse(QPointF(14.5, 21.3), 1.7, 1.3);
+    p.drawEllipse(QPointF(5.6, 21.2), 2.0, 1.5);
+    p.drawEllipse(QPointF(14.4, 21.2), 2.0, 1.5);
+    if (front) p.fillRect(QRectF(8.5, 21.2, 3, 1.6), kInk);  // the grille between the headlights
 }
 
 void Waves(QPainter& p, int width, qreal y, qreal phase, qreal length, const QColor& colour, qreal lineWidth) {

@@ -4,6 +4,7 @@
 
 #include "screens/Look.h"
 
+#include <QButtonGroup>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QIcon>
@@ -102,8 +103,9 @@ void form_Rank::BuildLayout()
     Line1->setGeometry(look::Px(3480), look::Px(120), 1, look::Px(1800) - look::Px(120) + 1);
     look::PaintText(Line1, Qt::black);
 
-    // The level selector sits in its own container so that it and the stage
-    // selector clear only their own partner.
+    // Two independent selectors. Qt's automatic exclusivity would lump the
+    // stage buttons together with the level buttons in Frame1 (it looks at all
+    // descendants of the window), so each pair gets a group of its own.
     Frame1 = new QFrame(this);
     Frame1->setFrameShape(QFrame::NoFrame);
     Frame1->setGeometry(look::Twips(120, 2040, 855, 855));
@@ -111,6 +113,11 @@ void form_Rank::BuildLayout()
     Option1[1] = Selector(Frame1, QStringLiteral("さる"), look::Twips(0, 360, 855, 375));
     Option2[0] = Selector(this, QStringLiteral("STAGE1"), look::Twips(1200, 2040, 1335, 375));
     Option2[1] = Selector(this, QStringLiteral("STAGE2"), look::Twips(1200, 2400, 1335, 375));
+    for (QRadioButton** pair : {Option1, Option2}) {
+        auto* group = new QButtonGroup(this);
+        group->addButton(pair[0], 0);
+        group->addButton(pair[1], 1);
+    }
 
     cmd_Close = new QPushButton(QStringLiteral("とじる"), this);
     cmd_Close->setGeometry(look::Twips(2760, 2040, 1335, 615));

@@ -1,0 +1,483 @@
+// The ranking screen: its layout, viewing and switching tables, entering a new
+// record holder's name, and every way out storing the name and saving.
+
+#include "StoreFiles.h"
+#include "support/TestEnv.h"
+
+#include "game/Module1.h"
+#include "scores/HighScoreTable.h"
+#include "screens/Look.h"
+#include "screens/Notice.h"
+#include "screens/form_Rank.h"
+
+#include <QCloseEvent>
+#include <QInputMethodEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+
+using namespace Module1;
+
+namespace {
+
+// A table where every entry tells where it is, names "L1S2-3" and scores 123.
+void FillDistinct()
+{
+    for (int level = 1; level <= kLevels; ++level)
+        for (int stage = 1; stage <= kStages; ++stage)
+            for (int place = 0; place < kPlaces; ++place) {
+                g_HScoreName[level][stage][place] = QStringLiteral("L%1S%2-%3").arg(level).arg(stage).arg(place);
+                g_HScoreVal[level][stage][place] = level * 100 + stage * 10 + place;
+            }
+}
+
+QStringList Shown(QLabel* const (&labels)[kPlaces])
+{
+    QStringList texts;
+    for (QLabel* label : labels)
+        texts << label->text();
+    return texts;
+}
+
+QStringList NamesOf(int level, int stage)
+{
+    return QStringList(std::begin(g_HScoreName[level][stage]), std::end(g_HScoreName[level][stage]));
+}
+
+QStringList ScoresOf(int level, int stage)
+{
+    QStringList texts;
+    for (std::int32_t v : g_HScoreVal[level][stage])
+        texts << QString::number(v);
+    return texts;
+}
+
+bool SelectorsShown(const form_Rank& rank)
+{
+    for (QRadioButton* option : {rank.Option1[0], rank.Option1[1], rank.Option2[0], rank.Option2[1]})
+        if (!option->isVisibleTo(&rank))
+            return false;
+    return true;
+}
+
+// What CheckRank does after a run that earned `score` on level/stage.
+int OpenForRecord(form_Rank& rank, int level, int stage, std::int32_t score)
+{
+    const int place = scores::RankPlace(g_HScoreVal[level][stage], score);
+    scores::InsertRecord(g_HScoreName[level][stage], g_HScoreVal[level][stage], place, score);
+    rank.txt_Nm[place]->show();
+    g_RankLevel = static_cast<std::int16_t>(level);
+    g_RankStage = static_cast<std::int16_t>(stage);
+    rank.Set_Form();
+    return place;
+}
+
+// Text arrives as an input method commits it, the way Japanese is typed.
+void Type(QLineEdit* box, const QString& text)
+{
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QCoreApplication::sendEvent(box, &event);
+}
+
+// Where the Tab key goes from `from` (labels are in the chain but take no focus).
+QWidget* NextTabStop(QWidget* from)
+{
+    QWidget* next = from->nextInFocusChain();
+    while (next != from && !(next->focusPolicy() & Qt::TabFocus))
+        next = next->nextInFocusChain();
+    return next;
+}
+
+// Runs the dialog modally while `drive` plays the player; a watchdog ends a
+// dialog the test failed to close, so a fault shows as a failure, not a hang.
+struct ModalRun {
+    int result = -1;
+    bool watchdogFired = false;
+};
+
+ModalRun RunModal(form_Rank& rank, const std::function<void()>& drive)
+{
+    ModalRun run;
+    QTimer::singleShot(0, &rank, drive);
+    QTimer::singleShot(10000, &rank, [&] {
+        if (rank.isVisible()) {
+            run.watchdogFired = true;
+            rank.done(QDialog::Rejected);
+        }
+    });
+    run.result = rank.exec();
+    return run;
+}
+
+// The ways out of the window besides "とじる".
+enum class Way { Escape, CloseBox, Reject };
+
+void CloseBy(form_Rank& rank, Way way)
+{
+    switch (way) {
+    case Way::Escape:
+        QTest::keyClick(rank.focusWidget() ? rank.focusWidget() : &rank, Qt::Key_Escape);
+        break;
+    case Way::CloseBox: {
+        QCloseEvent event;  // what the window manager sends
+        QCoreApplication::sendEvent(&rank, &event);
+        break;
+    }
+    case Way::Reject:
+        rank.reject();
+        break;
+    }
+}
+
+void AddWays()
+{
+    QTest::addColumn<Way>("way");
+    QTest::newRow("escape") << Way::Escape;
+    QTest::newRow("close box") << Way::CloseBox;
+    QTest::newRow("reject") << Way::Reject;
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Way)
+
+class FormRankTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        m_env = std::make_unique<TestEnv>();
+        m_sounds = std::make_unique<SoundFolder>();
+        m_notices.clear();
+        look::SetNoticeHandler([this](QWidget*, const QString& text) { m_notices << text; });
+        LoadHighScores();
+    }
+
+    void cleanup()
+    {
+        look::SetNoticeHandler({});
+        m_sounds.reset();
+        m_env.reset();
+    }
+
+    void layoutAsDrawn()
+    {
+        form_Rank rank;
+        QCOMPARE(rank.windowTitle(), QStringLiteral("ランキング"));
+        QCOMPARE(rank.size(), QSize(281, 185));
+        QCOMPARE(rank.minimumSize(), rank.maximumSize());
+        QCOMPARE(rank.Label2->text(), QStringLiteral("2nd"));
+        QCOMPARE(rank.Label2->geometry(), QRect(8, 32, 28, 16));
+        QCOMPARE(rank.lbl_Nm[2]->geometry(), QRect(48, 56, 169, 16));
+        QCOMPARE(rank.lbl_Score[4]->geometry(), QRect(240, 104, 33, 16));
+        QCOMPARE(rank.txt_Nm[4]->geometry(), QRect(48, 104, 169, 18));
+        QCOMPARE(rank.Option1[1]->parentWidget(), rank.Frame1);
+        QCOMPARE(rank.Option1[1]->geometry(), QRect(0, 24, 57, 25));
+        QCOMPARE(rank.Option2[1]->geometry(), QRect(80, 160, 89, 25));
+        QCOMPARE(rank.cmd_Close->geometry(), QRect(184, 136, 89, 41));
+        QCOMPARE(rank.cmd_Close->text(), QStringLiteral("とじる"));
+        QCOMPARE(rank.Line1->geometry().left(), 232);
+        QCOMPARE(rank.lbl_Score[0]->alignment(), Qt::AlignRight | Qt::AlignTop);
+        QCOMPARE(rank.lbl_Nm[0]->alignment(), Qt::AlignLeft | Qt::AlignTop);
+        QCOMPARE(rank.lbl_Nm[0]->palette().color(QPalette::WindowText), QColor(255, 15, 123));
+        QCOMPARE(rank.lbl_Score[2]->palette().color(QPalette::WindowText), QColor(2, 255, 97));
+        QVERIFY(!rank.lbl_Nm[0]->autoFillBackground());
+        for (int r = 0; r + 1 < kPlaces; ++r)  // entry boxes never overlap their neighbours
+            QVERIFY(!rank.txt_Nm[r]->geometry().intersects(rank.txt_Nm[r + 1]->geometry()));
+        for (int r = 0; r < kPlaces; ++r) {
+            QVERIFY(rank.txt_Nm[r]->isHidden());
+            QVERIFY(rank.txt_Nm[r]->text().isEmpty());
+        }
+        for (QRadioButton* option : {rank.Option1[0], rank.Option1[1], rank.Option2[0], rank.Option2[1]})
+            QVERIFY(!option->isChecked());
+        QVERIFY(rank.cmd_Close->isEnabled());
+    }
+
+    void tabOrderPutsEntryBoxesFirst()
+    {
+        form_Rank rank;
+        QWidget* expected[] = {rank.txt_Nm[0], rank.txt_Nm[1], rank.txt_Nm[2],   rank.txt_Nm[3],   rank.txt_Nm[4],
+                               rank.cmd_Close, rank.Option2[0], rank.Option2[1], rank.Option1[1], rank.Option1[0]};
+        for (std::size_t i = 1; i < std::size(expected); ++i)
+            QCOMPARE(NextTabStop(expected[i - 1]), expected[i]);
+    }
+
+    void selectorsKeepToTheirOwnGroup()
+    {
+        form_Rank rank;
+        g_RankLevel = 1;
+        g_RankStage = 2;
+        rank.Set_Form();
+        rank.show();
+        QTest::mouseClick(rank.Option1[1], Qt::LeftButton);
+        QVERIFY(rank.Option1[1]->isChecked());
+        QVERIFY(!rank.Option1[0]->isChecked());
+        QVERIFY(rank.Option2[1]->isChecked());  // untouched by the level selector
+        QTest::mouseClick(rank.Option2[0], Qt::LeftButton);
+        QVERIFY(!rank.Option2[1]->isChecked());
+        QVERIFY(rank.Option1[1]->isChecked());
+    }
+
+    void viewingOpensOnChosenTableAndSwitches()
+    {
+        FillDistinct();
+        form_Rank rank;
+        g_RankLevel = 1;
+        g_RankStage = 1;
+        rank.Set_Form();
+        rank.show();
+        QVERIFY(rank.Option1[0]->isChecked());
+        QVERIFY(rank.Option2[0]->isChecked());
+        QCOMPARE(Shown(rank.lbl_Nm), NamesOf(1, 1));
+        QCOMPARE(Shown(rank.lbl_Score), ScoresOf(1, 1));
+        QVERIFY(SelectorsShown(rank));
+        QCOMPARE(rank.focusWidget(), rank.cmd_Close);
+
+        QTest::mouseClick(rank.Option1[1], Qt::LeftButton);
+        QCOMPARE(g_RankLevel, 2);
+        QCOMPARE(Shown(rank.lbl_Nm), NamesOf(2, 1));
+        QTest::mouseClick(rank.Option2[1], Qt::LeftButton);
+        QCOMPARE(g_RankStage, 2);
+        QCOMPARE(Shown(rank.lbl_Nm), NamesOf(2, 2));
+        QCOMPARE(Shown(rank.lbl_Score), ScoresOf(2, 2));
+        QTest::mouseClick(rank.Option1[0], Qt::LeftButton);
+        QCOMPARE(Shown(rank.lbl_Nm), NamesOf(1, 2));
+        rank.close();
+
+        // The title screen's ranking button opens a new screen on level 1, stage 1.
+        form_Rank again;
+        g_RankLevel = 1;
+        g_RankStage = 1;
+        again.Set_Form();
+        QVERIFY(again.Option1[0]->isChecked());
+        QVERIFY(again.Option2[0]->isChecked());
+        QCOMPARE(Shown(again.lbl_Nm), NamesOf(1, 1));
+    }
+
+    void setFormSelectsWithoutCallingItselfBack()
+    {
+        FillDistinct();
+        form_Rank rank;
+        g_RankLevel = 1;
+        g_RankStage = 1;
+        rank.Set_Form();
+        // Moving the selection from one button to the other must not report
+        // the button being cleared as a pick of it.
+        g_RankLevel = 2;
+        g_RankStage = 2;
+        rank.Set_Form();
+        QCOMPARE(g_RankLevel, 2);
+        QCOMPARE(g_RankStage, 2);
+        QVERIFY(rank.Option1[1]->isChecked());
+        QVERIFY(rank.Option2[1]->isChecked());
+        QCOMPARE(Shown(rank.lbl_Nm), NamesOf(2, 2));
+    }
+
+    void newThirdPlaceOpensForEntry()
+    {
+        FillDistinct();
+        const QStringList before = NamesOf(2, 1);
+        form_Rank rank;
+        QCOMPARE(OpenForRecord(rank, 2, 1, 211), 2);  // 210, 211 tie goes below, 212 beaten
+        QCOMPARE(Shown(rank.lbl_Score), (QStringList{"210", "211", "211", "212", "213"}));
+        QCOMPARE(rank.lbl_Nm[3]->text(), before[2]);
+        QCOMPARE(rank.lbl_Nm[4]->text(), before[3]);
+        QVERIFY(!SelectorsShown(rank));
+        QVERIFY(rank.txt_Nm[2]->isVisibleTo(&rank));
+        QVERIFY(rank.txt_Nm[2]->text().isEmpty());
+
+        QWidget* focused = nullptr;
+        const ModalRun run = RunModal(rank, [&] {
+            focused = rank.focusWidget();
+            rank.cmd_Close->click();
+        });
+        QVERIFY(!run.watchdogFired);
+        QCOMPARE(focused, rank.txt_Nm[2]);
+    }
+
+    void selectorsDoNothingDuringEntry()
+    {
+        FillDistinct();
+        form_Rank rank;
+        OpenForRecord(rank, 1, 2, 1);
+        rank.Option1_Click(1);
+        rank.Option2_Click(0);
+        QCOMPARE(g_RankLevel, 1);
+        QCOMPARE(g_RankStage, 2);
+        QCOMPARE(rank.lbl_Score[0]->text(), QStringLiteral("1"));
+        rank.Set_Form();  // hidden selectors stay hidden
+        QVERIFY(!SelectorsShown(rank));
+    }
+
+    void typingTogglesTheCloseButton()
+    {
+        form_Rank rank;
+        OpenForRecord(rank, 1, 1, 30);
+        rank.show();
+        QLineEdit* box = rank.txt_Nm[0];
+        QVERIFY(rank.cmd_Close->isEnabled());
+        QTest::keyClicks(box, QStringLiteral("ab"));
+        QVERIFY(rank.cmd_Close->isEnabled());
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QVERIFY(rank.cmd_Close->isEnabled());
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QVERIFY(!rank.cmd_Close->isEnabled());
+        QTest::keyClicks(box, QStringLiteral("c"));
+        QVERIFY(rank.cmd_Close->isEnabled());
+    }
+
+    void closeStoresTypedNameAndSavesAll()
+    {
+        const QString name = QStringLiteral(" ピポ たろう🐙 ");
+        form_Rank rank;
+        const int place = OpenForRecord(rank, 2, 2, 17);
+        const ModalRun run = RunModal(rank, [&] {
+            Type(rank.txt_Nm[place], name);
+            QTest::mouseClick(rank.cmd_Close, Qt::LeftButton);
+        });
+        QVERIFY(!run.watchdogFired);
+        QCOMPARE(run.result, int(QDialog::Accepted));
+        QCOMPARE(g_HScoreName[2][2][0], name);
+        QCOMPARE(g_HScoreName[2][2][1], QStringLiteral("ぴぽ"));
+        const auto stored = StoredOnDisk(m_env->settingsFile());
+        QCOMPARE(stored.size(), 40);
+        QCOMPARE(stored.value(QStringLiteral("HScore_Nm_2_2_0")), name);
+        QCOMPARE(stored.value(QStringLiteral("HScore_Val_2_2_0")), QStringLiteral("17"));
+        QCOMPARE(m_env->sound.started, QStringList{QStringLiteral("Click")});
+        QCOMPARE(m_env->sound.waits, 1);  // the click is heard before the window goes
+        QVERIFY(m_notices.isEmpty());
+    }
+
+    void closingAtOnceStoresAnEmptyName()
+    {
+        form_Rank rank;
+        OpenForRecord(rank, 1, 1, 8);
+        const ModalRun run = RunModal(rank, [&] { rank.cmd_Close->click(); });
+        QVERIFY(!run.watchdogFired);
+        QCOMPARE(g_HScoreName[1][1][0], QString());
+        QCOMPARE(StoredOnDisk(m_env->settingsFile()).value(QStringLiteral("HScore_Nm_1_1_0")), QString());
+        QCOMPARE(StoredOnDisk(m_env->settingsFile()).value(QStringLiteral("HScore_Val_1_1_0")), QStringLiteral("8"));
+    }
+
+    void otherWaysOutStoreAndSave_data() { AddWays(); }
+
+    void otherWaysOutStoreAndSave()
+    {
+        QFETCH(Way, way);
+        form_Rank rank;
+        const int place = OpenForRecord(rank, 1, 2, 99);
+        const ModalRun run = RunModal(rank, [&] {
+            Type(rank.txt_Nm[place], QStringLiteral("さる"));
+            CloseBy(rank, way);
+        });
+        QVERIFY(!run.watchdogFired);
+        QCOMPARE(g_HScoreName[1][2][place], QStringLiteral("さる"));
+        QCOMPARE(StoredOnDisk(m_env->settingsFile()).value(QStringLiteral("HScore_Nm_1_2_0")), QStringLiteral("さる"));
+        QCOMPARE(m_env->sound.started, QStringList{QStringLiteral("Click")});
+    }
+
+    void waysOutRefusedWhileBoxIsEmpty_data() { AddWays(); }
+
+    void waysOutRefusedWhileBoxIsEmpty()
+    {
+        QFETCH(Way, way);
+        form_Rank rank;
+        const int place = OpenForRecord(rank, 2, 1, 4);
+        bool stayedOpen = false;
+        bool savedMeanwhile = true;
+        const ModalRun run = RunModal(rank, [&] {
+            QLineEdit* box = rank.txt_Nm[place];
+            QTest::keyClicks(box, QStringLiteral("x"));
+            QTest::keyClick(box, Qt::Key_Backspace);
+            CloseBy(rank, way);
+            stayedOpen = rank.isVisible();
+            savedMeanwhile = QFileInfo::exists(m_env->settingsFile());
+            QTest::keyClicks(box, QStringLiteral("y"));
+            CloseBy(rank, way);
+        });
+        QVERIFY(!run.watchdogFired);
+        QVERIFY(stayedOpen);
+        QVERIFY(!savedMeanwhile);
+        QCOMPARE(g_HScoreName[2][1][0], QStringLiteral("y"));
+        QCOMPARE(m_env->sound.started, QStringList{QStringLiteral("Click")});
+    }
+
+    void viewingCloseSavesUnchangedTable()
+    {
+        FillDistinct();
+        form_Rank rank;
+        g_RankLevel = 1;
+        g_RankStage = 1;
+        rank.Set_Form();
+        const ModalRun run = RunModal(rank, [&] { CloseBy(rank, Way::Escape); });
+        QVERIFY(!run.watchdogFired);
+        const auto stored = StoredOnDisk(m_env->settingsFile());
+        QCOMPARE(stored.size(), 40);
+        QCOMPARE(stored.value(QStringLiteral("HScore_Nm_2_1_3")), QStringLiteral("L2S1-3"));
+        QCOMPARE(stored.value(QStringLiteral("HScore_Val_1_2_4")), QStringLiteral("124"));
+    }
+
+    void failedSaveIsToldAndOldFileKept()
+    {
+        QVERIFY(SaveHighScores());
+        const QString file = m_env->settingsFile();
+        const QByteArray before = FileBytes(file);
+        form_Rank rank;
+        const int place = OpenForRecord(rank, 1, 1, 12);
+        ModalRun run;
+        {
+            ReadOnlyFolder locked(QFileInfo(file).absolutePath());
+            if (!locked.works())
+                QSKIP("this machine cannot make a folder read-only");
+            run = RunModal(rank, [&] {
+                Type(rank.txt_Nm[place], QStringLiteral("ピポ"));
+                rank.cmd_Close->click();
+            });
+        }
+        QVERIFY(!run.watchdogFired);
+        QCOMPARE(m_notices.size(), 1);
+        QVERIFY(m_notices[0].contains(QStringLiteral("保存できなかった")));
+        QCOMPARE(FileBytes(file), before);
+        QCOMPARE(g_HScoreName[1][1][0], QStringLiteral("ピポ"));  // still there for the next save
+    }
+
+    void longNamesKeepTheRows()
+    {
+        const QString longName = QString(10000, QChar(u'W'));
+        g_HScoreName[1][1][0] = longName;
+        g_HScoreName[1][1][1] = QStringLiteral("\u202Eمرحبا بالعالم") + QString(500, QChar(0x05D0));
+        g_HScoreName[1][1][2] = QStringLiteral("a\nb\nc\nd");
+        form_Rank rank;
+        g_RankLevel = 1;
+        g_RankStage = 1;
+        rank.Set_Form();
+        rank.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&rank));
+        QCOMPARE(rank.lbl_Nm[0]->text(), longName);
+        QCOMPARE(rank.size(), QSize(281, 185));
+        for (int r = 0; r < kPlaces; ++r) {
+            QCOMPARE(rank.lbl_Nm[r]->geometry(), QRect(48, 8 + 24 * r, 169, 16));
+            QCOMPARE(rank.lbl_Score[r]->geometry(), QRect(240, 8 + 24 * r, 33, 16));
+        }
+
+        // The entry box takes a name of any length whole.
+        const QString huge(40000, QChar(u'ぽ'));
+        rank.txt_Nm[3]->setText(huge);
+        QCOMPARE(rank.txt_Nm[3]->text(), huge);
+    }
+
+private:
+    std::unique_ptr<TestEnv> m_env;
+    std::unique_ptr<SoundFolder> m_sounds;
+    QStringList m_notices;
+};
+
+QTEST_MAIN(FormRankTest)
+#include "tst_form_rank.moc"

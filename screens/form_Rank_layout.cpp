@@ -40,7 +40,9 @@ QLabel* RowLabel(QWidget* parent, const QString& text, const QRect& rect, const 
     auto* label = new QLabel(text, parent);
     label->setTextFormat(Qt::PlainText);  // a name like "<b>x</b>" shows as typed
     label->setWordWrap(false);
-    label->setAlignment(horizontal | Qt::AlignTop);
+    // Absolute: a name in a right-to-left script still starts at the left edge
+    // like every other row, instead of jumping over to the scores.
+    label->setAlignment(horizontal | Qt::AlignTop | Qt::AlignAbsolute);
     label->setFont(look::CaptionFont(look::k12pt));
     label->setGeometry(rect);
     label->setFixedSize(rect.size());

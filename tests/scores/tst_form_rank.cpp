@@ -85,6 +85,18 @@ void Type(QLineEdit* box, const QString& text)
     QCoreApplication::sendEvent(box, &event);
 }
 
+// The leftmost column holding a pixel close to `ink`, or -1.
+int FirstColumnWith(const QImage& image, const QColor& ink)
+{
+    for (int x = 0; x < image.width(); ++x)
+        for (int y = 0; y < image.height(); ++y) {
+            const QColor c = image.pixelColor(x, y);
+            if (std::abs(c.red() - ink.red()) + std::abs(c.green() - ink.green()) + std::abs(c.blue() - ink.blue()) < 40)
+                return x;
+        }
+    return -1;
+}
+
 // Where the Tab key goes from `from` (labels are in the chain but take no focus).
 QWidget* NextTabStop(QWidget* from)
 {
@@ -184,8 +196,8 @@ private Q_SLOTS:
         QCOMPARE(rank.cmd_Close->geometry(), QRect(184, 136, 89, 41));
         QCOMPARE(rank.cmd_Close->text(), QStringLiteral("とじる"));
         QCOMPARE(rank.Line1->geometry().left(), 232);
-        QCOMPARE(rank.lbl_Score[0]->alignment(), Qt::AlignRight | Qt::AlignTop);
-        QCOMPARE(rank.lbl_Nm[0]->alignment(), Qt::AlignLeft | Qt::AlignTop);
+        QVERIFY(rank.lbl_Score[0]->alignment().testFlags(Qt::AlignRight | Qt::AlignTop));
+        QVERIFY(rank.lbl_Nm[0]->alignment().testFlags(Qt::AlignLeft | Qt::AlignTop));
         QCOMPARE(rank.lbl_Nm[0]->palette().color(QPalette::WindowText), QColor(255, 15, 123));
         QCOMPARE(rank.lbl_Score[2]->palette().color(QPalette::WindowText), QColor(2, 255, 97));
         QVERIFY(!rank.lbl_Nm[0]->autoFillBackground());
@@ -466,6 +478,14 @@ private Q_SLOTS:
             QCOMPARE(rank.lbl_Nm[r]->geometry(), QRect(48, 8 + 24 * r, 169, 16));
             QCOMPARE(rank.lbl_Score[r]->geometry(), QRect(240, 8 + 24 * r, 33, 16));
         }
+
+        // A right-to-left name still starts at the left edge of its row.
+        g_HScoreName[1][1][1] = QStringLiteral("\u202Eمرحبا");
+        rank.Set_Form();
+        const QImage row = rank.grab(rank.lbl_Nm[1]->geometry()).toImage();
+        const int inkStarts = FirstColumnWith(row, QColor(23, 64, 255));
+        QVERIFY(inkStarts >= 0);
+        QVERIFY2(inkStarts < 8, qPrintable(QStringLiteral("text starts at x = %1").arg(inkStarts)));
 
         // The entry box takes a name of any length whole.
         const QString huge(40000, QChar(u'ぽ'));

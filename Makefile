@@ -32,8 +32,8 @@ bench: release
 	cd $(RELEASE) && ./bench/pokurimo_bench
 
 screenshots: release
-	cmake --build $(RELEASE) -j $(JOBS) --target screenshots
-	cd $(RELEASE) && QT_QPA_PLATFORM=offscreen ./tools/screenshots screenshots
+	cmake --build $(RELEASE) -j $(JOBS) --target take_screenshots
+	cd $(RELEASE) && QT_QPA_PLATFORM=offscreen ./tools/take_screenshots screenshots
 	@echo "Screenshots are in $(RELEASE)/screenshots"
 
 # Redraws every picture, course map and sound into assets/ (commit the result).

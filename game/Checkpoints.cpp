@@ -1,0 +1,69 @@
+// The hero's comments as the pointer crosses the checkpoint marks.
+
+#include "game/Module1.h"
+#include "screens/Widgets.h"
+#include "screens/form_Main.h"
+
+#include <QLabel>
+#include <QTimer>
+
+using namespace Module1;
+
+namespace {
+
+enum class Clock { Keep, Stop, Run };
+
+struct Checkpoint {
+    bool flag;          // speaks once per attempt
+    int face;           // 0 = no face, no line
+    const char* sound;  // nullptr = silent
+    const char16_t* line;
+    Clock clock;
+};
+
+// Indexed by mark; marks 0..8 speak on stage 1, 9..17 on stage 2.
+constexpr Checkpoint kCheckpoints[18] = {
+    {true, 1, nullptr, u"山道と近道と、どっちに行こうかなぁ", Clock::Keep},
+    {false, 0, "Yama", nullptr, Clock::Keep},  // the mountain calls back at every step
+    {true, 1, nullptr, u"", Clock::Keep},
+    {true, 3, nullptr, u"おっ、ソイとモッコだ！おーっす・・・って、今はそれどころじゃなかったぜ", Clock::Keep},
+    {true, 1, nullptr, u"", Clock::Keep},
+    {true, 3, "Okasiya", u"お菓子屋だ！ちょっと一休みしてこーっと", Clock::Stop},  // the sweet shop pauses the clock
+    {true, 1, nullptr, u"あともう一息だな", Clock::Run},
+    {true, 2, "Kouji", u"うげっ、工事中ー？！", Clock::Keep},
+    {true, 1, nullptr, u"", Clock::Keep},
+    {true, 2, "Car", u"わぁ、タクシーだらけだ！", Clock::Keep},
+    {true, 1, nullptr, u"", Clock::Keep},
+    {true, 2, "Rain", u"雨まで降ってきやがったぜ", Clock::Keep},
+    {true, 1, nullptr, u"", Clock::Keep},
+    {true, 2, "Yama", u"何だよこのむちゃくちゃ高い山はー！", Clock::Keep},
+    {true, 2, nullptr, u"ひーひー・・・あとは下りだ", Clock::Keep},
+    {true, 1, nullptr, u"", Clock::Keep},
+    {true, 3, "River", u"うわーでっかい橋だなぁ！", Clock::Keep},
+    {true, 1, nullptr, u"", Clock::Keep},
+};
+
+}  // namespace
+
+void form_Main::img_Msg_MouseMove(int index)
+{
+    if (g_PlayState != 1 || index < 0 || index >= 18 || g_MsgShown[index] != 0)
+        return;
+    const bool stageOne = index <= 8;
+    if (stageOne != (g_Stage == 1))
+        return;  // the other stage's mark
+
+    const Checkpoint& c = kCheckpoints[index];
+    if (c.clock == Clock::Stop)
+        timer_Main->stop();
+    if (c.sound)
+        PlayWaveAsync(QString::fromLatin1(c.sound));
+    if (c.flag)
+        g_MsgShown[index] = 1;
+    if (c.face != 0) {
+        SetFace(c.face);
+        lbl_Msg->setText(QString::fromUtf16(c.line));
+    }
+    if (c.clock == Clock::Run)
+        EnableTimer(timer_Main);
+}

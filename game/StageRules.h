@@ -1,0 +1,34 @@
+#pragma once
+// What a stage starts with, by level and stage.
+
+#include <QString>
+
+namespace stage {
+
+inline const QString kStartPrompt = QStringLiteral("「スタート」を押してくれよな！");
+
+inline QString StageName(int stage)
+{
+    return stage == 1 ? QStringLiteral("STAGE１・日本") : QStringLiteral("STAGE２・アメリカ");
+}
+
+inline QString LevelName(int level)
+{
+    return level == 1 ? QStringLiteral("たこ") : QStringLiteral("さる");
+}
+
+// The time counter's first value: seconds used count up from 0 on the easy
+// level; on the hard level the seconds left count down from 30 or 90.
+constexpr int StartingTime(int level, int stage)
+{
+    return level == 1 ? 0 : (stage == 1 ? 30 : 90);
+}
+
+// A cleared stage's score is the time taken, on both levels, so that a smaller
+// score is always the faster run.
+constexpr int Score(int level, int stage, int counter)
+{
+    return level == 1 ? counter : StartingTime(level, stage) - counter;
+}
+
+}  // namespace stage

@@ -1,0 +1,69 @@
+// A run: the Start click, the off-road test of every pointer move, and the miss.
+
+#include "game/CourseRules.h"
+#include "game/Module1.h"
+#include "game/StageRules.h"
+#include "screens/Widgets.h"
+#include "screens/form_Main.h"
+
+#include <QCursor>
+#include <QTimer>
+
+using namespace Module1;
+
+QPoint form_Main::StartPoint(int index) const
+{
+    // Just right of the start sign, on the road: the pointer lands here.
+    return index == 0 ? QPoint(64, 93) : QPoint(152, 163);
+}
+
+void form_Main::SetRunPointer(bool hero)
+{
+    if (hero)
+        setCursor(QCursor(img_Pipo->pixmap(), -1, -1));  // hot spot at the icon's centre
+    else
+        unsetCursor();
+}
+
+void form_Main::img_Start_Click(int index)
+{
+    if (g_WaitFlag != 0)
+        return;
+    Set_Map();
+    QCursor::setPos(pic_Map->surface()->mapToGlobal(StartPoint(index)));
+    PlayWaveAsync(QStringLiteral("Start"));
+    SetRunPointer(true);
+    SetFace(1);
+    lbl_Msg->setText(QString());
+    g_PlayState = 1;
+    EnableTimer(timer_Main);
+}
+
+void form_Main::pic_Map_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, float x, float y)
+{
+    if (g_PlayState != 1)
+        return;
+    if (course::IsOffRoad(g_MapGrid, x, y, course::ProbeHalfSize(g_Level)))
+        LoseLife(QStringLiteral("うわーん！"));
+}
+
+void form_Main::LoseLife(const QString& message, bool withSound)
+{
+    if (withSound)
+        PlayWaveAsync(QStringLiteral("Out"));
+    SetRunPointer(false);
+    timer_Main->stop();
+    g_PlayState = 0;
+    SetFace(6);
+    lbl_Msg->setText(message);
+    if (!Waitfun())
+        return;
+    const int lives = ReadCounter(lbl_Life) - 1;
+    WriteCounter(lbl_Life, lives);
+    if (lives <= 0 || !InitGame()) {
+        close();  // the game is over; closing brings the title back
+        return;
+    }
+    SetFace(1);
+    lbl_Msg->setText(stage::kStartPrompt);
+}

@@ -68,6 +68,8 @@ QImage CourseCanvas::finish()
             }
         }
     Q_ASSERT(table.size() <= 256);
+    while (table.size() < 256)  // a full 256-colour palette; the spare entries stay unused
+        table.push_back(qRgb(0, 0, 0));
     QImage out(kSide, kSide, QImage::Format_Indexed8);
     out.setColorTable(table);
     for (int y = 0; y < kSide; ++y) {

@@ -30,22 +30,29 @@ struct Hazards {
     std::int16_t phase = 0;
 
     // Timers fire every 300, 800 and 1000 ms; step n is n * 100 ms.
-    static Hazards AtStep(int n)
+    Hazards next(int s) const
     {
-        Hazards h;
-        for (int s = 1; s <= n; ++s) {
-            if (s % 3 == 0) {
-                for (int& top : h.car1) top = hazard::StepCar1Top(top);
-                for (int& top : h.car2) top = hazard::StepCar2Top(top);
-            }
-            if (s % 8 == 0)
-                h.rain = hazard::StepRain(h.rain);
-            if (s % 10 == 0) {
-                h.open = hazard::kBridgePattern[static_cast<std::size_t>(h.phase)];
-                h.phase = hazard::NextBridgePhase(h.phase);
-            }
+        Hazards h = *this;
+        if (s % 3 == 0) {
+            for (int& top : h.car1) top = hazard::StepCar1Top(top);
+            for (int& top : h.car2) top = hazard::StepCar2Top(top);
+        }
+        if (s % 8 == 0)
+            h.rain = hazard::StepRain(h.rain);
+        if (s % 10 == 0) {
+            h.open = hazard::kBridgePattern[static_cast<std::size_t>(h.phase)];
+            h.phase = hazard::NextBridgePhase(h.phase);
         }
         return h;
+    }
+
+    // The states are computed once, in order, and kept: the checker asks for every step.
+    static Hazards AtStep(int n)
+    {
+        static std::vector<Hazards> states{Hazards{}};
+        while (static_cast<int>(states.size()) <= n)
+            states.push_back(states.back().next(static_cast<int>(states.size())));
+        return states[static_cast<std::size_t>(n)];
     }
 };
 

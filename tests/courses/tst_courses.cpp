@@ -1,0 +1,301 @@
+// The committed course maps pass the course checker, and the checker itself
+// catches the faults it is there for, shown on small hand-made maps.
+
+#include "CourseChecker.h"
+#include "game/CourseRules.h"
+#include "support/TestEnv.h"
+
+#include <QPainter>
+#include <QTest>
+
+#include <memory>
+
+using namespace coursecheck;
+
+namespace {
+
+const QColor kGround(40, 160, 40);
+const QColor kRoad(200, 180, 120);
+
+// A plain map with the given road rectangles.
+QImage MapWithRoad(const std::vector<QRect>& road)
+{
+    QImage map(kSide, kSide, QImage::Format_RGB32);
+    map.fill(kGround);
+    QPainter p(&map);
+    for (const QRect& r : road)
+        p.fillRect(r, kRoad);
+    return map;
+}
+
+// A straight east-west road from x 10 to 289, rows 140..160, start at its west end,
+// goal bar at its east end.
+const QRect kStraight(10, 140, 280, 21);
+const QRect kGoalBar(270, 140, 9, 21);
+
+CourseSpec StraightSpec()
+{
+    CourseSpec spec;
+    spec.start = QPoint(20, 150);
+    spec.goal = kGoalBar;
+    spec.still = {{QStringLiteral("goal"), kGoalBar}};
+    return spec;
+}
+
+QImage LoadMap(int stage)
+{
+    return QImage(QStringLiteral(POKURIMO_APP_FOLDER "/dat/map%1.dat").arg(stage));
+}
+
+}  // namespace
+
+class CourseTest : public QObject {
+    Q_OBJECT
+    TestEnv env;
+
+private Q_SLOTS:
+    void committedMapsPassOnBothLevels_data();
+    void committedMapsPassOnBothLevels();
+    void gridBuildsAgreeOnCommittedMaps();
+    void stage2IsFairWithMovingHazards();
+
+    void stage2SceneFollowsTheHazardTimers();
+
+    void brokenRoadCannotBeFinished();
+    void markOverGapIsReportedAsJoin();
+    void narrowRoadPassesOnlyAtLevel1();
+    void markThatCanBePassedAroundIsCaught();
+    void forkWithOneWayOnlyIsCaught();
+
+    void fairnessTimesFollowThePlayersPace();
+    void permanentHazardOnTheOnlyPathFails();
+    void blinkingHazardIsWaitedOut();
+    void hazardArrivingUnderWaitingPointerKills();
+};
+
+void CourseTest::committedMapsPassOnBothLevels_data()
+{
+    QTest::addColumn<int>("stage");
+    QTest::addColumn<int>("level");
+    for (int stage = 1; stage <= 2; ++stage)
+        for (int level = 1; level <= 2; ++level)
+            QTest::addRow("stage %d level %d", stage, level) << stage << level;
+}
+
+void CourseTest::committedMapsPassOnBothLevels()
+{
+    QFETCH(int, stage);
+    QFETCH(int, level);
+    const QImage map = LoadMap(stage);
+    QCOMPARE(map.size(), QSize(300, 300));
+    QCOMPARE(map.format(), QImage::Format_Indexed8);
+    QCOMPARE(map.colorCount(), 256);
+
+    const CourseReport report = CheckCourse(map, StageSpec(stage), course::ProbeHalfSize(level));
+    QVERIFY2(report.passed, qPrintable(report.problems.join(QLatin1Char('\n'))));
+    if (stage == 1)
+        QVERIFY(report.routeLength <= 900);
+
+    // The start point is road in its own right, not only safe because a mark lies there.
+    auto grid = std::make_unique<Module1::MapGrid>();
+    QVERIFY(course::BuildGrid(map, *grid));
+    const QPoint s = StartPoint(stage);
+    QVERIFY(!course::IsOffRoad(*grid, s.x(), s.y(), course::ProbeHalfSize(2)));
+}
+
+void CourseTest::gridBuildsAgreeOnCommittedMaps()
+{
+    for (int stage = 1; stage <= 2; ++stage) {
+        const QImage map = LoadMap(stage);
+        auto fast = std::make_unique<Module1::MapGrid>();
+        auto slow = std::make_unique<Module1::MapGrid>();
+        QVERIFY(course::BuildGrid(map, *fast));
+        QVERIFY(course::BuildGridPerPixel(map, *slow));
+        QVERIFY(*fast == *slow);
+    }
+}
+
+void CourseTest::stage2IsFairWithMovingHazards()
+{
+    const FairnessReport fair = CheckFairness(LoadMap(2), StageSpec(2), course::ProbeHalfSize(2));
+    QVERIFY2(fair.passed, qPrintable(fair.problems.join(QLatin1Char('\n'))));
+    QCOMPARE(fair.seconds.size(), std::size_t(61));
+    QVERIFY(fair.best > 0);
+    QVERIFY(fair.worst <= 90);
+}
+
+void CourseTest::stage2SceneFollowsTheHazardTimers()
+{
+    auto find = [](const Scene& scene, const QString& name) -> const Element* {
+        for (const Element& e : scene)
+            if (e.name == name)
+                return &e;
+        return nullptr;
+    };
+    // Stage 1 shows no hazards and no road-works covers at all.
+    for (const Element& e : StageScene(1, 0))
+        QVERIFY2(!e.hazard && !e.name.startsWith(QLatin1String("img_Road")), qPrintable(e.name));
+
+    // Planks until the first bridge tick at 1 s, then row 0: only the middle piece open.
+    const Scene before = StageScene(2, 9), after = StageScene(2, 10);
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(find(before, QStringLiteral("img_Bridge(%1)").arg(i))->effect, Effect::Safe);
+    QCOMPARE(find(after, QStringLiteral("img_Bridge(0)"))->effect, Effect::Safe);
+    QCOMPARE(find(after, QStringLiteral("img_Bridge(1)"))->effect, Effect::Deadly);
+    QCOMPARE(find(after, QStringLiteral("img_Bridge(2)"))->effect, Effect::Safe);
+    // Taxis step every third step, the rain every eighth.
+    QCOMPARE(find(StageScene(2, 2), QStringLiteral("img_Car2(0)"))->rect.top(), 176);
+    QCOMPARE(find(StageScene(2, 3), QStringLiteral("img_Car2(0)"))->rect.top(), 173);
+    QCOMPARE(find(StageScene(2, 8), QStringLiteral("img_Rain"))->rect.top(), 242);
+    // The still scene leaves out what moves and keeps the river.
+    QVERIFY(!find(StageScene(2, -1), QStringLiteral("img_Rain")));
+    QVERIFY(find(StageScene(2, -1), QStringLiteral("img_River(0)")));
+
+    // A second-lane taxi is deadly on open road but not under a road-works cover,
+    // and the rain gives way to mark 12 on top of it.
+    const std::vector<std::uint8_t> road(kSide * kSide, 1);
+    const SafeField start = Paint(road, StageScene(2, 0));
+    QVERIFY(!start.safe[70 + kSide * 190]);  // img_Car2(0), tops 176..200
+    int coverStep = 0;
+    while (find(StageScene(2, coverStep), QStringLiteral("img_Car2(0)"))->rect.top() > 150)
+        ++coverStep;
+    QVERIFY(Paint(road, StageScene(2, coverStep)).safe[70 + kSide * 150]);
+    QVERIFY(start.safe[210 + kSide * 260]);
+    QVERIFY(!start.safe[200 + kSide * 250]);
+}
+
+void CourseTest::brokenRoadCannotBeFinished()
+{
+    const CourseReport whole = CheckCourse(MapWithRoad({kStraight}), StraightSpec(), 3);
+    QVERIFY2(whole.passed, qPrintable(whole.problems.join(QLatin1Char('\n'))));
+    QCOMPARE(whole.routeLength, 250);
+
+    const CourseReport broken = CheckCourse(MapWithRoad({QRect(10, 140, 120, 21), QRect(140, 140, 150, 21)}), StraightSpec(), 3);
+    QVERIFY(!broken.passed);
+    QCOMPARE(broken.routeLength, -1);
+}
+
+void CourseTest::markOverGapIsReportedAsJoin()
+{
+    // The gap of ten pixels is covered by a mark: the pointer crosses it, but the
+    // picture keeps the two stretches apart, so the checker must say so.
+    CourseSpec spec = StraightSpec();
+    spec.still.push_back({QStringLiteral("img_Msg(4)"), QRect(128, 140, 14, 21)});
+    const CourseReport report = CheckCourse(MapWithRoad({QRect(10, 140, 120, 21), QRect(140, 140, 150, 21)}), spec, 1);
+    QVERIFY(report.routeLength > 0);
+    QCOMPARE(report.joins.size(), 1);
+    QVERIFY(report.joins.first().contains(QStringLiteral("img_Msg(4)")));
+    QVERIFY(!report.passed);
+
+    // The same mark over unbroken road joins nothing.
+    const CourseReport onRoad = CheckCourse(MapWithRoad({kStraight}), spec, 1);
+    QVERIFY(onRoad.joins.isEmpty());
+    QVERIFY(onRoad.passed);
+}
+
+void CourseTest::narrowRoadPassesOnlyAtLevel1()
+{
+    const QImage map = MapWithRoad({QRect(10, 147, 280, 6)});  // rows 147..152
+    QVERIFY(CheckCourse(map, StraightSpec(), 1).passed);
+    QVERIFY(!CheckCourse(map, StraightSpec(), 3).passed);
+}
+
+void CourseTest::markThatCanBePassedAroundIsCaught()
+{
+    CourseSpec spec = StraightSpec();
+    spec.mustPass = {{QStringLiteral("bar")}};
+    spec.still.push_back({QStringLiteral("bar"), QRect(150, 140, 9, 21)});
+    QVERIFY(CheckCourse(MapWithRoad({kStraight}), spec, 3).passed);
+
+    // Half the road's width: a route slips by below it.
+    spec.still.back().rect = QRect(150, 140, 9, 10);
+    const CourseReport report = CheckCourse(MapWithRoad({kStraight}), spec, 3);
+    QVERIFY(!report.passed);
+    QVERIFY(report.problems.join(QLatin1Char('\n')).contains(QStringLiteral("without passing bar")));
+}
+
+void CourseTest::forkWithOneWayOnlyIsCaught()
+{
+    // Both ways lie on the picture: north and south of a block of ground.
+    const std::vector<QRect> ring{QRect(10, 100, 30, 100), QRect(10, 100, 280, 21), QRect(10, 179, 280, 21),
+                                  QRect(260, 100, 30, 100)};
+    CourseSpec spec = StraightSpec();
+    spec.start = QPoint(25, 150);
+    spec.goal = QRect(265, 145, 20, 9);
+    spec.still = {{QStringLiteral("goal"), spec.goal}, {QStringLiteral("north"), QRect(150, 100, 9, 21)},
+                  {QStringLiteral("south"), QRect(150, 179, 9, 21)}};
+    spec.optional = {QStringLiteral("north"), QStringLiteral("south")};
+    spec.mustPass = {{QStringLiteral("north"), QStringLiteral("south")}};
+    QVERIFY(CheckCourse(MapWithRoad(ring), spec, 3).passed);
+
+    // Without the south way every route passes the north mark.
+    const CourseReport oneWay = CheckCourse(MapWithRoad({ring[0], ring[1], ring[3]}), spec, 3);
+    QVERIFY(!oneWay.passed);
+    QVERIFY(oneWay.problems.join(QLatin1Char('\n')).contains(QStringLiteral("every route passes north")));
+}
+
+void CourseTest::fairnessTimesFollowThePlayersPace()
+{
+    // No hazard on the way: 250 px at 6 px per 100 ms is 42 steps, whatever the click time.
+    CourseSpec spec = StraightSpec();
+    spec.at = [](int) { return Scene{{QStringLiteral("goal"), kGoalBar}}; };
+    const FairnessReport fair = CheckFairness(MapWithRoad({kStraight}), spec, 3, {5, 90, 6});
+    QVERIFY(fair.passed);
+    for (double s : fair.seconds)
+        QCOMPARE(s, 4.2);
+
+    // Half the pace takes twice as long.
+    const FairnessReport slow = CheckFairness(MapWithRoad({kStraight}), spec, 3, {5, 90, 3});
+    QCOMPARE(slow.worst, 8.4);
+}
+
+void CourseTest::permanentHazardOnTheOnlyPathFails()
+{
+    CourseSpec spec = StraightSpec();
+    spec.at = [](int) {
+        return Scene{{QStringLiteral("goal"), kGoalBar},
+                     {QStringLiteral("river"), QRect(150, 130, 20, 40), Effect::Deadly, true}};
+    };
+    const FairnessReport fair = CheckFairness(MapWithRoad({kStraight}), spec, 3, {3, 20, 6});
+    QVERIFY(!fair.passed);
+    for (double s : fair.seconds)
+        QCOMPARE(s, -1.0);
+}
+
+void CourseTest::blinkingHazardIsWaitedOut()
+{
+    // A hazard across the road during even seconds only, x 100..139.
+    CourseSpec spec = StraightSpec();
+    spec.at = [](int step) {
+        Scene s{{QStringLiteral("goal"), kGoalBar}};
+        if ((step / 10) % 2 == 0)
+            s.push_back({QStringLiteral("plank"), QRect(100, 130, 40, 40), Effect::Deadly, true});
+        return s;
+    };
+    const FairnessReport fair = CheckFairness(MapWithRoad({kStraight}), spec, 3, {1, 20, 6});
+    QVERIFY2(fair.passed, qPrintable(fair.problems.join(QLatin1Char('\n'))));
+    // Clicked at 0 s the player meets it in the odd second and walks straight through.
+    QCOMPARE(fair.seconds[0], 4.2);
+    // Clicked at 1 s he is at x 80 when it comes back, waits at x 99 until 3 s,
+    // then needs 29 steps for the last 171 px.
+    QCOMPARE(fair.seconds[1], 4.9);
+}
+
+void CourseTest::hazardArrivingUnderWaitingPointerKills()
+{
+    // A flood over x 30..269 during the second second: whoever stands there then is
+    // lost, so the only survivor waits at the start and walks from 2 s on.
+    CourseSpec spec = StraightSpec();
+    spec.at = [](int step) {
+        Scene s{{QStringLiteral("goal"), kGoalBar}};
+        if (step >= 10 && step < 20)
+            s.push_back({QStringLiteral("flood"), QRect(30, 130, 240, 40), Effect::Deadly, true});
+        return s;
+    };
+    const FairnessReport fair = CheckFairness(MapWithRoad({kStraight}), spec, 3, {0, 90, 6});
+    QVERIFY(fair.passed);
+    QCOMPARE(fair.seconds[0], 6.1);  // from x 29: 241 px in 41 steps, steps 20..60
+}
+
+QTEST_MAIN(CourseTest)
+#include "tst_courses.moc"

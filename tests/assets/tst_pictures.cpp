@@ -2,6 +2,7 @@
 // (size, colour depth, ICO layout), the faces distinct, the icons readable,
 // and gen_pictures drawing the same bytes on every run.
 
+#include "BmpWriter.h"
 #include "GeneratorRun.h"
 #include "IcoWriter.h"
 #include "Indexed.h"
@@ -135,6 +136,7 @@ private Q_SLOTS:
     void titlePicturesAndDesktopIcons();
     void paletteKeepsFewColoursAndApproximatesMany();
     void icoEntriesDecodeToThePaintedPixels();
+    void bmpRowsArePaddedWithZeros();
     void generatorDrawsTheSameBytesAsCommitted();
 };
 
@@ -324,6 +326,36 @@ void PicturesTest::icoEntriesDecodeToThePaintedPixels() {
         for (int y = 0; y < 5; ++y)
             for (int x = 0; x < 9; ++x)
                 if (x != 4) QCOMPARE(decoded.pixel(x, y), colours[(x + y) % 4]);
+    }
+}
+
+void PicturesTest::bmpRowsArePaddedWithZeros() {
+    // Odd widths need padding; the picture's own memory is full of junk beyond each row.
+    QImage indexed(7, 3, QImage::Format_Indexed8);
+    memset(indexed.bits(), 0xAB, size_t(indexed.sizeInBytes()));
+    indexed.setColorTable({qRgb(1, 2, 3), qRgb(200, 100, 50), qRgb(9, 250, 9)});
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 7; ++x) indexed.setPixel(x, y, uint((x * y + x) % 3));
+    QImage rgb(5, 2, QImage::Format_RGB32);
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 5; ++x) rgb.setPixel(x, y, qRgb(x * 50, y * 100, 77));
+
+    for (const QImage& picture : {indexed, rgb}) {
+        const QByteArray file = art::EncodeBmp(picture);
+        const BmpHeader header = ReadBmp(file);
+        const int bits = picture.format() == QImage::Format_Indexed8 ? 8 : 24;
+        QCOMPARE(header.bits, bits);
+        QCOMPARE(header.width, picture.width());
+        QCOMPARE(int(U32(file, 2)), int(file.size()));
+        const int used = picture.width() * bits / 8;
+        const int rowBytes = RowBytes(picture.width(), bits);
+        const int pixels = int(U32(file, 10));
+        QCOMPARE(file.size(), pixels + rowBytes * picture.height());
+        for (int row = 0; row < picture.height(); ++row)
+            for (int pad = used; pad < rowBytes; ++pad) QCOMPARE(int(file[pixels + row * rowBytes + pad]), 0);
+        QImage decoded;
+        QVERIFY(decoded.loadFromData(file, "BMP"));
+        QCOMPARE(decoded.convertToFormat(QImage::Format_RGB32), picture.convertToFormat(QImage::Format_RGB32));
     }
 }
 

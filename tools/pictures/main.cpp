@@ -2,6 +2,7 @@
 // <assets-dir>/pictures and the desktop icons into <assets-dir>/icons.
 
 #include "Badges.h"
+#include "BmpWriter.h"
 #include "Characters.h"
 #include "CourseSprites.h"
 #include "IcoWriter.h"
@@ -16,19 +17,18 @@ namespace {
 
 enum class Depth { Palette8, True24 };
 
+bool SaveBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 bool SaveBmp(const QDir& dir, const QString& name, const QImage& picture, Depth depth) {
-    const QImage stored = depth == Depth::Palette8 ? art::ToIndexed(picture)
-                                                   : picture.convertToFormat(QImage::Format_RGB32);
-    return stored.save(dir.filePath(name), "BMP");
+    const QImage stored = depth == Depth::Palette8 ? art::ToIndexed(picture) : picture;
+    return SaveBytes(dir.filePath(name), art::EncodeBmp(stored));
 }
 
 bool SavePng(const QString& path, const QImage& picture) {
     return picture.convertToFormat(QImage::Format_ARGB32).save(path, "PNG");
-}
-
-bool SaveBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 bool WritePictures(const QDir& dir) {

@@ -12,7 +12,7 @@ void Put(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes) {
 }
 
 void PutTag(std::vector<std::uint8_t>& out, const char* tag) {
-    out.insert(out.end(), tag, tag + 4);
+    for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(tag[i]));
 }
 
 }  // namespace

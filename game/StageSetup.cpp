@@ -7,17 +7,49 @@
 #include "screens/Widgets.h"
 #include "screens/form_Main.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QImageReader>
 #include <QTimer>
 
 using namespace Module1;
 
 namespace {
+std::uint32_t LittleEndian(const QByteArray& b, int at, int bytes)
+{
+    std::uint32_t v = 0;
+    for (int i = bytes - 1; i >= 0; --i)
+        v = (v << 8) | static_cast<std::uint8_t>(b[at + i]);
+    return v;
+}
+
+// The picture loader happily shows half a bitmap; a course must be whole.
+bool BitmapComplete(const QByteArray& bytes)
+{
+    if (!bytes.startsWith("BM") || bytes.size() < 34 || LittleEndian(bytes, 30, 4) != 0)
+        return true;  // other formats (and compressed bitmaps) their decoder judges
+    const std::uint64_t offset = LittleEndian(bytes, 10, 4);
+    const std::uint64_t width = LittleEndian(bytes, 18, 4);
+    const auto height = static_cast<std::int32_t>(LittleEndian(bytes, 22, 4));
+    const std::uint64_t bits = LittleEndian(bytes, 28, 2);
+    const std::uint64_t stride = ((width * bits + 31) / 32) * 4;
+    const std::uint64_t rows = static_cast<std::uint64_t>(height < 0 ? -static_cast<std::int64_t>(height) : height);
+    return offset + stride * rows <= static_cast<std::uint64_t>(bytes.size());
+}
+
 // Reads a course picture whatever its format, judged by its content.
 QImage ReadCourse(const QString& path)
 {
-    QImageReader reader(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.readAll();
+    if (!BitmapComplete(bytes))
+        return {};
+    QBuffer buffer;
+    buffer.setData(bytes);
+    QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
     QImage picture = reader.read();
     if (picture.width() != kMapSize || picture.height() != kMapSize)

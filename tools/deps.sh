@@ -13,7 +13,10 @@ packages=(
   fonts-ipafont-gothic
   libbenchmark-dev
   xvfb xauth xdotool x11-utils pulseaudio pulseaudio-utils
+  fonts-dejavu-core
   dpkg-dev file
+  # the package test validates the desktop entry and the AppStream metadata
+  desktop-file-utils appstream
 )
 
 if ! command -v dpkg-query >/dev/null 2>&1 || ! command -v apt-get >/dev/null 2>&1; then

@@ -1,0 +1,76 @@
+#include "PlayFixture.h"
+
+#include "game/Module1.h"
+#include "screens/Notice.h"
+#include "screens/form_Title.h"
+#include "support/Drive.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+
+PlayFixture::PlayFixture()
+{
+    QDir root(m_folder.path());
+    root.mkpath(QStringLiteral("dat"));
+    root.mkpath(QStringLiteral("sound"));
+    WriteCourse(mapFile(1));
+    WriteCourse(mapFile(2));
+    // The recording sound double only asks whether a file is there.
+    for (const char* name : {"Click", "Start", "Out", "Clear", "Claps", "Yama", "Okasiya", "Kouji", "Car", "Rain", "River"}) {
+        QFile f(root.filePath(QStringLiteral("sound/%1.wav").arg(QLatin1String(name))));
+        f.open(QIODevice::WriteOnly);
+    }
+    Module1::SetAppFolder(m_folder.path());
+    look::SetNoticeHandler([this](QWidget*, const QString& text) { notices << text; });
+}
+
+QString PlayFixture::mapFile(int stage) const
+{
+    return m_folder.path() + QStringLiteral("/dat/map%1.dat").arg(stage);
+}
+
+void PlayFixture::WriteCourse(const QString& file)
+{
+    QImage img(Module1::kMapSize, Module1::kMapSize, QImage::Format_RGB32);
+    img.fill(QColor(40, 140, 60));
+    QPainter(&img).fillRect(QRect(40, 85, 241, 17), QColor(226, 200, 144));
+    img.save(file, "BMP");
+}
+
+form_Main* PlayFixture::open(int level, int stage, int lives)
+{
+    Module1::g_Level = static_cast<std::int16_t>(level);
+    Module1::g_Stage = static_cast<std::int16_t>(stage);
+    play = new form_Main;
+    if (!play->InitGame())
+        return nullptr;
+    Module1::WriteCounter(play->lbl_Life, lives);
+    play->show();
+    return play;
+}
+
+void PlayFixture::close()
+{
+    if (play)
+        delete play.data();
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (qobject_cast<form_Title*>(w))
+            w->close();
+    drive::Settle();
+    notices.clear();
+    env.sound.started.clear();
+    Module1::ResetState();
+}
+
+int VisibleTitles()
+{
+    int n = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (qobject_cast<form_Title*>(w) && w->isVisible())
+            ++n;
+    return n;
+}

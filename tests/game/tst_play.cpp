@@ -1,0 +1,274 @@
+// A stage being played: the Start click, misses, the clock, checkpoints,
+// hazards, and course pictures that cannot be read.
+
+#include "PlayFixture.h"
+#include "game/Module1.h"
+#include "screens/Widgets.h"
+#include "support/Drive.h"
+
+#include "game/CourseRules.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QLabel>
+#include <QTimer>
+#include <QtTest>
+
+using namespace Module1;
+using drive::Schedule;
+
+namespace {
+const QString kPrompt = QStringLiteral("「スタート」を押してくれよな！");
+
+QPoint Centre(const MapMark* m)
+{
+    return m->geometry().center();
+}
+
+qint64 Face(const form_Main* play)
+{
+    return play->pic_Chara[0]->picture().cacheKey();
+}
+
+qint64 FaceNo(const form_Main* play, int i)
+{
+    return play->pic_Chara[static_cast<std::size_t>(i)]->picture().cacheKey();
+}
+}  // namespace
+
+class TestPlay : public QObject {
+    Q_OBJECT
+    PlayFixture fx;
+
+    form_Main* started(int level, int stage, int lives = 5)
+    {
+        form_Main* play = fx.open(level, stage, lives);
+        if (play)
+            drive::ClickOnMap(*play, Centre(play->img_Start[0]));
+        return play;
+    }
+
+private Q_SLOTS:
+    void cleanup() { fx.close(); }
+
+    void startClickBeginsARun()
+    {
+        form_Main* play = fx.open(1, 1);
+        QVERIFY(play);
+        QCOMPARE(g_PlayState, std::int16_t{0});
+        drive::ClickOnMap(*play, Centre(play->img_Start[0]));
+        QCOMPARE(g_PlayState, std::int16_t{1});
+        QVERIFY(play->timer_Main->isActive());
+        QCOMPARE(fx.env.sound.started, QStringList{QStringLiteral("Start")});
+        QCOMPARE(Face(play), FaceNo(play, 1));
+        QVERIFY(play->lbl_Msg->text().isEmpty());
+        QCOMPARE(play->cursor().shape(), Qt::BitmapCursor);
+        QCOMPARE(MapCell(0, 0), std::int16_t{1});              // the grid was built
+        QCOMPARE(MapCell(kOn().x(), kOn().y()), std::int16_t{0});
+        // The other stage's zone starts a run too, and a second click keeps the clock's beat.
+        drive::ClickOnMap(*play, Centre(play->img_Start[1]));
+        QCOMPARE(g_PlayState, std::int16_t{1});
+        QCOMPARE(play->StartPoint(1), QPoint(152, 163));
+    }
+
+    void nothingIsTestedBeforeStart()
+    {
+        form_Main* play = fx.open(2, 1);
+        drive::MoveOnMap(*play, PlayFixture::kOffRoad);
+        drive::MoveOnMap(*play, Centre(play->img_Msg[0]));
+        drive::MoveOnMap(*play, Centre(play->img_Goal[0]));
+        QCOMPARE(ReadCounter(play->lbl_Life), 5);
+        QCOMPARE(g_MsgShown[0], std::int16_t{0});
+        QVERIFY(fx.env.sound.started.isEmpty());
+    }
+
+    void aMissCostsALifeAndSendsThePlayerBack()
+    {
+        form_Main* play = started(2, 1, 2);
+        QVERIFY(play);
+        drive::MoveOnMap(*play, PlayFixture::kOnRoad);
+        QCOMPARE(g_PlayState, std::int16_t{1});
+        QTest::qWait(1100);  // one tick of the clock
+        QCOMPARE(play->lbl_Time->text(), QStringLiteral("29"));
+
+        bool startIgnored = false;
+        QString msgDuringWait;
+        Schedule({[&] {
+                      msgDuringWait = play->lbl_Msg->text();
+                      drive::ClickOnMap(*play, Centre(play->img_Start[0]));  // ignored while the line waits
+                      startIgnored = g_PlayState == 0 && !play->timer_Main->isActive();
+                  },
+                  [&] { drive::Space(play); }});
+        drive::MoveOnMap(*play, PlayFixture::kOffRoad);  // returns when the player has read the miss
+        QCOMPARE(msgDuringWait, QStringLiteral("うわーん！"));
+        QVERIFY(startIgnored);
+        QCOMPARE(fx.env.sound.started.last(), QStringLiteral("Out"));
+        QCOMPARE(play->lbl_Life->text(), QStringLiteral("1"));
+        QCOMPARE(play->lbl_Time->text(), QStringLiteral("30"));
+        QCOMPARE(play->lbl_Msg->text(), kPrompt);
+        QCOMPARE(Face(play), FaceNo(play, 1));
+        QCOMPARE(play->cursor().shape(), Qt::ArrowCursor);
+
+        // The last life: the play screen closes and the title comes back, once.
+        drive::ClickOnMap(*play, Centre(play->img_Start[0]));
+        Schedule({[&] { drive::Space(play); }});
+        drive::MoveOnMap(*play, QPoint(-4, 93), true);  // dragged out of the map
+        drive::Settle();
+        QVERIFY(fx.play.isNull());
+        QCOMPARE(VisibleTitles(), 1);
+        QCOMPARE(g_PlayState, std::int16_t{0});
+    }
+
+    void marksAreNotTestedAgainstTheRoad()
+    {
+        form_Main* play = started(2, 1);
+        // The stage 2 start zone and stage 2 marks lie on background in this course.
+        drive::MoveOnMap(*play, Centre(play->img_Start[1]));
+        drive::MoveOnMap(*play, Centre(play->img_Msg[14]));
+        drive::MoveOnMap(*play, Centre(play->img_Goal[1]));
+        QCOMPARE(g_PlayState, std::int16_t{1});
+        QCOMPARE(play->lbl_Life->text(), QStringLiteral("5"));
+        QVERIFY(play->lbl_Msg->text().isEmpty());  // the other stage's marks say nothing
+    }
+
+    void easyClockCountsUpWithoutLimit()
+    {
+        form_Main* play = started(1, 2);
+        QCOMPARE(play->lbl_Time->text(), QStringLiteral("0"));
+        for (int i = 0; i < 120; ++i)
+            play->timer_Main_Timer();
+        QCOMPARE(play->lbl_Time->text(), QStringLiteral("120"));
+        QCOMPARE(g_PlayState, std::int16_t{1});
+    }
+
+    void hardClockRunsOutAtZero()
+    {
+        form_Main* play = started(2, 2);
+        QCOMPARE(play->lbl_Time->text(), QStringLiteral("90"));
+        play->lbl_Time->setText(QStringLiteral("2"));
+        play->timer_Main_Timer();
+        QCOMPARE(play->lbl_Time->text(), QStringLiteral("1"));
+        QString shownAtTimeout;
+        QString timeAtTimeout;
+        Schedule({[&] {
+            shownAtTimeout = play->lbl_Msg->text();
+            timeAtTimeout = play->lbl_Time->text();
+            drive::Space(play);
+        }});
+        play->timer_Main_Timer();
+        QCOMPARE(shownAtTimeout, QStringLiteral("うわーん！まにあわなかったー！！"));
+        QCOMPARE(timeAtTimeout, QStringLiteral("0"));
+        QCOMPARE(play->lbl_Time->text(), QStringLiteral("90"));
+        QCOMPARE(play->lbl_Life->text(), QStringLiteral("4"));
+        QVERIFY(!play->timer_Main->isActive());
+    }
+
+    void theSweetShopPausesTheClock()
+    {
+        form_Main* play = started(2, 1);
+        drive::MoveOnMap(*play, Centre(play->img_Msg[5]));
+        QVERIFY(!play->timer_Main->isActive());
+        QCOMPARE(fx.env.sound.started.last(), QStringLiteral("Okasiya"));
+        QCOMPARE(play->lbl_Msg->text(), QStringLiteral("お菓子屋だ！ちょっと一休みしてこーっと"));
+        QCOMPARE(Face(play), FaceNo(play, 3));
+        drive::MoveOnMap(*play, Centre(play->img_Msg[6]));
+        QVERIFY(play->timer_Main->isActive());
+        QCOMPARE(play->lbl_Msg->text(), QStringLiteral("あともう一息だな"));
+    }
+
+    void checkpointsSpeakOncePerAttempt()
+    {
+        form_Main* play = started(1, 1);
+        drive::MoveOnMap(*play, Centre(play->img_Msg[0]));
+        QCOMPARE(play->lbl_Msg->text(), QStringLiteral("山道と近道と、どっちに行こうかなぁ"));
+        play->lbl_Msg->setText(QStringLiteral("x"));
+        drive::MoveOnMap(*play, Centre(play->img_Msg[0]));
+        QCOMPARE(play->lbl_Msg->text(), QStringLiteral("x"));  // spent
+
+        // The mountain mark calls "Yama" again at every step and never speaks.
+        const int before = static_cast<int>(fx.env.sound.started.count(QStringLiteral("Yama")));
+        for (int i = 0; i < 3; ++i)
+            drive::MoveOnMap(*play, Centre(play->img_Msg[1]) + QPoint(i, 0));
+        QCOMPARE(static_cast<int>(fx.env.sound.started.count(QStringLiteral("Yama"))), before + 3);
+        QCOMPARE(g_MsgShown[1], std::int16_t{0});
+
+        // A clearing mark: face 1, empty line.
+        drive::MoveOnMap(*play, Centre(play->img_Msg[8]));
+        QVERIFY(play->lbl_Msg->text().isEmpty());
+        QCOMPARE(Face(play), FaceNo(play, 1));
+
+        // After a miss every mark speaks again.
+        Schedule({[&] { drive::Space(play); }});
+        drive::MoveOnMap(*play, PlayFixture::kOffRoad);
+        QCOMPARE(g_MsgShown[0], std::int16_t{0});
+        drive::ClickOnMap(*play, Centre(play->img_Start[0]));
+        drive::MoveOnMap(*play, Centre(play->img_Msg[0]));
+        QCOMPARE(play->lbl_Msg->text(), QStringLiteral("山道と近道と、どっちに行こうかなぁ"));
+    }
+
+    void stageTwoMarksSpeakOnStageTwoOnly()
+    {
+        form_Main* play = started(1, 2);
+        drive::MoveOnMap(*play, Centre(play->img_Msg[0]));
+        QVERIFY(play->lbl_Msg->text().isEmpty());
+        drive::MoveOnMap(*play, Centre(play->img_Msg[13]));
+        QCOMPARE(play->lbl_Msg->text(), QStringLiteral("何だよこのむちゃくちゃ高い山はー！"));
+        QCOMPARE(fx.env.sound.started.last(), QStringLiteral("Yama"));
+        QCOMPARE(Face(play), FaceNo(play, 2));
+    }
+
+    void unreadableCoursePicturesAreReported_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("remove");
+        QTest::newRow("missing") << QByteArray() << true;
+        QTest::newRow("empty") << QByteArray() << false;
+        QTest::newRow("not a picture") << QByteArray("this is not a course") << false;
+        QFile good(QStringLiteral(POKURIMO_APP_FOLDER "/dat/map1.dat"));
+        good.open(QIODevice::ReadOnly);
+        QTest::newRow("truncated") << good.read(good.size() / 3) << false;
+        QImage wrongSize(200, 300, QImage::Format_RGB32);
+        wrongSize.fill(Qt::green);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        wrongSize.save(&buffer, "BMP");
+        QTest::newRow("200 x 300") << bytes << false;
+    }
+
+    void unreadableCoursePicturesAreReported()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, remove);
+        QFile file(fx.mapFile(1));
+        if (remove) {
+            QVERIFY(file.remove());
+        } else {
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(content);
+            file.close();
+        }
+        QVERIFY(fx.open(1, 1) == nullptr);
+        QCOMPARE(fx.notices.size(), 1);
+        QVERIFY2(fx.notices[0].contains(QStringLiteral("map1.dat")), qPrintable(fx.notices[0]));
+        PlayFixture::WriteCourse(fx.mapFile(1));
+    }
+
+    void aCoursePictureIsReadByContentNotName()
+    {
+        QImage img(QStringLiteral(POKURIMO_APP_FOLDER "/dat/map2.dat"));
+        QVERIFY(img.save(fx.mapFile(2), "PNG"));
+        form_Main* play = fx.open(1, 2);
+        QVERIFY(play);
+        play->Set_Map();
+        MapGrid expected{};
+        QVERIFY(course::BuildGridPerPixel(img, expected));
+        QVERIFY(g_MapGrid == expected);
+    }
+
+private:
+    static QPoint kOn() { return PlayFixture::kOnRoad; }
+};
+
+QTEST_MAIN(TestPlay)
+#include "tst_play.moc"

@@ -1,0 +1,84 @@
+#include "support/Drive.h"
+
+#include "screens/Widgets.h"
+#include "screens/form_Main.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTimer>
+#include <memory>
+
+namespace drive {
+
+void Schedule(std::vector<std::function<void()>> steps, int gapMs)
+{
+    auto remaining = std::make_shared<std::vector<std::function<void()>>>(std::move(steps));
+    auto next = std::make_shared<std::function<void(std::size_t)>>();
+    *next = [remaining, next, gapMs](std::size_t i) {
+        if (i >= remaining->size()) {
+            *next = nullptr;  // break the cycle
+            return;
+        }
+        (*remaining)[i]();
+        QTimer::singleShot(gapMs, [next, i] {
+            if (*next)
+                (*next)(i + 1);
+        });
+    };
+    QTimer::singleShot(gapMs, [next] { (*next)(0); });
+}
+
+void PressKey(QWidget* window, int key, bool autoRepeat)
+{
+    QWidget* target = QApplication::focusWidget();
+    if (!target || target->window() != window)
+        target = window;
+    const QString text = key == Qt::Key_Space ? QStringLiteral(" ") : QString();
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text, autoRepeat);
+    QApplication::sendEvent(target, &press);
+    if (!autoRepeat) {
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+        QApplication::sendEvent(target, &release);
+    }
+}
+
+QWidget* ReceiverAt(const form_Main& play, QPoint mapPoint)
+{
+    QWidget* surface = play.pic_Map->surface();
+    QWidget* child = surface->childAt(mapPoint);
+    return child ? child : surface;
+}
+
+namespace {
+void SendMouse(QWidget* receiver, QEvent::Type type, QPoint localPoint, Qt::MouseButton button,
+               Qt::MouseButtons buttons)
+{
+    const QPointF local(localPoint);
+    QMouseEvent event(type, local, receiver->mapToGlobal(local), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(receiver, &event);
+}
+}  // namespace
+
+void MoveOnMap(const form_Main& play, QPoint mapPoint, bool buttonHeld)
+{
+    QWidget* receiver = ReceiverAt(play, mapPoint);
+    const QPoint local = receiver->mapFrom(play.pic_Map->surface(), mapPoint);
+    SendMouse(receiver, QEvent::MouseMove, local, Qt::NoButton, buttonHeld ? Qt::LeftButton : Qt::NoButton);
+}
+
+void ClickOnMap(const form_Main& play, QPoint mapPoint)
+{
+    QWidget* receiver = ReceiverAt(play, mapPoint);
+    const QPoint local = receiver->mapFrom(play.pic_Map->surface(), mapPoint);
+    SendMouse(receiver, QEvent::MouseButtonPress, local, Qt::LeftButton, Qt::LeftButton);
+    SendMouse(receiver, QEvent::MouseButtonRelease, local, Qt::LeftButton, Qt::NoButton);
+}
+
+void Settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+}  // namespace drive

@@ -1,0 +1,31 @@
+#pragma once
+// Driving the screens from a test the way a player would: steps that run from
+// the event loop while the game waits in a nested loop, key presses that reach
+// the focused element, pointer moves delivered to whatever lies under a map point.
+
+#include <QPoint>
+#include <functional>
+#include <vector>
+
+class form_Main;
+class QWidget;
+
+namespace drive {
+
+// Runs the steps one after another, `gapMs` apart, from the event loop.
+void Schedule(std::vector<std::function<void()>> steps, int gapMs = 5);
+
+// A key press (and release) as the window system delivers it: to the focused element.
+void PressKey(QWidget* window, int key, bool autoRepeat = false);
+inline void Space(QWidget* window) { PressKey(window, 0x20); }
+
+// The widget that takes the pointer at a map point (a mark, or the bare map).
+QWidget* ReceiverAt(const form_Main& play, QPoint mapPoint);
+// A pointer move / a click at a map point, delivered to that widget.
+void MoveOnMap(const form_Main& play, QPoint mapPoint, bool buttonHeld = false);
+void ClickOnMap(const form_Main& play, QPoint mapPoint);
+
+// Lets queued deletions happen, as the main loop would after a handler returns.
+void Settle();
+
+}  // namespace drive

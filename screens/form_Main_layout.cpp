@@ -156,6 +156,7 @@ void form_Main::buildMapMarks()
     for (int i = 4; i <= 11; ++i)
         msg(i);
     img_Rain = mark(0, Twips(1680, 3600, 1485, 300), "img_Rain");
+    img_Rain->setObjectName(QStringLiteral("img_Rain"));  // the one mark that is not an array
     for (int i = 12; i <= 15; ++i)
         msg(i);
     img_River[0] = mark(0, Twips(1680, 810, 1380, 300), "img_River");

@@ -1,0 +1,161 @@
+#!/usr/bin/env bash
+# Installs the game into a private root and plays its first seconds there:
+#   installed_game.sh install <build dir>   cmake --install with DESTDIR (the fast path)
+#   installed_game.sh deb <build dir>       the real Debian package, unpacked with dpkg -x
+# Then checks the installed files and the desktop integration, starts the
+# installed game on its own X server, sees the title window, clicks たこレベル
+# and sees the play screen, which needs the course maps from share/pokurimo.
+# Exits 77 (skipped) only when no X server can be started.
+set -euo pipefail
+
+mode=${1:?mode: install or deb}
+build=$(cd "${2:?build dir}" && pwd)
+readonly skip=77
+readonly app_id=io.github.pokurimo.Pokurimo
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/pokurimo-package.XXXXXX")
+root=$work/root
+xvfb_pid=""
+game_pid=""
+cleanup() {
+  [[ -n $game_pid ]] && kill -9 "$game_pid" 2>/dev/null
+  [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null
+  wait 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  if [[ -s $work/game.log ]]; then
+    echo "--- game output ---" >&2
+    tail -n 40 "$work/game.log" >&2
+  fi
+  exit 1
+}
+
+need() {
+  command -v "$1" >/dev/null 2>&1 || fail "$1 is missing (make deps installs it)"
+}
+
+install_with_cmake() {
+  DESTDIR=$root cmake --install "$build" --prefix /usr >"$work/install.log" 2>&1 ||
+    { cat "$work/install.log" >&2; fail "cmake --install failed"; }
+}
+
+# The package's control fields: what apt will pull in and where it is filed.
+check_control() {
+  local deb=$1 depends
+  [[ $(dpkg-deb -f "$deb" Package) == pokurimo ]] || fail "package name is not pokurimo"
+  [[ $(dpkg-deb -f "$deb" Section) == games ]] || fail "section is not games"
+  [[ -n $(dpkg-deb -f "$deb" Maintainer) ]] || fail "no maintainer"
+  [[ -n $(dpkg-deb -f "$deb" Description) ]] || fail "no description"
+  depends=$(dpkg-deb -f "$deb" Depends)
+  local p listed
+  for p in libqt6widgets6 libqt6gui6 libqt6core6 libqt6multimedia6 qt6-qpa-plugins fonts-ipafont-gothic libpulse0; do
+    listed="(^|[ ,])$p([ ,(]|\$)"
+    [[ $depends =~ $listed ]] || fail "Depends lacks $p: $depends"
+  done
+}
+
+install_from_deb() {
+  need dpkg-deb
+  cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/pkg" >"$work/cpack.log" 2>&1 ||
+    { cat "$work/cpack.log" >&2; fail "cpack failed"; }
+  local debs=("$work"/pkg/pokurimo_*.deb)
+  [[ -f ${debs[0]} ]] || fail "cpack made no pokurimo_*.deb"
+  check_control "${debs[0]}"
+  dpkg -x "${debs[0]}" "$root"
+}
+
+check_files() {
+  local usr=$root/usr f size
+  [[ -x $usr/bin/pokurimo ]] || fail "bin/pokurimo is not installed"
+  for f in dat/map1.dat dat/map2.dat sound/Click.wav sound/Out.wav sound/Start.wav; do
+    [[ -s $usr/share/pokurimo/$f ]] || fail "share/pokurimo/$f is not installed"
+  done
+  for size in 16 32 48 128 256; do
+    f=$usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png
+    [[ -f $f ]] || fail "no ${size}px icon"
+    file -b "$f" | grep -q "PNG image data, $size x $size," || fail "the ${size}px icon is $(file -b "$f")"
+  done
+}
+
+check_desktop_integration() {
+  need desktop-file-validate
+  need appstreamcli
+  local entry=$root/usr/share/applications/$app_id.desktop
+  [[ -f $entry ]] || fail "no desktop entry"
+  desktop-file-validate "$entry" || fail "desktop entry does not validate"
+  grep -qx "Exec=pokurimo" "$entry" || fail "desktop entry does not start pokurimo"
+  grep -qx "Icon=$app_id" "$entry" || fail "desktop entry names another icon"
+  # validate-tree also checks that the metadata's launchable entry is there.
+  appstreamcli validate-tree --no-net "$root/usr" >"$work/appstream.log" 2>&1 ||
+    { cat "$work/appstream.log" >&2; fail "AppStream metadata does not validate"; }
+}
+
+start_xvfb() {
+  command -v Xvfb >/dev/null 2>&1 || { echo "SKIP: Xvfb is not installed"; exit $skip; }
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+  xvfb_pid=$!
+  local i
+  for ((i = 0; i < 100; i++)); do
+    [[ -s $work/display ]] && break
+    kill -0 "$xvfb_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  [[ -s $work/display ]] || { echo "SKIP: Xvfb could not start: $(head -c 300 "$work/xvfb.log")"; exit $skip; }
+  export DISPLAY=":$(head -n 1 "$work/display")"
+}
+
+# The game on its own display with its own settings and no sound server.
+start_game() {
+  mkdir -p "$work/config" "$work/runtime"
+  chmod 700 "$work/runtime"
+  echo "autospawn = no" >"$work/pulse-client.conf"
+  (
+    unset WAYLAND_DISPLAY
+    export QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime
+    export PULSE_CLIENTCONFIG=$work/pulse-client.conf PULSE_SERVER=unix:$work/runtime/no-pulse
+    export ASAN_OPTIONS=detect_leaks=0
+    exec "$root/usr/bin/pokurimo"
+  ) >"$work/game.log" 2>&1 &
+  game_pid=$!
+}
+
+# The first visible window of the game whose title matches (empty = any),
+# looked for up to $2 seconds.
+wait_for_window() {
+  local name=$1 seconds=$2 wid=""
+  wid=$(timeout "$seconds" xdotool search --sync --all --onlyvisible --pid "$game_pid" --name "$name" 2>/dev/null |
+    head -n 1) || true
+  kill -0 "$game_pid" 2>/dev/null || fail "the game ended while its window was awaited"
+  echo "$wid"
+}
+
+play_first_seconds() {
+  need xdotool
+  start_game
+  local title play="" attempt
+  title=$(wait_for_window "" 60)
+  [[ -n $title ]] || fail "no title window within 60 s"
+  # たこレベル: a click in the left-hand level button opens the play screen.
+  # A window just mapped may not take the first click yet: try a few times.
+  for attempt in 1 2 3; do
+    xdotool mousemove --window "$title" 52 116 click 1 2>/dev/null || true
+    play=$(wait_for_window "^Pokurimo$" 15)
+    [[ -n $play ]] && break
+  done
+  [[ -n $play ]] || fail "the play screen did not open: the course maps were not found"
+}
+
+case $mode in
+  install) install_with_cmake ;;
+  deb) install_from_deb ;;
+  *) fail "unknown mode $mode" ;;
+esac
+check_files
+check_desktop_integration
+start_xvfb
+play_first_seconds
+echo "PASS: the installed game ($mode) shows its title and opens the play screen"

@@ -37,7 +37,9 @@ void PlayFixture::WriteCourse(const QString& file)
 {
     QImage img(Module1::kMapSize, Module1::kMapSize, QImage::Format_RGB32);
     img.fill(QColor(40, 140, 60));
-    QPainter(&img).fillRect(QRect(40, 85, 241, 17), QColor(226, 200, 144));
+    QPainter p(&img);
+    p.fillRect(QRect(40, 85, 241, 17), QColor(226, 200, 144));   // through the stage 1 start point
+    p.fillRect(QRect(140, 156, 100, 15), QColor(226, 200, 144));  // and the stage 2 one
     img.save(file, "BMP");
 }
 

@@ -27,9 +27,11 @@ check-build: deps $(CHECK)/CMakeCache.txt
 test: check-build
 	cd $(CHECK) && QT_QPA_PLATFORM=offscreen ctest -j $(JOBS) --output-on-failure
 
+# Micro-benchmarks, then the whole-process measurements; writes bench/results.md.
 bench: release
 	cmake --build $(RELEASE) -j $(JOBS) --target benches
-	cd $(RELEASE) && ./bench/pokurimo_bench
+	cd $(RELEASE) && ./bench/pokurimo_bench --benchmark_out=bench/micro.json --benchmark_out_format=json
+	bash bench/run_all.sh $(RELEASE) $(RELEASE)/bench/micro.json
 
 screenshots: release
 	cmake --build $(RELEASE) -j $(JOBS) --target take_screenshots

@@ -1,0 +1,129 @@
+// Time from a pointer move that leaves the road to the crying face being
+// drawn: the play screen on the offscreen platform, a run started with the
+// Start click, a move event onto the roadside, and the face box's paint of
+// face 6 as the finish line. Each miss's wait is ended by a space key press.
+// Prints one line: "miss_to_face_ms median=<ms> max=<ms> samples=<n>".
+
+#include "game/Module1.h"
+#include "screens/Look.h"
+#include "screens/Widgets.h"
+#include "screens/form_Main.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTimer>
+#include <QWindow>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <optional>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr int kSamples = 51;
+
+// Watches the face box: the first paint that shows the crying face (the
+// picture of store 6) stops the clock, then a space press ends the wait.
+class CryingFaceProbe : public QObject {
+public:
+    explicit CryingFaceProbe(form_Main* play) : QObject(play), m_play(play)
+    {
+        play->pic_Chara[0]->installEventFilter(this);
+    }
+
+    void arm() { m_drawnAt.reset(); }
+    std::optional<Clock::time_point> drawnAt() const { return m_drawnAt; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::Paint || m_drawnAt || !ShowsCryingFace())
+            return false;
+        // Let the face box draw itself first, so the clock stops when it is drawn.
+        static_cast<QObject*>(m_play->pic_Chara[0])->event(event);
+        m_drawnAt = Clock::now();
+        QTimer::singleShot(0, m_play, [play = m_play] {
+            QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+            QApplication::sendEvent(play->Text1, &space);
+        });
+        (void)watched;
+        return true;
+    }
+
+private:
+    bool ShowsCryingFace() const
+    {
+        return m_play->pic_Chara[0]->picture().cacheKey() == m_play->pic_Chara[6]->picture().cacheKey();
+    }
+
+    form_Main* m_play;
+    std::optional<Clock::time_point> m_drawnAt;
+};
+
+void Settle()
+{
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+}
+
+// One miss: Start click, then a move onto the roadside at the map's corner.
+std::optional<double> MeasureOneMiss(form_Main& play, CryingFaceProbe& probe)
+{
+    play.img_Start_Click(0);
+    Settle();
+    const QPointF roadside(1.0, 1.0);  // pixel (0, 0) has the background colour by definition
+    QMouseEvent move(QEvent::MouseMove, roadside, play.pic_Map->surface()->mapToGlobal(roadside), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    probe.arm();
+    const Clock::time_point start = Clock::now();
+    QApplication::sendEvent(play.pic_Map->surface(), &move);  // returns when the miss's wait ends
+    if (!probe.drawnAt())
+        return std::nullopt;
+    return std::chrono::duration<double, std::milli>(*probe.drawnAt() - start).count();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Pokurimo"));
+    QApplication::setApplicationName(QStringLiteral("Pokurimo"));
+    look::RegisterFontSubstitutes();
+    Module1::SetAppFolder(QStringLiteral(POKURIMO_APP_FOLDER));
+    Module1::g_Level = 2;
+    Module1::g_Stage = 1;
+
+    form_Main play;
+    if (!play.InitGame()) {
+        std::fprintf(stderr, "miss_latency: the stage 1 course could not be read\n");
+        return 1;
+    }
+    Module1::WriteCounter(play.lbl_Life, kSamples + 1);  // the game never ends here
+    play.show();
+    while (!play.windowHandle() || !play.windowHandle()->isExposed())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    Settle();
+    CryingFaceProbe probe(&play);
+
+    std::vector<double> samples;
+    for (int i = 0; i < kSamples; ++i) {
+        const std::optional<double> ms = MeasureOneMiss(play, probe);
+        if (!ms) {
+            std::fprintf(stderr, "miss_latency: miss %d never drew the crying face\n", i + 1);
+            return 1;
+        }
+        samples.push_back(*ms);
+        Settle();
+    }
+    std::sort(samples.begin(), samples.end());
+    std::printf("miss_to_face_ms median=%.3f max=%.3f samples=%zu\n", samples[samples.size() / 2], samples.back(),
+                samples.size());
+    return 0;
+}

@@ -1,0 +1,304 @@
+#!/usr/bin/env bash
+# Process-level measurements of the game, side by side with a bare Qt window,
+# on a private X server, and bench/results.md written from them and from the
+# micro-benchmarks' JSON output:
+#   bench/run_all.sh <release build dir> <micro-benchmark json>
+# Figures are medians over POKURIMO_BENCH_RUNS rounds (5 by default); game and
+# yardstick alternate within a round so that both see the same machine load.
+set -euo pipefail
+
+src=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "${1:?release build dir}" && pwd)
+micro_json=${2:?micro-benchmark json}
+runs=${POKURIMO_BENCH_RUNS:-5}
+idle_seconds=10
+results=$src/bench/results.md
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/pokurimo-bench.XXXXXX")
+xvfb_pid=""
+pulse_pid=""
+child_pid=""
+cleanup() {
+  [[ -n $child_pid ]] && kill -9 "$child_pid" 2>/dev/null
+  [[ -n $pulse_pid ]] && kill "$pulse_pid" 2>/dev/null
+  [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null
+  wait 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+die() { echo "run_all.sh: $*" >&2; exit 1; }
+for tool in Xvfb xdotool jq; do
+  command -v "$tool" >/dev/null 2>&1 || die "$tool is missing (make deps installs it)"
+done
+
+# --- The private session: X server, sound server, settings -----------------
+start_xvfb() {
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+  xvfb_pid=$!
+  local i
+  for ((i = 0; i < 100; i++)); do
+    [[ -s $work/display ]] && break
+    sleep 0.1
+  done
+  [[ -s $work/display ]] || die "Xvfb did not start: $(head -c 300 "$work/xvfb.log")"
+  export DISPLAY=":$(head -n 1 "$work/display")"
+}
+
+# A null-sink sound server, so the game's sounds play as on a desktop.
+sound_server="none (sounds fail fast)"
+start_pulse() {
+  command -v pulseaudio >/dev/null 2>&1 || return 0
+  pulseaudio --daemonize=no --exit-idle-time=-1 -n --load=module-null-sink \
+    --load="module-native-protocol-unix socket=$work/runtime/pulse.sock" >"$work/pulse.log" 2>&1 &
+  pulse_pid=$!
+  local i
+  for ((i = 0; i < 50; i++)); do
+    [[ -S $work/runtime/pulse.sock ]] && { sound_server="PulseAudio with a null sink"; return 0; }
+    sleep 0.1
+  done
+  kill "$pulse_pid" 2>/dev/null || true
+  pulse_pid=""
+}
+
+mkdir -p "$work/config" "$work/runtime"
+chmod 700 "$work/runtime"
+echo "autospawn = no" >"$work/pulse-client.conf"
+unset WAYLAND_DISPLAY
+export QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime
+export PULSE_CLIENTCONFIG=$work/pulse-client.conf PULSE_SERVER=unix:$work/runtime/pulse.sock
+start_xvfb
+start_pulse
+
+# --- Small measuring tools ---------------------------------------------------
+now_ns() { date +%s%N; }
+
+# The first visible window of process $1 whose title matches $2 and is not $3.
+wait_window() {
+  local pid=$1 name=${2:-} not=${3:-} deadline wid
+  deadline=$(($(now_ns) + 30000000000))
+  while (($(now_ns) < deadline)); do
+    kill -0 "$pid" 2>/dev/null || die "process $pid ended while its window was awaited"
+    for wid in $(xdotool search --all --onlyvisible --pid "$pid" --name "${name:-.*}" 2>/dev/null); do
+      [[ $wid != "$not" ]] && { echo "$wid"; return 0; }
+    done
+  done
+  die "no window of process $pid within 30 s"
+}
+
+cpu_ticks() {  # utime + stime of a process, in clock ticks
+  local stat
+  stat=$(<"/proc/$1/stat")
+  stat=${stat##*) }  # the fields after the command name
+  awk '{ print $12 + $13 }' <<<"$stat"
+}
+
+# Percent of one core that process $1 uses over the idle window.
+idle_cpu_percent() {
+  local before after
+  before=$(cpu_ticks "$1")
+  sleep "$idle_seconds"
+  after=$(cpu_ticks "$1")
+  awk -v d=$((after - before)) -v hz="$(getconf CLK_TCK)" -v s="$idle_seconds" 'BEGIN { printf "%.2f", 100 * d / hz / s }'
+}
+
+peak_rss_kb() { awk '/^VmHWM:/ { print $2 }' "/proc/$1/status"; }
+
+click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
+
+wait_exit() {
+  local pid=$1 i
+  for ((i = 0; i < 100; i++)); do
+    kill -0 "$pid" 2>/dev/null || { wait "$pid" 2>/dev/null || true; child_pid=""; return 0; }
+    sleep 0.1
+  done
+  kill -9 "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+  child_pid=""
+}
+
+median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
+# --- The runs ------------------------------------------------------------------
+# Spots on the screens, in window pixels (from the layouts).
+readonly TITLE_TAKO=(52 116) TITLE_QUIT=(148 168)
+readonly PLAY_NEXT=(207 422) PLAY_START=(62 54) PLAY_TO_TITLE=(372 280) PLAY_ROADSIDE=(10 10)
+
+# The yardstick: start to window shown, then its peak memory.
+bare_round() {
+  local t0 t1 wid
+  t0=$(now_ns)
+  "$build/bench/bare_window" >>"$work/bare.log" 2>&1 &
+  child_pid=$!
+  wid=$(wait_window "$child_pid")
+  t1=$(now_ns)
+  echo $(((t1 - t0) / 1000000)) >>"$work/bare_start_ms"
+  sleep 1
+  peak_rss_kb "$child_pid" >>"$work/bare_rss_kb"
+  click "$wid" 52 116  # its one button quits
+  wait_exit "$child_pid"
+}
+
+# A scripted game: start, idle on the title, たこレベル, idle while the first
+# story line waits, space through the story, Start, a few moves, a miss,
+# back to the title, おしまい. Peak memory is read just before おしまい.
+game_round() {
+  local t0 t1 title play title2 i
+  t0=$(now_ns)
+  "$build/pokurimo" >>"$work/game.log" 2>&1 &
+  child_pid=$!
+  title=$(wait_window "$child_pid")
+  t1=$(now_ns)
+  echo $(((t1 - t0) / 1000000)) >>"$work/game_start_ms"
+  sleep 2
+  idle_cpu_percent "$child_pid" >>"$work/title_cpu"
+
+  click "$title" "${TITLE_TAKO[@]}"
+  play=$(wait_window "$child_pid" '^Pokurimo$')
+  sleep 2
+  idle_cpu_percent "$child_pid" >>"$work/story_cpu"
+  for i in 1 2 3 4; do
+    click "$play" "${PLAY_NEXT[@]}"
+    sleep 0.3
+  done
+  click "$play" "${PLAY_START[@]}"
+  sleep 0.5
+  for i in 1 2 3 4 5; do
+    xdotool mousemove --window "$play" $((66 + i)) 95
+    sleep 0.05
+  done
+  xdotool mousemove --window "$play" "${PLAY_ROADSIDE[@]}"
+  sleep 0.5
+  click "$play" "${PLAY_NEXT[@]}"
+  sleep 0.3
+  click "$play" "${PLAY_TO_TITLE[@]}"
+  title2=$(wait_window "$child_pid" "" "$play")
+  sleep 0.5
+  peak_rss_kb "$child_pid" >>"$work/game_rss_kb"
+  click "$title2" "${TITLE_QUIT[@]}"
+  wait_exit "$child_pid"
+}
+
+# Stage 2 with the hazards moving while the first story line waits.
+stage2_round() {
+  "$build/bench/stage2_idle" >>"$work/stage2.log" 2>&1 &
+  child_pid=$!
+  wait_window "$child_pid" '^Pokurimo$' >/dev/null
+  sleep 2
+  idle_cpu_percent "$child_pid" >>"$work/stage2_cpu"
+  kill "$child_pid"
+  wait_exit "$child_pid"
+}
+
+miss_round() {
+  local line
+  line=$(QT_QPA_PLATFORM=offscreen "$build/bench/miss_latency" 2>>"$work/miss.log") || die "miss_latency failed"
+  sed -E 's/.*median=([0-9.]+).*/\1/' <<<"$line" >>"$work/miss_median_ms"
+  sed -E 's/.*max=([0-9.]+).*/\1/' <<<"$line" >>"$work/miss_max_ms"
+}
+
+echo "run_all.sh: warming the file cache, then $runs rounds (about $((runs * 45)) s)"
+bare_round
+game_round
+rm -f "$work"/*_ms "$work"/*_kb "$work"/*_cpu
+for ((round = 1; round <= runs; round++)); do
+  echo "  round $round/$runs"
+  bare_round
+  game_round
+  stage2_round
+  miss_round
+done
+
+# --- The report ----------------------------------------------------------------
+med() { median <"$work/$1"; }
+list() { paste -sd ' ' "$work/$1"; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+verdict() { awk -v v="$1" -v op="$2" -v t="$3" 'BEGIN { ok = (op == "<") ? v < t : (op == "<=") ? v <= t : v >= t; print ok ? "met" : "**missed**" }'; }
+
+game_start=$(med game_start_ms)
+bare_start=$(med bare_start_ms)
+start_ratio=$(ratio "$game_start" "$bare_start")
+game_rss=$(med game_rss_kb)
+bare_rss=$(med bare_rss_kb)
+rss_ratio=$(ratio "$game_rss" "$bare_rss")
+miss_median=$(med miss_median_ms)
+miss_max=$(sort -g "$work/miss_max_ms" | tail -n 1)
+title_cpu=$(med title_cpu)
+story_cpu=$(med story_cpu)
+stage2_cpu=$(med stage2_cpu)
+
+# One row of the micro-benchmark table: name, time with unit, counters.
+micro_row() {
+  jq -r --arg n "$1" '.benchmarks[] | select(.name == $n) |
+    "| \(.name) | \(.real_time * 1000 | round / 1000) \(.time_unit) | " +
+    ([to_entries[] | select(.key as $k | ["per_pixel_us", "speedup", "off_road_share"] | index($k)) |
+      "\(.key) = \(.value * 100 | round / 100)"] | join(", ")) + " |"' "$micro_json"
+}
+micro_value() { jq -r --arg n "$1" --arg f "$2" '.benchmarks[] | select(.name == $n) | .[$f]' "$micro_json"; }
+
+build_us=$(micro_value BM_BuildGrid real_time)
+speedup=$(micro_value BM_BuildGrid speedup)
+offroad1_ns=$(micro_value BM_IsOffRoad/1 real_time)
+offroad3_ns=$(micro_value BM_IsOffRoad/3 real_time)
+
+cpu_model=$(awk -F': ' '/^model name/ { print $2; exit }' /proc/cpuinfo)
+mem_total=$(awk '/^MemTotal:/ { printf "%.1f GiB", $2 / 1048576 }' /proc/meminfo)
+os_name=$(. /etc/os-release 2>/dev/null && echo "${PRETTY_NAME:-unknown}")
+qt_version=$(dpkg-query -W -f='${Version}' libqt6core6 2>/dev/null || echo unknown)
+
+cat >"$results" <<EOF
+# Pokurimo benchmarks
+
+Written by \`make bench\` (bench/run_all.sh) on $(date -u '+%Y-%m-%d %H:%M UTC').
+
+Machine: $(nproc) cores ($cpu_model), $mem_total memory, $os_name, Qt $qt_version,
+Release build. Other work may have been running on the machine at the same time.
+
+## Micro-benchmarks (Google Benchmark)
+
+| Benchmark | Time | Counters |
+|---|---|---|
+$(for b in BM_BuildGrid BM_BuildGridPerPixel BM_IsOffRoad/1 BM_IsOffRoad/3 BM_HazardStepRules BM_HazardTimersOnScreen; do micro_row "$b"; done)
+
+| Target | Figure | Verdict |
+|---|---|---|
+| Grid build from dat/map1.dat < 100 µs | $(printf '%.2f' "$build_us") µs | $(verdict "$build_us" "<" 100) |
+| Grid build ≥ 20× faster than the per-pixel build (same run) | $(printf '%.1f' "$speedup")× | $(verdict "$speedup" ">=" 20) |
+| Off-road test of one pointer move < 50 ns | $(printf '%.1f' "$offroad1_ns") ns (easy), $(printf '%.1f' "$offroad3_ns") ns (hard) | $(verdict "$(awk -v a="$offroad1_ns" -v b="$offroad3_ns" 'BEGIN { print (a > b) ? a : b }')" "<" 50) |
+
+BM_HazardTimersOnScreen is one beat of all three hazard timers on a shown
+stage 2 play screen, repaint included (offscreen platform).
+
+## Whole process (Xvfb, medians of $runs rounds)
+
+Sound server: $sound_server. Start times are from spawning the process until
+xdotool sees its window mapped; the file cache is warm (one unrecorded round first).
+Peak memory is VmHWM. CPU is utime + stime over $idle_seconds s.
+
+| Measure | Pokurimo | Bare Qt window | Ratio | Target | Verdict |
+|---|---|---|---|---|---|
+| Start to the title window shown | $game_start ms | $bare_start ms | $start_ratio× | ≤ 1.3× | $(verdict "$start_ratio" "<=" 1.3) |
+| Peak memory over a scripted game | $((game_rss / 1024)) MiB | $((bare_rss / 1024)) MiB | $rss_ratio× | ≤ 1.6× | $(verdict "$rss_ratio" "<=" 1.6) |
+
+| Measure | Median | Target | Verdict |
+|---|---|---|---|
+| Pointer move off the road → crying face drawn (offscreen harness, 51 misses a round) | $miss_median ms (worst $miss_max ms) | < 16 ms | $(verdict "$miss_max" "<" 16) |
+| CPU, idle on the title screen | $title_cpu % | < 2 % | $(verdict "$title_cpu" "<" 2) |
+| CPU, a story line waiting (stage 1) | $story_cpu % | < 2 % | $(verdict "$story_cpu" "<" 2) |
+| CPU, stage 2 hazards moving while a line waits | $stage2_cpu % | < 2 % | $(verdict "$stage2_cpu" "<" 2) |
+
+Each round's figures:
+
+- start, Pokurimo (ms): $(list game_start_ms)
+- start, bare window (ms): $(list bare_start_ms)
+- peak memory, Pokurimo (KiB): $(list game_rss_kb)
+- peak memory, bare window (KiB): $(list bare_rss_kb)
+- miss → face, median per round (ms): $(list miss_median_ms)
+- CPU % title / story / stage 2: $(list title_cpu) / $(list story_cpu) / $(list stage2_cpu)
+
+The scripted game: start, idle on the title, たこレベル, idle while the first
+story line waits, click through the story, Start, a few moves, a move onto the
+roadside (a miss), the next line, タイトルへ, おしまい.
+EOF
+echo "run_all.sh: wrote $results"
+cat "$results"

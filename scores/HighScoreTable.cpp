@@ -1,6 +1,8 @@
 #include "scores/HighScoreTable.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStringList>
@@ -80,6 +82,15 @@ bool SettingsFolderReady(const QSettings& store)
 {
     return QDir().mkpath(QFileInfo(store.fileName()).absolutePath());
 }
+// A game killed just as it took the store's lock leaves an empty lock file,
+// which QSettings takes for stale only after 30 s: the next save would hold
+// the screen that long. No live process leaves its lock empty for seconds.
+void RemoveAbandonedLock(const QSettings& store)
+{
+    const QFileInfo lock(store.fileName() + QStringLiteral(".lock"));
+    if (lock.exists() && lock.size() == 0 && lock.lastModified().secsTo(QDateTime::currentDateTime()) >= 2)
+        QFile::remove(lock.filePath());
+}
 }  // namespace
 
 namespace Module1 {
@@ -102,6 +113,7 @@ bool SaveHighScores()
     store.setAtomicSyncRequired(true);
     if (!SettingsFolderReady(store))
         return false;
+    RemoveAbandonedLock(store);
     store.beginGroup(scores::kSettingGroup);
     ForEachEntry([&store](int level, int stage, int place) {
         store.setValue(scores::NameKey(level, stage, place), g_HScoreName[level][stage][place]);

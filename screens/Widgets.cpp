@@ -2,9 +2,32 @@
 
 #include "screens/Look.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
+
+namespace {
+// While a button is held the widget under the press keeps the pointer, wherever
+// it goes. A run must still be judged where the pointer really is: a move that
+// has left the grabbing widget goes to whatever lies under it on the map.
+// Returns false when the move is the grabber's own.
+bool ForwardDraggedMove(QWidget* grabber, QWidget* surface, QMouseEvent* event)
+{
+    if (event->buttons() == Qt::NoButton || grabber->rect().contains(event->position().toPoint()))
+        return false;
+    const QPointF onSurface = grabber->mapTo(surface, event->position());
+    QWidget* target = surface->childAt(onSurface.toPoint());
+    if (!target)
+        target = surface;
+    if (target == grabber)
+        return false;
+    QMouseEvent moved(QEvent::MouseMove, target->mapFrom(surface, onSurface), event->globalPosition(), Qt::NoButton,
+                      event->buttons(), event->modifiers());
+    QCoreApplication::sendEvent(target, &moved);
+    return true;
+}
+}  // namespace
 
 MapMark::MapMark(int index, const QRect& geometry, QWidget* parent) : QWidget(parent), m_index(index)
 {
@@ -31,6 +54,8 @@ void MapMark::paintEvent(QPaintEvent*)
 void MapMark::mouseMoveEvent(QMouseEvent* event)
 {
     event->accept();
+    if (parentWidget() && ForwardDraggedMove(this, parentWidget(), event))
+        return;
     const QPointF p = event->position();
     Q_EMIT moved(m_index, event->buttons(), event->modifiers(), static_cast<float>(p.x()),
                  static_cast<float>(p.y()));
@@ -103,6 +128,16 @@ bool MapBox::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_surface && event->type() == QEvent::MouseMove) {
         auto* move = static_cast<QMouseEvent*>(event);
+        if (move->buttons() != Qt::NoButton) {
+            // Dragged from the bare map over a mark: the mark takes the move.
+            QWidget* over = m_surface->childAt(move->position().toPoint());
+            if (over && over->isVisible()) {
+                QMouseEvent moved(QEvent::MouseMove, over->mapFrom(m_surface, move->position()), move->globalPosition(),
+                                  Qt::NoButton, move->buttons(), move->modifiers());
+                QCoreApplication::sendEvent(over, &moved);
+                return true;
+            }
+        }
         const QPointF p = move->position();
         Q_EMIT moved(move->buttons(), move->modifiers(), static_cast<float>(p.x()), static_cast<float>(p.y()));
         return true;

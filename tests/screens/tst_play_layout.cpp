@@ -46,6 +46,7 @@ class TestPlayLayout : public QObject {
 private Q_SLOTS:
     void init()
     {
+        Module1::ResetState();  // no run: the map's moves change nothing here
         play = new form_Main;
         play->setAttribute(Qt::WA_DeleteOnClose, false);
         play->show();
@@ -184,6 +185,31 @@ private Q_SLOTS:
         QCOMPARE(mapMoves.count(), 1);
         QCOMPARE(mapMoves[0][2].toFloat(), 150.5f);
         QCOMPARE(mapMoves[0][3].toFloat(), 20.25f);
+    }
+
+    void aDragIsJudgedWhereThePointerIs()
+    {
+        // The widget under the press keeps the pointer while the button is held;
+        // the moves must still reach whatever lies under the pointer.
+        QSignalSpy mapMoves(play->pic_Map, &MapBox::moved);
+        QSignalSpy markMoves(play->img_Msg[3], &MapMark::moved);
+        MapMark* start = play->img_Start[0];
+        auto drag = [](QWidget* grabber, QPoint local) {
+            QMouseEvent e(QEvent::MouseMove, QPointF(local), grabber->mapToGlobal(QPointF(local)), Qt::NoButton,
+                          Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(grabber, &e);
+        };
+        drag(start, QPoint(5, 5));  // still inside the start zone: nobody else hears of it
+        QCOMPARE(mapMoves.count(), 0);
+        drag(start, start->mapFrom(play->pic_Map->surface(), QPoint(150, 150)));  // over the bare map
+        QCOMPARE(mapMoves.count(), 1);
+        QCOMPARE(mapMoves[0][2].toFloat(), 150.0f);
+        drag(start, start->mapFrom(play->pic_Map->surface(), QPoint(-20, 150)));  // beyond the map's edge
+        QCOMPARE(mapMoves.count(), 2);
+        QCOMPARE(mapMoves[1][2].toFloat(), -20.0f);
+        drag(play->pic_Map->surface(), play->img_Msg[3]->geometry().center());  // from the map onto a mark
+        QCOMPARE(markMoves.count(), 1);
+        QCOMPARE(mapMoves.count(), 2);
     }
 
     void hiddenHazardsLeaveTheMapBare()

@@ -69,7 +69,6 @@ void RankScreens()
 
 void ContactSheet()
 {
-    QList<QImage> pictures;
     QStringList names;
     QDirIterator it(QStringLiteral(":/pictures"));
     while (it.hasNext()) {
@@ -86,7 +85,8 @@ void ContactSheet()
     for (int i = 0; i < names.size(); ++i) {
         const QImage img(names[i]);
         const QRect box((i % columns) * cell, (i / columns) * (cell + 24), cell, cell);
-        const QSize zoomed = (img.size() * zoom).boundedTo(QSize(cell - 8, cell - 8));
+        const QSize zoomed = (img.size() * zoom).scaled(QSize(cell - 8, cell - 8), Qt::KeepAspectRatio)
+                                 .boundedTo(img.size() * zoom);
         p.drawImage(QRect(box.topLeft() + QPoint(4, 4), zoomed), img);
         p.drawText(box.left() + 4, box.bottom() + 18,
                    QStringLiteral("%1 %2x%3").arg(names[i].section(QLatin1Char('/'), -1)).arg(img.width()).arg(img.height()));

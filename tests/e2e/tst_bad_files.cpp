@@ -1,0 +1,430 @@
+// The whole game from the title screen, offscreen, with what can go wrong
+// outside it: course maps missing or broken, a settings file full of junk or
+// unreadable, and odd names typed for a new record.
+
+#include "support/TestEnv.h"
+
+#include "game/Module1.h"
+#include "scores/HighScoreTable.h"
+#include "screens/Notice.h"
+#include "screens/Widgets.h"
+#include "screens/form_Main.h"
+#include "screens/form_Rank.h"
+#include "screens/form_Title.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+using namespace Module1;
+
+namespace {
+
+template <typename Screen>
+Screen* Shown()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* s = qobject_cast<Screen*>(w); s && s->isVisible())
+            return s;
+    return nullptr;
+}
+
+// Sits beside the game: reads every waiting line and hands a ranking screen
+// that opens to `onRank` (which must close it).
+class Hand : public QObject {
+public:
+    std::function<void(form_Rank&)> onRank = [](form_Rank& rank) { rank.cmd_Close->click(); };
+
+    Hand()
+    {
+        connect(&m_tick, &QTimer::timeout, this, [this] {
+            if (auto* rank = qobject_cast<form_Rank*>(QApplication::activeModalWidget()); rank && rank->isVisible())
+                onRank(*rank);
+            else if (form_Main* play = Shown<form_Main>(); play && g_WaitFlag)
+                play->Nextbox_Click();
+        });
+        m_tick.start(10);
+    }
+
+private:
+    QTimer m_tick;
+};
+
+// An application folder of its own: the build tree's course maps and sounds.
+class AppCopy {
+public:
+    AppCopy()
+    {
+        for (const char* sub : {"dat", "sound"}) {
+            const QDir from(QStringLiteral(POKURIMO_APP_FOLDER "/") + QLatin1String(sub));
+            QDir(m_dir.path()).mkpath(QLatin1String(sub));
+            for (const QString& f : from.entryList(QDir::Files))
+                QFile::copy(from.filePath(f), m_dir.filePath(QLatin1String(sub) + QLatin1Char('/') + f));
+        }
+        SetAppFolder(m_dir.path());
+    }
+    QString map(int stage) const { return m_dir.filePath(QStringLiteral("dat/map%1.dat").arg(stage)); }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void Overwrite(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+QByteArray Bytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Root reads and writes anything through these two capabilities; while this
+// lives they are off, so that file modes count.
+class NoPermissionOverride {
+public:
+    NoPermissionOverride() { m_works = geteuid() != 0 || Set(false); }
+    ~NoPermissionOverride()
+    {
+        if (geteuid() == 0)
+            Set(true);
+    }
+    bool works() const { return m_works; }
+
+private:
+    static bool Set(bool on)
+    {
+        __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+        __user_cap_data_struct data[2] = {};
+        if (syscall(SYS_capget, &header, data) != 0)
+            return false;
+        const unsigned bits = (1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH);
+        data[0].effective = on ? (data[0].effective | (bits & data[0].permitted)) : (data[0].effective & ~bits);
+        return syscall(SYS_capset, &header, data) == 0;
+    }
+    bool m_works = false;
+};
+
+// Typed as a player would: plain letters on the keyboard, everything else
+// as an input method commits it, one character (code point) at a time.
+void Type(QLineEdit* box, const QString& text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.unicode() < 128 && c.isPrint()) {
+            QTest::keyClick(box, c.toLatin1());
+            continue;
+        }
+        const qsizetype n = c.isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        QInputMethodEvent commit;
+        commit.setCommitString(text.mid(i, n));
+        QCoreApplication::sendEvent(box, &commit);
+        i += n - 1;
+    }
+}
+
+struct RankView {
+    QStringList names, scores;
+    QList<QRect> rows;  // every row label's geometry, and the window's
+};
+
+RankView Look(const form_Rank& rank)
+{
+    RankView v;
+    for (int i = 0; i < kPlaces; ++i) {
+        v.names << rank.lbl_Nm[i]->text();
+        v.scores << rank.lbl_Score[i]->text();
+        v.rows << rank.lbl_Nm[i]->geometry() << rank.lbl_Score[i]->geometry();
+    }
+    for (QLabel* label : {rank.Label1, rank.Label2, rank.Label3, rank.Label4, rank.Label5})
+        v.rows << label->geometry();
+    v.rows << QRect(QPoint(), rank.size());
+    return v;
+}
+
+// Opens the ranking from a fresh title screen and looks at it before closing it.
+RankView RankingFromTheTitle()
+{
+    RankView seen;
+    Hand hand;
+    hand.onRank = [&seen](form_Rank& rank) {
+        seen = Look(rank);
+        rank.cmd_Close->click();
+    };
+    ShowTitle();
+    form_Title* title = Shown<form_Title>();
+    if (title)
+        title->Command4->click();  // returns when the ranking has been closed
+    return seen;
+}
+
+// The play screen scores its run; `fill` plays the record holder.
+void EnterRecord(form_Main& play, const std::function<void(form_Rank&)>& fill)
+{
+    Hand hand;
+    hand.onRank = fill;
+    play.CheckRank();  // returns when the ranking has been closed
+}
+
+QMap<QString, QString> StoredKeys(const QString& file, int* lines)
+{
+    const QByteArray bytes = Bytes(file);
+    *lines = bytes.count("\nHScore_") + (bytes.startsWith("HScore_") ? 1 : 0);
+    QTemporaryDir dir;
+    QFile::copy(file, dir.filePath(QStringLiteral("c.conf")));
+    QSettings store(dir.filePath(QStringLiteral("c.conf")), QSettings::IniFormat);
+    store.beginGroup(scores::kSettingGroup);
+    QMap<QString, QString> keys;
+    for (const QString& key : store.childKeys())
+        keys[key] = store.value(key).toString();
+    return keys;
+}
+
+}  // namespace
+
+class BadFilesTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        m_env = std::make_unique<TestEnv>();
+        m_notices.clear();
+        look::SetNoticeHandler([this](QWidget*, const QString& text) { m_notices << text; });
+    }
+
+    void cleanup()
+    {
+        look::SetNoticeHandler({});
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (qobject_cast<form_Title*>(w) || qobject_cast<form_Main*>(w))
+                w->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        m_env.reset();
+    }
+
+    void brokenFirstMapKeepsThePlayerOnTheTitle_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("remove");
+        const QByteArray good = Bytes(QStringLiteral(POKURIMO_APP_FOLDER "/dat/map1.dat"));
+        QTest::newRow("missing") << QByteArray() << true;
+        QTest::newRow("empty") << QByteArray() << false;
+        QTest::newRow("truncated") << good.left(good.size() / 2) << false;
+        QTest::newRow("not a picture") << QByteArray("これは地図じゃないよ\n") << false;
+        QImage square(299, 299, QImage::Format_RGB32);
+        square.fill(Qt::gray);
+        QByteArray other;
+        QBuffer buffer(&other);
+        buffer.open(QIODevice::WriteOnly);
+        square.save(&buffer, "BMP");
+        QTest::newRow("299 x 299") << other << false;
+    }
+
+    void brokenFirstMapKeepsThePlayerOnTheTitle()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, remove);
+        AppCopy folder;
+        if (remove)
+            QVERIFY(QFile::remove(folder.map(1)));
+        else
+            Overwrite(folder.map(1), content);
+        ShowTitle();
+        form_Title* title = Shown<form_Title>();
+        QVERIFY(title);
+        title->Command1->click();
+        QCOMPARE(m_notices.size(), 1);
+        QVERIFY2(m_notices[0].contains(QStringLiteral("map1.dat")), qPrintable(m_notices[0]));
+        QCOMPARE(Shown<form_Title>(), title);
+        QVERIFY(!Shown<form_Main>());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        for (QWidget* w : QApplication::topLevelWidgets())
+            QVERIFY2(!qobject_cast<form_Main*>(w), "a play screen was left behind");
+    }
+
+    // The second map is read only when stage 1 has been cleared.
+    void brokenSecondMapEndsTheGameAtTheTitle()
+    {
+        AppCopy folder;
+        Overwrite(folder.map(2), QByteArray("GIF89a broken"));
+        Hand hand;
+        ShowTitle();
+        QTimer::singleShot(0, Shown<form_Title>()->Command1, &QPushButton::click);
+        QTRY_VERIFY(Shown<form_Main>() && !Shown<form_Title>());
+        form_Main* play = Shown<form_Main>();
+        QTRY_VERIFY(!g_WaitFlag && play->lbl_Msg->text().contains(QStringLiteral("スタート")));
+        play->img_Start_Click(0);
+        play->img_Goal_MouseMove(0);  // the clear scene, the record, then stage 2
+        QTRY_VERIFY(Shown<form_Title>() && !Shown<form_Main>());
+        QCOMPARE(m_notices.size(), 1);
+        QVERIFY2(m_notices[0].contains(QStringLiteral("map2.dat")), qPrintable(m_notices[0]));
+        QCOMPARE(g_HScoreVal[1][1][0], 0);  // the record still counted
+    }
+
+    // The map goes away during a game: the next miss reloads it and cannot.
+    void mapVanishingDuringAGameEndsItAtTheNextMiss()
+    {
+        AppCopy folder;
+        Hand hand;
+        ShowTitle();
+        QTimer::singleShot(0, Shown<form_Title>()->Command1, &QPushButton::click);
+        QTRY_VERIFY(Shown<form_Main>() && !g_WaitFlag && Shown<form_Main>()->lbl_Msg->text().contains(QStringLiteral("スタート")));
+        form_Main* play = Shown<form_Main>();
+        QVERIFY(QFile::remove(folder.map(1)));
+        play->img_Start_Click(0);
+        play->pic_Map_MouseMove(Qt::NoButton, Qt::NoModifier, 0, 0);  // off the road
+        QTRY_VERIFY(Shown<form_Title>() && !Shown<form_Main>());
+        QCOMPARE(m_notices.size(), 1);
+        QVERIFY2(m_notices[0].contains(QStringLiteral("map1.dat")), qPrintable(m_notices[0]));
+    }
+
+    void junkInTheSettingsFile_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QStringList>("names");   // rows of たこ STAGE1 as shown
+        QTest::addColumn<QStringList>("scores");
+        const QStringList defaultNames(kPlaces, scores::kDefaultName);
+        const QStringList defaultScores(kPlaces, QStringLiteral("500"));
+        QTest::newRow("garbage values")
+            << QByteArray("[Setting]\nHScore_Val_1_1_0=abc\nHScore_Val_1_1_1=-5\nHScore_Val_1_1_2=1e3\n"
+                          "HScore_Val_1_1_3=99999999999\nHScore_Nm_1_1_4=\"\"\n")
+            << QStringList{scores::kDefaultName, scores::kDefaultName, scores::kDefaultName, scores::kDefaultName, QString()}
+            << QStringList{"500", "-5", "500", "500", "500"};
+        QByteArray junk(4096, '\0');
+        QRandomGenerator random(7);
+        for (char& c : junk)
+            c = static_cast<char>(random.bounded(256));
+        QTest::newRow("binary junk") << junk << defaultNames << defaultScores;
+        QTest::newRow("duplicated keys")
+            << QByteArray("[Setting]\nHScore_Nm_1_1_0=first\nHScore_Val_1_1_0=10\n[Setting]\nHScore_Nm_1_1_0=second\n"
+                          "HScore_Val_1_1_0=20\nHScore_Val_1_1_0=30\n")
+            << QStringList{"second", scores::kDefaultName, scores::kDefaultName, scores::kDefaultName, scores::kDefaultName}
+            << QStringList{"30", "500", "500", "500", "500"};
+        const QString huge(1 << 20, QChar(u'W'));
+        QTest::newRow("1 MB name") << QByteArray("[Setting]\nHScore_Nm_1_1_2=") + huge.toUtf8() + "\n"
+                                   << QStringList{scores::kDefaultName, scores::kDefaultName, huge, scores::kDefaultName, scores::kDefaultName}
+                                   << defaultScores;
+    }
+
+    // The game starts, shows what can be read and defaults for the rest, and
+    // the next save leaves a clean file with every key once.
+    void junkInTheSettingsFile()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QStringList, names);
+        QFETCH(QStringList, scores);
+        const QString file = m_env->settingsFile();
+        QDir().mkpath(QFileInfo(file).absolutePath());
+        Overwrite(file, content);
+
+        const RankView shown = RankingFromTheTitle();
+        QCOMPARE(shown.names, names);
+        QCOMPARE(shown.scores, scores);
+        LoadHighScores();
+        QCOMPARE(g_HScoreName[1][1][2], names[2]);  // what was saved reads back the same
+
+        int lines = 0;
+        const auto stored = StoredKeys(file, &lines);
+        QCOMPARE(stored.size(), 40);
+        QCOMPARE(lines, 40);
+        for (int place = 0; place < kPlaces; ++place)
+            QCOMPARE(stored.value(scores::ScoreKey(1, 1, place)), scores[place]);
+        if (!m_notices.isEmpty())
+            qInfo("the save after reading junk was reported as failed: %s", qPrintable(m_notices.join(QLatin1Char('|'))));
+    }
+
+    // An unreadable settings file: defaults on the screen, and the player is
+    // told that the ranking could not be saved.
+    void unreadableSettingsFile()
+    {
+        // Written from outside: this process must not have read it before.
+        const QString file = m_env->settingsFile();
+        QDir().mkpath(QFileInfo(file).absolutePath());
+        Overwrite(file, "[Setting]\nHScore_Val_1_1_0=42\n");
+        const QByteArray before = Bytes(file);
+        QVERIFY(QFile::setPermissions(file, QFileDevice::Permissions()));
+        RankView shown;
+        {
+            NoPermissionOverride guard;
+            if (!guard.works())
+                QSKIP("cannot drop root's permission override here");
+            shown = RankingFromTheTitle();
+        }
+        QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        QCOMPARE(shown.scores, QStringList(kPlaces, QStringLiteral("500")));
+        QCOMPARE(m_notices, QStringList{QStringLiteral("ランキングを保存できなかったよ…ごめんな！")});
+        QCOMPARE(Bytes(file), before);
+    }
+
+    void oddNamesTypedForARecord_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("typed");  // false: pasted whole (control characters cannot be typed)
+        QTest::newRow("emoji") << QStringLiteral("🐙たこ👨‍👩‍👧🇯🇵") << true;
+        QTest::newRow("right to left") << QStringLiteral("שלום مرحبا \u202Eabc") << true;
+        QTest::newRow("control characters") << QStringLiteral("a\tb\nc\rd") + QChar(0x01) + QChar(0x7F) + QChar(0x1B) << false;
+        QTest::newRow("10000 characters") << QString(9990, QChar(u'x')) + QStringLiteral("ぽ\u05D0🐙end") << true;
+    }
+
+    // From the record's entry box through the settings file to the ranking
+    // of the next title screen, the name comes back exactly and no row moves.
+    void oddNamesTypedForARecord()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, typed);
+        LoadHighScores();
+        g_Level = 1;
+        g_Stage = 1;
+        auto* play = new form_Main;
+        QVERIFY(play->InitGame());
+        WriteCounter(play->lbl_Time, 7);
+        RankView blank, filled;
+        EnterRecord(*play, [&](form_Rank& rank) {
+            QLineEdit* box = rank.txt_Nm[0];
+            blank = Look(rank);
+            if (!box->isVisibleTo(&rank))
+                blank.names.clear();  // fails below: no entry box for the record
+            else if (typed)
+                Type(box, name);
+            else
+                box->setText(name);
+            filled = Look(rank);
+            rank.cmd_Close->click();
+        });
+        play->close();  // back to a title screen, which reads the file again
+        QCOMPARE(blank.names.size(), kPlaces);
+        QCOMPARE(filled.rows, blank.rows);
+
+        int lines = 0;
+        QCOMPARE(StoredKeys(m_env->settingsFile(), &lines).value(scores::NameKey(1, 1, 0)), name);
+        const RankView later = RankingFromTheTitle();
+        QCOMPARE(later.names[0], name);
+        QCOMPARE(later.scores[0], QStringLiteral("7"));
+        QCOMPARE(later.rows, blank.rows);
+    }
+
+private:
+    std::unique_ptr<TestEnv> m_env;
+    QStringList m_notices;
+};
+
+QTEST_MAIN(BadFilesTest)
+#include "tst_bad_files.moc"

@@ -91,8 +91,7 @@ bool form_Main::StartGame()
             !ShowLine(3, QStringLiteral("しょーがねぇなぁ・・・届けてやるか！")))
             return false;
     } else if (g_Stage == 2) {
-        for (MapMark* m : {img_Road[0], img_Road[1], img_Car1[0], img_Car1[1], img_Car1[2], img_Car2[0], img_Car2[1],
-                           img_Rain, img_River[0], img_River[1], img_Bridge[0], img_Bridge[1], img_Bridge[2]})
+        for (MapMark* m : Stage2Hazards())
             m->show();
         EnableTimer(timer_Obj1);
         EnableTimer(timer_Obj2);

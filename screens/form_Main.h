@@ -117,6 +117,9 @@ public:
     // The play screen has been closed (it may still exist until its scenes unwind).
     bool isClosed() const { return m_closed; }
 
+    // The stage 2 hazards and the road-works covers, in the order the stage shows them.
+    std::array<MapMark*, 13> Stage2Hazards() const;
+
 Q_SIGNALS:
     void unloaded();
 

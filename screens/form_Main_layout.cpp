@@ -187,9 +187,14 @@ void form_Main::buildMapMarks()
     img_River[0]->setPicture(Picture("river0.bmp"));
     img_River[1]->setPicture(Picture("river1.bmp"));
 
-    for (MapMark* hazard : {img_Road[0], img_Road[1], img_Car1[0], img_Car1[1], img_Car1[2], img_Car2[0], img_Car2[1],
-                            img_Rain, img_River[0], img_River[1], img_Bridge[0], img_Bridge[1], img_Bridge[2]})
+    for (MapMark* hazard : Stage2Hazards())
         hazard->hide();
+}
+
+std::array<MapMark*, 13> form_Main::Stage2Hazards() const
+{
+    return {img_Road[0], img_Road[1], img_Car1[0], img_Car1[1], img_Car1[2], img_Car2[0], img_Car2[1],
+            img_Rain,    img_River[0], img_River[1], img_Bridge[0], img_Bridge[1], img_Bridge[2]};
 }
 
 // Pictures kept off the visible area: the faces, the bridge's two looks, the pointer.

@@ -59,20 +59,9 @@ void PlayFixture::close()
 {
     if (play)
         delete play.data();
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (qobject_cast<form_Title*>(w))
-            w->close();
-    drive::Settle();
+    drive::CloseScreens();
     notices.clear();
     env.sound.started.clear();
     Module1::ResetState();
 }
 
-int VisibleTitles()
-{
-    int n = 0;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (qobject_cast<form_Title*>(w) && w->isVisible())
-            ++n;
-    return n;
-}

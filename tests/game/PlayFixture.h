@@ -30,4 +30,3 @@ private:
     QTemporaryDir m_folder;
 };
 
-int VisibleTitles();

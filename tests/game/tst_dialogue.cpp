@@ -15,25 +15,6 @@
 
 using namespace Module1;
 
-namespace {
-int OpenTitles()
-{
-    int n = 0;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (qobject_cast<form_Title*>(w) && w->isVisible())
-            ++n;
-    return n;
-}
-
-void CloseTitles()
-{
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (qobject_cast<form_Title*>(w))
-            w->close();
-    drive::Settle();
-}
-}  // namespace
-
 class TestDialogue : public QObject {
     Q_OBJECT
     TestEnv env;
@@ -52,7 +33,7 @@ private Q_SLOTS:
     {
         if (play)
             delete play.data();
-        CloseTitles();
+        drive::CloseScreens();
     }
 
     void onlySpaceOrTheHintAdvance()
@@ -176,7 +157,7 @@ private Q_SLOTS:
         QCOMPARE(g_WaitFlag, 0);
         drive::Settle();
         QVERIFY(play.isNull());  // the closed screen is gone, and nothing touched it after
-        QCOMPARE(OpenTitles(), 1);
+        QCOMPARE(drive::VisibleTitles(), 1);
         QCOMPARE(env.sound.started.count(QStringLiteral("Click")), how == QLatin1String("button") ? 1 : 0);
     }
 };

@@ -115,7 +115,7 @@ private Q_SLOTS:
         drive::MoveOnMap(*play, QPoint(-4, 93), true);  // dragged out of the map
         drive::Settle();
         QVERIFY(fx.play.isNull());
-        QCOMPARE(VisibleTitles(), 1);
+        QCOMPARE(drive::VisibleTitles(), 1);
         QCOMPARE(g_PlayState, std::int16_t{0});
     }
 

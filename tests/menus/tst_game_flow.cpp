@@ -35,15 +35,6 @@ form_Title* CurrentTitle()
     return found;
 }
 
-int VisibleTitles()
-{
-    int n = 0;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (qobject_cast<form_Title*>(w) && w->isVisible())
-            ++n;
-    return n;
-}
-
 // The way through a stage's real course, with the hazards where they start.
 std::vector<QPoint> Route(int stage)
 {
@@ -86,14 +77,7 @@ private Q_SLOTS:
 
     void cleanup()
     {
-        // Play screens first: closing one brings a title back.
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (qobject_cast<form_Main*>(w))
-                w->close();
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (qobject_cast<form_Title*>(w))
-                w->close();
-        drive::Settle();
+        drive::CloseScreens();
     }
 
     void aWholeGame()
@@ -103,7 +87,7 @@ private Q_SLOTS:
         CurrentTitle()->Command1->click();  // たこレベル: returns once the opening story is read
         form_Main* play = CurrentPlay();
         QVERIFY(play);
-        QCOMPARE(VisibleTitles(), 0);
+        QCOMPARE(drive::VisibleTitles(), 0);
         QCOMPARE(env.sound.started.first(), QStringLiteral("Click"));
         QCOMPARE(player.linesSeen.first(), QStringLiteral("ある日、ヌッピがカモナ家に遊びに来ていた"));
         QCOMPARE(play->lbl_Msg->text(), QStringLiteral("「スタート」を押してくれよな！"));
@@ -139,7 +123,7 @@ private Q_SLOTS:
         Walk(play, route2);  // the ending, the record, and back to the title
         drive::Settle();
         QVERIFY(CurrentPlay() == nullptr);
-        QCOMPARE(VisibleTitles(), 1);
+        QCOMPARE(drive::VisibleTitles(), 1);
         QCOMPARE(player.recordsEntered, 2);
         QVERIFY(player.linesSeen.contains(QStringLiteral("Thank you for your playing!")));
         QCOMPARE(player.linesSeen.last(), QStringLiteral("Thank you for your playing!"));
@@ -165,7 +149,7 @@ private Q_SLOTS:
         play->Command1->click();
         drive::Settle();
         QCOMPARE(g_PlayState, std::int16_t{0});
-        QCOMPARE(VisibleTitles(), 1);
+        QCOMPARE(drive::VisibleTitles(), 1);
         QCOMPARE(Stored(QStringLiteral("HScore_Val_2_1_0")), before);
 
         CurrentTitle()->Command1->click();
@@ -177,7 +161,7 @@ private Q_SLOTS:
         QCOMPARE(g_PlayState, std::int16_t{0});
         play->close();  // the window's close box: no click sound
         drive::Settle();
-        QCOMPARE(VisibleTitles(), 1);
+        QCOMPARE(drive::VisibleTitles(), 1);
     }
 
     void leavingDuringAScene_data()
@@ -211,7 +195,7 @@ private Q_SLOTS:
         drive::Settle();
         if (afterLines < 4) {
             QVERIFY(CurrentPlay() == nullptr);
-            QCOMPARE(VisibleTitles(), 1);
+            QCOMPARE(drive::VisibleTitles(), 1);
             return;
         }
         form_Main* play = CurrentPlay();
@@ -220,7 +204,7 @@ private Q_SLOTS:
         Walk(play, Route(1));
         drive::Settle();
         QVERIFY(CurrentPlay() == nullptr);
-        QCOMPARE(VisibleTitles(), 1);
+        QCOMPARE(drive::VisibleTitles(), 1);
         QCOMPARE(Stored(QStringLiteral("HScore_Val_1_1_0")), before);  // a game left mid-scene records nothing
         QCOMPARE(g_HScoreVal[1][1][0], best);
     }

@@ -24,9 +24,7 @@ QWidget* TopAt(const form_Main& play, QPoint mapPoint)
 
 void ShowStage2Hazards(form_Main& play)
 {
-    for (MapMark* m : {play.img_Road[0], play.img_Road[1], play.img_Car1[0], play.img_Car1[1], play.img_Car1[2],
-                       play.img_Car2[0], play.img_Car2[1], play.img_Rain, play.img_River[0], play.img_River[1],
-                       play.img_Bridge[0], play.img_Bridge[1], play.img_Bridge[2]})
+    for (MapMark* m : play.Stage2Hazards())
         m->show();
 }
 

@@ -2,6 +2,7 @@
 
 #include "screens/Widgets.h"
 #include "screens/form_Main.h"
+#include "screens/form_Title.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -79,6 +80,26 @@ void Settle()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
+}
+
+int VisibleTitles()
+{
+    int n = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (qobject_cast<form_Title*>(w) && w->isVisible())
+            ++n;
+    return n;
+}
+
+void CloseScreens()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* play = qobject_cast<form_Main*>(w))
+            play->close();
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (qobject_cast<form_Title*>(w))
+            w->close();
+    Settle();
 }
 
 }  // namespace drive

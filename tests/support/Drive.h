@@ -28,4 +28,9 @@ void ClickOnMap(const form_Main& play, QPoint mapPoint);
 // Lets queued deletions happen, as the main loop would after a handler returns.
 void Settle();
 
+// Title screens on show (the game must never show two).
+int VisibleTitles();
+// Closes every play screen, then every title (closing a play screen brings one back), and settles.
+void CloseScreens();
+
 }  // namespace drive

@@ -37,9 +37,7 @@ void PlayScreen(int stage, const QString& name)
     play.InitGame();
     Module1::WriteCounter(play.lbl_Life, 5);
     if (stage == 2) {
-        for (MapMark* m : {play.img_Road[0], play.img_Road[1], play.img_Car1[0], play.img_Car1[1], play.img_Car1[2],
-                           play.img_Car2[0], play.img_Car2[1], play.img_Rain, play.img_River[0], play.img_River[1],
-                           play.img_Bridge[0], play.img_Bridge[1], play.img_Bridge[2]})
+        for (MapMark* m : play.Stage2Hazards())
             m->show();
         for (int i = 0; i < 3; ++i)
             play.timer_Obj3_Timer();  // an open plank or two

@@ -29,7 +29,10 @@ bool form_Main::Waitfun()
     Nextbox->show();
     do {
         g_WaitFlag = 1;
-        Text1->setFocus();
+        // Not while a button is held: taking the focus from a pressed button
+        // cancels its click ("タイトルへ" during a story line).
+        if (QGuiApplication::mouseButtons() == Qt::NoButton)
+            Text1->setFocus();
         // Sleeps until the next event arrives: a waiting line costs no CPU.
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         if (!self || self->m_closed) {

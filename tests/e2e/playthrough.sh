@@ -104,6 +104,7 @@ e2e_await_gone rank 10 || e2e_fail "the ranking screen did not close"
 # The stage 2 story begins; leave for the title.
 e2e_find_screen play >/dev/null || e2e_fail "the play screen went away after the record"
 sleep 0.5
+xdotool windowfocus --sync "$play"  # the active window, as a window manager would make it
 e2e_human_click "$play" 372 280   # タイトルへ, while the story waits
 title=$(e2e_await_screen title 20) || e2e_fail "no title screen after タイトルへ"
 e2e_await_gone play 10 || e2e_fail "the play screen stayed open"

@@ -9,7 +9,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6multimedia6
-  qt6-qpa-plugins libgl-dev
+  qt6-qpa-plugins libgl-dev libx11-dev
   fonts-ipafont-gothic
   libbenchmark-dev
   xvfb xauth xdotool x11-utils pulseaudio pulseaudio-utils

@@ -33,13 +33,13 @@ QImage MapWithRoad(const std::vector<QRect>& road)
 const QRect kStraight(10, 140, 280, 21);
 const QRect kGoalBar(270, 140, 9, 21);
 
-CourseSpec StraightSpec()
+CoursePlan StraightPlan()
 {
-    CourseSpec spec;
-    spec.start = QPoint(20, 150);
-    spec.goal = kGoalBar;
-    spec.still = {{QStringLiteral("goal"), kGoalBar}};
-    return spec;
+    CoursePlan plan;
+    plan.start = QPoint(20, 150);
+    plan.goal = kGoalBar;
+    plan.still = {{QStringLiteral("goal"), kGoalBar}};
+    return plan;
 }
 
 QImage LoadMap(int stage)
@@ -91,7 +91,7 @@ void CourseTest::committedMapsPassOnBothLevels()
     QCOMPARE(map.format(), QImage::Format_Indexed8);
     QCOMPARE(map.colorCount(), 256);
 
-    const CourseReport report = CheckCourse(map, StageSpec(stage), course::ProbeHalfSize(level));
+    const CourseReport report = CheckCourse(map, StagePlan(stage), course::ProbeHalfSize(level));
     QVERIFY2(report.passed, qPrintable(report.problems.join(QLatin1Char('\n'))));
     if (stage == 1)
         QVERIFY(report.routeLength <= 900);
@@ -117,7 +117,7 @@ void CourseTest::gridBuildsAgreeOnCommittedMaps()
 
 void CourseTest::stage2IsFairWithMovingHazards()
 {
-    const FairnessReport fair = CheckFairness(LoadMap(2), StageSpec(2), course::ProbeHalfSize(2));
+    const FairnessReport fair = CheckFairness(LoadMap(2), StagePlan(2), course::ProbeHalfSize(2));
     QVERIFY2(fair.passed, qPrintable(fair.problems.join(QLatin1Char('\n'))));
     QCOMPARE(fair.seconds.size(), std::size_t(61));
     QVERIFY(fair.best > 0);
@@ -166,11 +166,11 @@ void CourseTest::stage2SceneFollowsTheHazardTimers()
 
 void CourseTest::brokenRoadCannotBeFinished()
 {
-    const CourseReport whole = CheckCourse(MapWithRoad({kStraight}), StraightSpec(), 3);
+    const CourseReport whole = CheckCourse(MapWithRoad({kStraight}), StraightPlan(), 3);
     QVERIFY2(whole.passed, qPrintable(whole.problems.join(QLatin1Char('\n'))));
     QCOMPARE(whole.routeLength, 250);
 
-    const CourseReport broken = CheckCourse(MapWithRoad({QRect(10, 140, 120, 21), QRect(140, 140, 150, 21)}), StraightSpec(), 3);
+    const CourseReport broken = CheckCourse(MapWithRoad({QRect(10, 140, 120, 21), QRect(140, 140, 150, 21)}), StraightPlan(), 3);
     QVERIFY(!broken.passed);
     QCOMPARE(broken.routeLength, -1);
 }
@@ -179,16 +179,16 @@ void CourseTest::markOverGapIsReportedAsJoin()
 {
     // The gap of ten pixels is covered by a mark: the pointer crosses it, but the
     // picture keeps the two stretches apart, so the checker must say so.
-    CourseSpec spec = StraightSpec();
-    spec.still.push_back({QStringLiteral("img_Msg(4)"), QRect(128, 140, 14, 21)});
-    const CourseReport report = CheckCourse(MapWithRoad({QRect(10, 140, 120, 21), QRect(140, 140, 150, 21)}), spec, 1);
+    CoursePlan plan = StraightPlan();
+    plan.still.push_back({QStringLiteral("img_Msg(4)"), QRect(128, 140, 14, 21)});
+    const CourseReport report = CheckCourse(MapWithRoad({QRect(10, 140, 120, 21), QRect(140, 140, 150, 21)}), plan, 1);
     QVERIFY(report.routeLength > 0);
     QCOMPARE(report.joins.size(), 1);
     QVERIFY(report.joins.first().contains(QStringLiteral("img_Msg(4)")));
     QVERIFY(!report.passed);
 
     // The same mark over unbroken road joins nothing.
-    const CourseReport onRoad = CheckCourse(MapWithRoad({kStraight}), spec, 1);
+    const CourseReport onRoad = CheckCourse(MapWithRoad({kStraight}), plan, 1);
     QVERIFY(onRoad.joins.isEmpty());
     QVERIFY(onRoad.passed);
 }
@@ -196,20 +196,20 @@ void CourseTest::markOverGapIsReportedAsJoin()
 void CourseTest::narrowRoadPassesOnlyAtLevel1()
 {
     const QImage map = MapWithRoad({QRect(10, 147, 280, 6)});  // rows 147..152
-    QVERIFY(CheckCourse(map, StraightSpec(), 1).passed);
-    QVERIFY(!CheckCourse(map, StraightSpec(), 3).passed);
+    QVERIFY(CheckCourse(map, StraightPlan(), 1).passed);
+    QVERIFY(!CheckCourse(map, StraightPlan(), 3).passed);
 }
 
 void CourseTest::markThatCanBePassedAroundIsCaught()
 {
-    CourseSpec spec = StraightSpec();
-    spec.mustPass = {{QStringLiteral("bar")}};
-    spec.still.push_back({QStringLiteral("bar"), QRect(150, 140, 9, 21)});
-    QVERIFY(CheckCourse(MapWithRoad({kStraight}), spec, 3).passed);
+    CoursePlan plan = StraightPlan();
+    plan.mustPass = {{QStringLiteral("bar")}};
+    plan.still.push_back({QStringLiteral("bar"), QRect(150, 140, 9, 21)});
+    QVERIFY(CheckCourse(MapWithRoad({kStraight}), plan, 3).passed);
 
     // Half the road's width: a route slips by below it.
-    spec.still.back().rect = QRect(150, 140, 9, 10);
-    const CourseReport report = CheckCourse(MapWithRoad({kStraight}), spec, 3);
+    plan.still.back().rect = QRect(150, 140, 9, 10);
+    const CourseReport report = CheckCourse(MapWithRoad({kStraight}), plan, 3);
     QVERIFY(!report.passed);
     QVERIFY(report.problems.join(QLatin1Char('\n')).contains(QStringLiteral("without passing bar")));
 }
@@ -219,17 +219,17 @@ void CourseTest::forkWithOneWayOnlyIsCaught()
     // Both ways lie on the picture: north and south of a block of ground.
     const std::vector<QRect> ring{QRect(10, 100, 30, 100), QRect(10, 100, 280, 21), QRect(10, 179, 280, 21),
                                   QRect(260, 100, 30, 100)};
-    CourseSpec spec = StraightSpec();
-    spec.start = QPoint(25, 150);
-    spec.goal = QRect(265, 145, 20, 9);
-    spec.still = {{QStringLiteral("goal"), spec.goal}, {QStringLiteral("north"), QRect(150, 100, 9, 21)},
+    CoursePlan plan = StraightPlan();
+    plan.start = QPoint(25, 150);
+    plan.goal = QRect(265, 145, 20, 9);
+    plan.still = {{QStringLiteral("goal"), plan.goal}, {QStringLiteral("north"), QRect(150, 100, 9, 21)},
                   {QStringLiteral("south"), QRect(150, 179, 9, 21)}};
-    spec.optional = {QStringLiteral("north"), QStringLiteral("south")};
-    spec.mustPass = {{QStringLiteral("north"), QStringLiteral("south")}};
-    QVERIFY(CheckCourse(MapWithRoad(ring), spec, 3).passed);
+    plan.optional = {QStringLiteral("north"), QStringLiteral("south")};
+    plan.mustPass = {{QStringLiteral("north"), QStringLiteral("south")}};
+    QVERIFY(CheckCourse(MapWithRoad(ring), plan, 3).passed);
 
     // Without the south way every route passes the north mark.
-    const CourseReport oneWay = CheckCourse(MapWithRoad({ring[0], ring[1], ring[3]}), spec, 3);
+    const CourseReport oneWay = CheckCourse(MapWithRoad({ring[0], ring[1], ring[3]}), plan, 3);
     QVERIFY(!oneWay.passed);
     QVERIFY(oneWay.problems.join(QLatin1Char('\n')).contains(QStringLiteral("every route passes north")));
 }
@@ -237,26 +237,26 @@ void CourseTest::forkWithOneWayOnlyIsCaught()
 void CourseTest::fairnessTimesFollowThePlayersPace()
 {
     // No hazard on the way: 250 px at 6 px per 100 ms is 42 steps, whatever the click time.
-    CourseSpec spec = StraightSpec();
-    spec.at = [](int) { return Scene{{QStringLiteral("goal"), kGoalBar}}; };
-    const FairnessReport fair = CheckFairness(MapWithRoad({kStraight}), spec, 3, {5, 90, 6});
+    CoursePlan plan = StraightPlan();
+    plan.at = [](int) { return Scene{{QStringLiteral("goal"), kGoalBar}}; };
+    const FairnessReport fair = CheckFairness(MapWithRoad({kStraight}), plan, 3, {5, 90, 6});
     QVERIFY(fair.passed);
     for (double s : fair.seconds)
         QCOMPARE(s, 4.2);
 
     // Half the pace takes twice as long.
-    const FairnessReport slow = CheckFairness(MapWithRoad({kStraight}), spec, 3, {5, 90, 3});
+    const FairnessReport slow = CheckFairness(MapWithRoad({kStraight}), plan, 3, {5, 90, 3});
     QCOMPARE(slow.worst, 8.4);
 }
 
 void CourseTest::permanentHazardOnTheOnlyPathFails()
 {
-    CourseSpec spec = StraightSpec();
-    spec.at = [](int) {
+    CoursePlan plan = StraightPlan();
+    plan.at = [](int) {
         return Scene{{QStringLiteral("goal"), kGoalBar},
                      {QStringLiteral("river"), QRect(150, 130, 20, 40), Effect::Deadly, true}};
     };
-    const FairnessReport fair = CheckFairness(MapWithRoad({kStraight}), spec, 3, {3, 20, 6});
+    const FairnessReport fair = CheckFairness(MapWithRoad({kStraight}), plan, 3, {3, 20, 6});
     QVERIFY(!fair.passed);
     for (double s : fair.seconds)
         QCOMPARE(s, -1.0);
@@ -265,14 +265,14 @@ void CourseTest::permanentHazardOnTheOnlyPathFails()
 void CourseTest::blinkingHazardIsWaitedOut()
 {
     // A hazard across the road during even seconds only, x 100..139.
-    CourseSpec spec = StraightSpec();
-    spec.at = [](int step) {
+    CoursePlan plan = StraightPlan();
+    plan.at = [](int step) {
         Scene s{{QStringLiteral("goal"), kGoalBar}};
         if ((step / 10) % 2 == 0)
             s.push_back({QStringLiteral("plank"), QRect(100, 130, 40, 40), Effect::Deadly, true});
         return s;
     };
-    const FairnessReport fair = CheckFairness(MapWithRoad({kStraight}), spec, 3, {1, 20, 6});
+    const FairnessReport fair = CheckFairness(MapWithRoad({kStraight}), plan, 3, {1, 20, 6});
     QVERIFY2(fair.passed, qPrintable(fair.problems.join(QLatin1Char('\n'))));
     // Clicked at 0 s the player meets it in the odd second and walks straight through.
     QCOMPARE(fair.seconds[0], 4.2);
@@ -285,14 +285,14 @@ void CourseTest::hazardArrivingUnderWaitingPointerKills()
 {
     // A flood over x 30..269 during the second second: whoever stands there then is
     // lost, so the only survivor waits at the start and walks from 2 s on.
-    CourseSpec spec = StraightSpec();
-    spec.at = [](int step) {
+    CoursePlan plan = StraightPlan();
+    plan.at = [](int step) {
         Scene s{{QStringLiteral("goal"), kGoalBar}};
         if (step >= 10 && step < 20)
             s.push_back({QStringLiteral("flood"), QRect(30, 130, 240, 40), Effect::Deadly, true});
         return s;
     };
-    const FairnessReport fair = CheckFairness(MapWithRoad({kStraight}), spec, 3, {0, 90, 6});
+    const FairnessReport fair = CheckFairness(MapWithRoad({kStraight}), plan, 3, {0, 90, 6});
     QVERIFY(fair.passed);
     QCOMPARE(fair.seconds[0], 6.1);  // from x 29: 241 px in 41 steps, steps 20..60
 }

@@ -28,12 +28,12 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "route_points: cannot read %s or bad stage\n", argv[1]);
         return 2;
     }
-    const coursecheck::CourseSpec spec = coursecheck::StageSpec(stage);
+    const coursecheck::CoursePlan plan = coursecheck::StagePlan(stage);
     const auto roadOk = coursecheck::RoadOk(map, course::ProbeHalfSize(level));
-    const coursecheck::SafeField field = coursecheck::Paint(roadOk, spec.still);
+    const coursecheck::SafeField field = coursecheck::Paint(roadOk, plan.still);
     // Three pixels of room where the road allows it: a pixel of rounding
     // anywhere between here and the window must not end the run.
-    const auto route = coursecheck::ShortestRoute(field.safe, spec.start, spec.goal, 3);
+    const auto route = coursecheck::ShortestRoute(field.safe, plan.start, plan.goal, 3);
     if (route.empty()) {
         std::fprintf(stderr, "route_points: no route to the goal\n");
         return 1;

@@ -15,18 +15,18 @@ void Print(QTextStream& out, const QStringList& lines)
 
 bool RunChecks(const QImage& map, int stage, QTextStream& out)
 {
-    const CourseSpec spec = StageSpec(stage);
+    const CoursePlan plan = StagePlan(stage);
     bool passed = true;
     for (int level = 1; level <= 2; ++level) {
         const int r = course::ProbeHalfSize(level);
-        const CourseReport course = CheckCourse(map, spec, r);
+        const CourseReport course = CheckCourse(map, plan, r);
         out << "stage " << stage << ", level " << level << " (r = " << r << "): "
             << (course.passed ? "passes" : "FAILS") << ", shortest route " << course.routeLength << " px\n";
         Print(out, course.problems);
         passed = passed && course.passed;
     }
-    if (spec.at) {
-        const FairnessReport fair = CheckFairness(map, spec, course::ProbeHalfSize(2));
+    if (plan.at) {
+        const FairnessReport fair = CheckFairness(map, plan, course::ProbeHalfSize(2));
         out << "stage " << stage << ", level 2 with moving hazards: " << (fair.passed ? "passes" : "FAILS")
             << ", Start clicks at 0..60 s reach the goal in " << fair.best << " s at best, " << fair.worst
             << " s at worst (60 px/s in 8-neighbour steps)\n";

@@ -196,7 +196,7 @@ int RouteLength(const std::vector<std::uint8_t>& safe, QPoint start, const QRect
     return -1;
 }
 
-CourseReport CheckCourse(const QImage& map, const CourseSpec& spec, int r)
+CourseReport CheckCourse(const QImage& map, const CoursePlan& plan, int r)
 {
     CourseReport report;
     if (map.width() != kSide || map.height() != kSide) {
@@ -204,40 +204,40 @@ CourseReport CheckCourse(const QImage& map, const CourseSpec& spec, int r)
         return report;
     }
     const std::vector<std::uint8_t> roadOk = RoadOk(map, r);
-    const SafeField field = Paint(roadOk, spec.still);
-    if (!field.safe[At(spec.start.x(), spec.start.y())])
-        report.problems << QStringLiteral("the start point %1 is not safe").arg(Where(At(spec.start.x(), spec.start.y())));
+    const SafeField field = Paint(roadOk, plan.still);
+    if (!field.safe[At(plan.start.x(), plan.start.y())])
+        report.problems << QStringLiteral("the start point %1 is not safe").arg(Where(At(plan.start.x(), plan.start.y())));
 
-    report.routeLength = RouteLength(field.safe, spec.start, spec.goal);
+    report.routeLength = RouteLength(field.safe, plan.start, plan.goal);
     if (report.routeLength < 0)
         report.problems << QStringLiteral("the goal cannot be reached from the start point");
-    else if (spec.maxRouteLength > 0 && report.routeLength > spec.maxRouteLength)
-        report.problems << QStringLiteral("the shortest route is %1 px, longer than %2").arg(report.routeLength).arg(spec.maxRouteLength);
+    else if (plan.maxRouteLength > 0 && report.routeLength > plan.maxRouteLength)
+        report.problems << QStringLiteral("the shortest route is %1 px, longer than %2").arg(report.routeLength).arg(plan.maxRouteLength);
 
-    for (const auto& set : spec.mustPass)
-        if (RouteLength(Without(field, spec.still, set), spec.start, spec.goal) >= 0)
+    for (const auto& set : plan.mustPass)
+        if (RouteLength(Without(field, plan.still, set), plan.start, plan.goal) >= 0)
             report.problems << QStringLiteral("a route reaches the goal without passing %1").arg(QStringList(set.begin(), set.end()).join(QStringLiteral(" or ")));
-    for (const QString& name : spec.optional)
-        if (RouteLength(Without(field, spec.still, {name}), spec.start, spec.goal) < 0)
+    for (const QString& name : plan.optional)
+        if (RouteLength(Without(field, plan.still, {name}), plan.start, plan.goal) < 0)
             report.problems << QStringLiteral("every route passes %1, but it should lie on one way only").arg(name);
 
-    report.joins = FindJoins(roadOk, spec.still, field);
+    report.joins = FindJoins(roadOk, plan.still, field);
     report.problems << report.joins;
     report.passed = report.problems.isEmpty();
     return report;
 }
 
-FairnessReport CheckFairness(const QImage& map, const CourseSpec& spec, int r, const FairnessOptions& options)
+FairnessReport CheckFairness(const QImage& map, const CoursePlan& plan, int r, const FairnessOptions& options)
 {
     FairnessReport report;
     const int starts = options.lastStartSecond + 1;
     report.seconds.assign(static_cast<std::size_t>(starts), -1.0);
-    if (!spec.at || map.width() != kSide || map.height() != kSide || starts > 254) {
+    if (!plan.at || map.width() != kSide || map.height() != kSide || starts > 254) {
         report.problems << QStringLiteral("nothing to check: no moving hazards or no 300 x 300 picture");
         return report;
     }
     const std::vector<std::uint8_t> roadOk = RoadOk(map, r);
-    const int startCell = At(spec.start.x(), spec.start.y());
+    const int startCell = At(plan.start.x(), plan.start.y());
     // latest[c]: 1 + the latest Start click (in seconds) from which the player can be at c now.
     // Sets reachable from later clicks lie inside those from earlier ones (one can wait at the
     // start), so the latest click alone tells which clicks reach a position.
@@ -245,7 +245,7 @@ FairnessReport CheckFairness(const QImage& map, const CourseSpec& spec, int r, c
     const int totalSteps = (options.lastStartSecond + options.limitSeconds) * 10;
     int found = 0;
     for (int step = 0; step < totalSteps && found < starts; ++step) {
-        const SafeField field = Paint(roadOk, spec.at(step));
+        const SafeField field = Paint(roadOk, plan.at(step));
         for (int c = 0; c < kCells; ++c)
             mask[c] = field.safe[c] ? 0xFF : 0;
         if (!mask[startCell] && step <= options.lastStartSecond * 10) {
@@ -259,8 +259,8 @@ FairnessReport CheckFairness(const QImage& map, const CourseSpec& spec, int r, c
         for (int i = 0; i < options.pixelsPerStep; ++i)
             Spread(latest, rows, mask);
         int reached = 0;
-        for (int y = spec.goal.top(); y <= spec.goal.bottom(); ++y)
-            for (int x = spec.goal.left(); x <= spec.goal.right(); ++x)
+        for (int y = plan.goal.top(); y <= plan.goal.bottom(); ++y)
+            for (int x = plan.goal.left(); x <= plan.goal.right(); ++x)
                 reached = std::max<int>(reached, latest[At(x, y)]);
         for (int t = 0; t < reached && t < starts; ++t) {
             double& s = report.seconds[static_cast<std::size_t>(t)];

@@ -38,7 +38,7 @@ struct CourseReport {
     QStringList joins;     // marks that join separate pieces of road
 };
 
-CourseReport CheckCourse(const QImage& map, const CourseSpec& spec, int r);
+CourseReport CheckCourse(const QImage& map, const CoursePlan& plan, int r);
 
 struct FairnessOptions {
     int lastStartSecond = 60;  // Start clicks at 0, 1, ..., this many seconds after the timers start
@@ -56,6 +56,6 @@ struct FairnessReport {
 
 // Time-expanded search in 100 ms steps: the player may wait anywhere safe and
 // never stands on a hazard, also not on one that has just moved under him.
-FairnessReport CheckFairness(const QImage& map, const CourseSpec& spec, int r, const FairnessOptions& options = {});
+FairnessReport CheckFairness(const QImage& map, const CoursePlan& plan, int r, const FairnessOptions& options = {});
 
 }  // namespace coursecheck

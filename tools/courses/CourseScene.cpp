@@ -113,30 +113,30 @@ Scene StageScene(int stage, int step)
     return s;
 }
 
-CourseSpec StageSpec(int stage)
+CoursePlan StagePlan(int stage)
 {
-    CourseSpec spec;
-    spec.start = StartPoint(stage);
+    CoursePlan plan;
+    plan.start = StartPoint(stage);
     auto name = [](int i) { return Indexed("img_Msg", i); };
     if (stage == 1) {
-        spec.goal = GoalZone(0);
-        spec.still = StageScene(1, -1);
+        plan.goal = GoalZone(0);
+        plan.still = StageScene(1, -1);
         // Fork at mark 0; the mountain road passes 1, 3 and 4, the shortcut 2;
         // both ways meet before the sweet shop (5, 6) and the building site (7, 8).
         for (int i : {0, 5, 6, 7, 8})
-            spec.mustPass.push_back({name(i)});
+            plan.mustPass.push_back({name(i)});
         for (int i : {1, 3, 4})
-            spec.mustPass.push_back({name(i), name(2)});
-        spec.optional = {name(1), name(2)};
-        spec.maxRouteLength = 900;
+            plan.mustPass.push_back({name(i), name(2)});
+        plan.optional = {name(1), name(2)};
+        plan.maxRouteLength = 900;
     } else {
-        spec.goal = GoalZone(1);
-        spec.still = StageScene(2, -1);
-        spec.at = [](int step) { return StageScene(2, step); };
+        plan.goal = GoalZone(1);
+        plan.still = StageScene(2, -1);
+        plan.at = [](int step) { return StageScene(2, step); };
         for (int i = 9; i <= 17; ++i)
-            spec.mustPass.push_back({name(i)});
+            plan.mustPass.push_back({name(i)});
     }
-    return spec;
+    return plan;
 }
 
 }  // namespace coursecheck

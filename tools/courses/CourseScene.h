@@ -27,7 +27,7 @@ struct Element {
 using Scene = std::vector<Element>;
 
 // Everything the checker needs to know about one stage.
-struct CourseSpec {
+struct CoursePlan {
     QPoint start;                 // where the Start click puts the pointer
     QRect goal;                   // the goal mark of the stage
     Scene still;                  // the scene with moving hazards left out, planks closed
@@ -47,7 +47,7 @@ QRect MsgMark(int index);
 // Stacking order from the top; hazards included only for stage 2, placed as at step n
 // (n < 0: taxis and rain left out, planks closed).
 Scene StageScene(int stage, int step);
-CourseSpec StageSpec(int stage);
+CoursePlan StagePlan(int stage);
 
 // Start points of the two stages in map pixels.
 QPoint StartPoint(int stage);

@@ -3,6 +3,7 @@
 #include "game/CourseRules.h"
 #include "game/Module1.h"
 #include "game/StageRules.h"
+#include "screens/MapMarks.h"
 #include "screens/Widgets.h"
 #include "screens/form_Main.h"
 
@@ -13,8 +14,7 @@ using namespace Module1;
 
 QPoint form_Main::StartPoint(int index) const
 {
-    // Just right of the start sign, on the road: the pointer lands here.
-    return index == 0 ? QPoint(64, 93) : QPoint(152, 163);
+    return marks::kStartPoint[index == 0 ? 0 : 1];
 }
 
 void form_Main::SetRunPointer(bool hero)

@@ -1,6 +1,7 @@
 // The play screen's layout: every element where the layout puts it.
 
 #include "screens/Look.h"
+#include "screens/MapMarks.h"
 #include "screens/Widgets.h"
 #include "screens/form_Main.h"
 
@@ -140,42 +141,34 @@ void form_Main::buildMapMarks()
         m->setObjectName(QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index));
         return m;
     };
-    static constexpr int kMsg[18][4] = {
-        {1560, 1320, 135, 135}, {1680, 1080, 255, 135}, {1680, 1440, 255, 135}, {3360, 1080, 135, 255},
-        {2760, 1080, 135, 255}, {960, 2400, 255, 135},  {960, 3000, 255, 135},  {1590, 3600, 135, 255},
-        {2760, 3600, 135, 255}, {1320, 2445, 135, 255}, {1320, 3890, 135, 255}, {1560, 3890, 135, 255},
-        {3150, 3890, 135, 255}, {3650, 3360, 255, 135}, {3000, 2400, 255, 135}, {3600, 1560, 255, 135},
-        {3030, 1080, 135, 255}, {1560, 1080, 135, 255}};
-    auto msg = [&](int i) {
-        img_Msg[i] = mark(i, Twips(kMsg[i][0], kMsg[i][1], kMsg[i][2], kMsg[i][3]), "img_Msg");
-    };
+    auto msg = [&](int i) { img_Msg[i] = mark(i, marks::kMsg[i].px(), "img_Msg"); };
 
     for (int i : {0, 1, 2, 3})
         msg(i);
-    img_Goal[0] = mark(0, Twips(3360, 3600, 135, 255), "img_Goal");
+    img_Goal[0] = mark(0, marks::kGoal[0].px(), "img_Goal");
     for (int i = 4; i <= 11; ++i)
         msg(i);
-    img_Rain = mark(0, Twips(1680, 3600, 1485, 300), "img_Rain");
+    img_Rain = mark(0, marks::kRain.px(), "img_Rain");
     img_Rain->setObjectName(QStringLiteral("img_Rain"));  // the one mark that is not an array
     for (int i = 12; i <= 15; ++i)
         msg(i);
-    img_River[0] = mark(0, Twips(1680, 810, 1380, 300), "img_River");
-    img_River[1] = mark(1, Twips(1680, 1290, 1380, 300), "img_River");
-    img_Bridge[0] = mark(0, Twips(2595, 1095, 450, 195), "img_Bridge");
-    img_Bridge[1] = mark(1, Twips(2145, 1095, 450, 195), "img_Bridge");
-    img_Bridge[2] = mark(2, Twips(1695, 1095, 450, 195), "img_Bridge");
+    img_River[0] = mark(0, marks::kRiver[0].px(), "img_River");
+    img_River[1] = mark(1, marks::kRiver[1].px(), "img_River");
+    img_Bridge[0] = mark(0, marks::kBridge[0].px(), "img_Bridge");
+    img_Bridge[1] = mark(1, marks::kBridge[1].px(), "img_Bridge");
+    img_Bridge[2] = mark(2, marks::kBridge[2].px(), "img_Bridge");
     msg(16);
     msg(17);
-    img_Goal[1] = mark(1, Twips(890, 1080, 135, 255), "img_Goal");
-    img_Car1[0] = mark(0, Twips(660, 2640, 300, 375), "img_Car1");
-    img_Car1[1] = mark(1, Twips(660, 3240, 300, 375), "img_Car1");
-    img_Car1[2] = mark(2, Twips(660, 3930, 300, 375), "img_Car1");
-    img_Car2[0] = mark(0, Twips(1012, 2640, 300, 375), "img_Car2");
-    img_Car2[1] = mark(1, Twips(1012, 3600, 300, 375), "img_Car2");
-    img_Road[0] = mark(0, Twips(640, 2130, 690, 375), "img_Road");
-    img_Road[1] = mark(1, Twips(640, 4080, 690, 375), "img_Road");
-    img_Start[1] = mark(1, Twips(1920, 1680, 615, 375), "img_Start");
-    img_Start[0] = mark(0, Twips(600, 600, 615, 375), "img_Start");
+    img_Goal[1] = mark(1, marks::kGoal[1].px(), "img_Goal");
+    img_Car1[0] = mark(0, marks::kCar1[0].px(), "img_Car1");
+    img_Car1[1] = mark(1, marks::kCar1[1].px(), "img_Car1");
+    img_Car1[2] = mark(2, marks::kCar1[2].px(), "img_Car1");
+    img_Car2[0] = mark(0, marks::kCar2[0].px(), "img_Car2");
+    img_Car2[1] = mark(1, marks::kCar2[1].px(), "img_Car2");
+    img_Road[0] = mark(0, marks::kRoad[0].px(), "img_Road");
+    img_Road[1] = mark(1, marks::kRoad[1].px(), "img_Road");
+    img_Start[1] = mark(1, marks::kStart[1].px(), "img_Start");
+    img_Start[0] = mark(0, marks::kStart[0].px(), "img_Start");
 
     img_Road[0]->setPicture(Picture("road0.bmp"));
     img_Road[1]->setPicture(Picture("road1.bmp"));
@@ -207,8 +200,8 @@ void form_Main::buildHiddenStores()
         pic_Chara[i]->setFocusPolicy(Qt::NoFocus);
     }
 
-    img_Bridge[3] = new MapMark(3, Twips(9240, 4080, 450, 195), this);
-    img_Bridge[4] = new MapMark(4, Twips(9720, 4080, 450, 195), this);
+    img_Bridge[3] = new MapMark(3, marks::kBridge[3].px(), this);
+    img_Bridge[4] = new MapMark(4, marks::kBridge[4].px(), this);
     img_Bridge[3]->setPicture(Picture("plank.bmp"));
     img_Bridge[4]->setPicture(Picture("water.bmp"));
     img_Bridge[3]->hide();

@@ -1,23 +1,11 @@
 #include "CourseScene.h"
 
 #include "game/HazardSteps.h"
-#include "screens/Look.h"
+#include "screens/MapMarks.h"
 
 namespace coursecheck {
 
 namespace {
-
-// Checkpoint bars in twips, as the play screen lays them out.
-constexpr std::array<std::array<int, 4>, 18> kMsgTwips{{
-    {1560, 1320, 135, 135}, {1680, 1080, 255, 135}, {1680, 1440, 255, 135},
-    {3360, 1080, 135, 255}, {2760, 1080, 135, 255}, {960, 2400, 255, 135},
-    {960, 3000, 255, 135},  {1590, 3600, 135, 255}, {2760, 3600, 135, 255},
-    {1320, 2445, 135, 255}, {1320, 3890, 135, 255}, {1560, 3890, 135, 255},
-    {3150, 3890, 135, 255}, {3650, 3360, 255, 135}, {3000, 2400, 255, 135},
-    {3600, 1560, 255, 135}, {3030, 1080, 135, 255}, {1560, 1080, 135, 255},
-}};
-
-QRect FromTwips(const std::array<int, 4>& t) { return look::Twips(t[0], t[1], t[2], t[3]); }
 
 QString Indexed(const char* name, int i) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i); }
 
@@ -61,11 +49,11 @@ Element Danger(QString name, QRect rect) { return {std::move(name), rect, Effect
 
 }  // namespace
 
-QRect StartZone(int index) { return index == 0 ? look::Twips(600, 600, 615, 375) : look::Twips(1920, 1680, 615, 375); }
-QRect GoalZone(int index) { return index == 0 ? look::Twips(3360, 3600, 135, 255) : look::Twips(890, 1080, 135, 255); }
-QRect MsgMark(int index) { return FromTwips(kMsgTwips[static_cast<std::size_t>(index)]); }
+QRect StartZone(int index) { return marks::kStart[index == 0 ? 0 : 1].px(); }
+QRect GoalZone(int index) { return marks::kGoal[index == 0 ? 0 : 1].px(); }
+QRect MsgMark(int index) { return marks::kMsg[index].px(); }
 
-QPoint StartPoint(int stage) { return stage == 1 ? QPoint(64, 93) : QPoint(152, 163); }
+QPoint StartPoint(int stage) { return marks::kStartPoint[stage == 1 ? 0 : 1]; }
 
 Scene StageScene(int stage, int step)
 {
@@ -79,32 +67,32 @@ Scene StageScene(int stage, int step)
     s.push_back(Mark(Indexed("img_Start", 1), StartZone(1)));
     if (hazards) {
         // The road-works covers swallow the pointer: taxis under them cannot be touched.
-        s.push_back(Mark(Indexed("img_Road", 1), look::Twips(640, 4080, 690, 375)));
-        s.push_back(Mark(Indexed("img_Road", 0), look::Twips(640, 2130, 690, 375)));
+        s.push_back(Mark(Indexed("img_Road", 1), marks::kRoad[1].px()));
+        s.push_back(Mark(Indexed("img_Road", 0), marks::kRoad[0].px()));
     }
     if (moving) {
         for (int i = hazard::kCar2Count - 1; i >= 0; --i)
-            s.push_back(Danger(Indexed("img_Car2", i), QRect(look::Px(1012), h.car2[static_cast<std::size_t>(i)], 20, 25)));
+            s.push_back(Danger(Indexed("img_Car2", i), marks::kCar2[i].atTop(h.car2[static_cast<std::size_t>(i)])));
         // The first lane only kills on a click: moving over it is harmless.
         for (int i = hazard::kCar1Count - 1; i >= 0; --i)
-            s.push_back({Indexed("img_Car1", i), QRect(44, h.car1[static_cast<std::size_t>(i)], 20, 25), Effect::Safe, true});
+            s.push_back({Indexed("img_Car1", i), marks::kCar1[i].atTop(h.car1[static_cast<std::size_t>(i)]), Effect::Safe, true});
     }
     s.push_back(Mark(Indexed("img_Goal", 1), GoalZone(1)));
     msg(17);
     msg(16);
     if (hazards) {
         for (int i = hazard::kBridgePieces - 1; i >= 0; --i) {
-            const QRect piece(look::Px(1695 + 450 * (2 - i)), look::Px(1095), 30, 13);
+            const QRect piece = marks::kBridge[i].px();
             const bool open = moving && h.open[static_cast<std::size_t>(i)];
             s.push_back({Indexed("img_Bridge", i), piece, open ? Effect::Deadly : Effect::Safe, true});
         }
-        s.push_back(Danger(Indexed("img_River", 1), look::Twips(1680, 1290, 1380, 300)));
-        s.push_back(Danger(Indexed("img_River", 0), look::Twips(1680, 810, 1380, 300)));
+        s.push_back(Danger(Indexed("img_River", 1), marks::kRiver[1].px()));
+        s.push_back(Danger(Indexed("img_River", 0), marks::kRiver[0].px()));
     }
     for (int i = 15; i >= 12; --i)
         msg(i);
     if (moving)
-        s.push_back(Danger(QStringLiteral("img_Rain"), QRect(112, h.rain.top, 99, 20)));
+        s.push_back(Danger(QStringLiteral("img_Rain"), marks::kRain.atTop(h.rain.top)));
     for (int i = 11; i >= 4; --i)
         msg(i);
     s.push_back(Mark(Indexed("img_Goal", 0), GoalZone(0)));

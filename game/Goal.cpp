@@ -1,6 +1,7 @@
 // The goal: the stage-clear scene, the score, and on to stage 2 or the ending.
 
 #include "game/Module1.h"
+#include "game/Story.h"
 #include "screens/Widgets.h"
 #include "screens/form_Main.h"
 
@@ -9,10 +10,8 @@
 using namespace Module1;
 
 namespace {
-struct Line {
-    int face;  // 0 = the face stays
-    const char16_t* text;
-};
+using story::Line;
+using story::Tell;
 
 constexpr Line kStage1Meeting[] = {
     {5, u"やったぜ！おーいヌッピー、忘れもんだぞー！"},
@@ -35,15 +34,6 @@ constexpr Line kEnding[] = {
     {3, u"やったー！えーっと、オレね、ハンバーグとスパゲッティとオムライスとラーメンと・・・"},
     {4, u"おいおい・・・"},
 };
-
-template <std::size_t N>
-bool Tell(form_Main& screen, const Line (&lines)[N])
-{
-    for (const Line& line : lines)
-        if (!screen.ShowLine(line.face, QString::fromUtf16(line.text)))
-            return false;
-    return true;
-}
 
 // The stage-clear picture over the map while its line waits.
 bool ShowClear(form_Main& screen, const QString& text)

@@ -2,6 +2,7 @@
 
 #include "game/CourseRules.h"
 #include "game/Module1.h"
+#include "game/Story.h"
 #include "game/StageRules.h"
 #include "screens/Notice.h"
 #include "screens/Widgets.h"
@@ -37,6 +38,20 @@ bool BitmapComplete(const QByteArray& bytes)
     const std::uint64_t rows = static_cast<std::uint64_t>(height < 0 ? -static_cast<std::int64_t>(height) : height);
     return offset + stride * rows <= static_cast<std::uint64_t>(bytes.size());
 }
+
+constexpr story::Line kStage1Opening[] = {
+    {0, u"ある日、ヌッピがカモナ家に遊びに来ていた"},
+    {4, u"おっと、そろそろ帰る時間だ・・・バーイ、ピポ！"},
+    {1, u"あーあ、もっと勝負したかったのにな・・・あれ？これ、ヌッピの忘れもんかなぁ？"},
+    {3, u"しょーがねぇなぁ・・・届けてやるか！"},
+};
+
+constexpr story::Line kStage2Opening[] = {
+    {0, u"休日にピポは、ヌッピのところに遊びに来ていた"},
+    {4, u"じゃあ、俺はこれからカリキュラムがあるから・・・おとなしく留守番してろよ！"},
+    {1, u"ちえっ！・・・あれー？これって今日のカリキュラムで使うとか言ってた本じゃねーか"},
+    {3, u"あいつ、忘れ物多いなぁ・・・ま、いっか、届けるついでに遊びに行こーっと"},
+};
 
 // Reads a course picture whatever its format, judged by its content.
 QImage ReadCourse(const QString& path)
@@ -85,10 +100,7 @@ bool form_Main::StartGame()
 {
     if (g_Stage == 1) {
         ClearFace();
-        if (!ShowLine(0, QStringLiteral("ある日、ヌッピがカモナ家に遊びに来ていた")) ||
-            !ShowLine(4, QStringLiteral("おっと、そろそろ帰る時間だ・・・バーイ、ピポ！")) ||
-            !ShowLine(1, QStringLiteral("あーあ、もっと勝負したかったのにな・・・あれ？これ、ヌッピの忘れもんかなぁ？")) ||
-            !ShowLine(3, QStringLiteral("しょーがねぇなぁ・・・届けてやるか！")))
+        if (!story::Tell(*this, kStage1Opening))
             return false;
     } else if (g_Stage == 2) {
         for (MapMark* m : Stage2Hazards())
@@ -97,10 +109,7 @@ bool form_Main::StartGame()
         EnableTimer(timer_Obj2);
         EnableTimer(timer_Obj3);
         ClearFace();
-        if (!ShowLine(0, QStringLiteral("休日にピポは、ヌッピのところに遊びに来ていた")) ||
-            !ShowLine(4, QStringLiteral("じゃあ、俺はこれからカリキュラムがあるから・・・おとなしく留守番してろよ！")) ||
-            !ShowLine(1, QStringLiteral("ちえっ！・・・あれー？これって今日のカリキュラムで使うとか言ってた本じゃねーか")) ||
-            !ShowLine(3, QStringLiteral("あいつ、忘れ物多いなぁ・・・ま、いっか、届けるついでに遊びに行こーっと")))
+        if (!story::Tell(*this, kStage2Opening))
             return false;
     } else {
         return true;

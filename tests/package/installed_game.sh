@@ -123,27 +123,33 @@ start_game() {
   game_pid=$!
 }
 
-# The first visible window of the game whose title matches (empty = any),
-# looked for up to $2 seconds.
+# The first visible window of the game with the given size, looked for up to
+# $3 seconds. Screens are told apart by size: every window's title reads
+# "Pokurimo" (an empty title shows the application's name).
 wait_for_window() {
-  local name=$1 seconds=$2 wid=""
-  wid=$(timeout "$seconds" xdotool search --sync --all --onlyvisible --pid "$game_pid" --name "$name" 2>/dev/null |
-    head -n 1) || true
-  kill -0 "$game_pid" 2>/dev/null || fail "the game ended while its window was awaited"
-  echo "$wid"
+  local width=$1 height=$2 seconds=$3 deadline wid geometry
+  deadline=$((SECONDS + seconds))
+  while ((SECONDS < deadline)); do
+    kill -0 "$game_pid" 2>/dev/null || fail "the game ended while its window was awaited"
+    for wid in $(xdotool search --all --onlyvisible --pid "$game_pid" --name '.*' 2>/dev/null); do
+      geometry=$(xdotool getwindowgeometry --shell "$wid" 2>/dev/null) || continue
+      [[ $geometry == *"WIDTH=$width"*"HEIGHT=$height"* ]] && { echo "$wid"; return 0; }
+    done
+    sleep 0.1
+  done
 }
 
 play_first_seconds() {
   need xdotool
   start_game
   local title play="" attempt
-  title=$(wait_for_window "" 60)
+  title=$(wait_for_window 357 190 60)
   [[ -n $title ]] || fail "no title window within 60 s"
   # たこレベル: a click in the left-hand level button opens the play screen.
   # A window just mapped may not take the first click yet: try a few times.
   for attempt in 1 2 3; do
     xdotool mousemove --window "$title" 52 116 click 1 2>/dev/null || true
-    play=$(wait_for_window "^Pokurimo$" 15)
+    play=$(wait_for_window 439 439 15)
     [[ -n $play ]] && break
   done
   [[ -n $play ]] || fail "the play screen did not open: the course maps were not found"

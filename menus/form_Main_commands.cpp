@@ -34,9 +34,11 @@ void form_Main::Command2_Click()
     PlayWave(QStringLiteral("Click"));
     if (!self || m_closed)
         return;
-    // The timers keep running behind the box.
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"), text, QMessageBox::Ok, this);
-    box.exec();
+    // The timers keep running behind the box, so the clock may run out and
+    // end the game meanwhile: the box is the screen's child and goes with it.
+    auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"), text, QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->exec();
 }
 
 void form_Main::closeEvent(QCloseEvent* event)

@@ -234,6 +234,31 @@ private Q_SLOTS:
         QVERIFY(CurrentPlay() == play);
     }
 
+    void theClockRunsOutBehindTheVersionBox()
+    {
+        // A player who reads every line, and closes the version box only once
+        // the clock has run out behind it.
+        QTimer reader;
+        connect(&reader, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); box && g_WaitFlag == 1)
+                box->accept();
+            else if (g_WaitFlag == 1 && CurrentPlay())
+                drive::Space(CurrentPlay());
+        });
+        reader.start(5);
+        CurrentTitle()->Command2->click();  // さるレベル
+        form_Main* play = CurrentPlay();
+        QVERIFY(play);
+        drive::ClickOnMap(*play, play->img_Start[0]->geometry().center());
+        WriteCounter(play->lbl_Life, 1);
+        play->lbl_Time->setText(QStringLiteral("1"));
+        const QPointer<form_Main> alive(play);
+        play->Command2->click();
+        drive::Settle();
+        QVERIFY(alive.isNull());
+        QCOMPARE(drive::VisibleTitles(), 1);
+    }
+
     void rankingFromTheTitle()
     {
         g_RankLevel = 2;

@@ -18,6 +18,7 @@ root=$work/root
 xvfb_pid=""
 game_pid=""
 cleanup() {
+  set +e  # a game already gone must not stop the X server's cleanup
   [[ -n $game_pid ]] && kill -9 "$game_pid" 2>/dev/null
   [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null
   wait 2>/dev/null

@@ -17,6 +17,8 @@ packages=(
   dpkg-dev file
   # the package test validates the desktop entry and the AppStream metadata
   desktop-file-utils appstream
+  # the benchmarks read Google Benchmark's JSON
+  jq
 )
 
 if ! command -v dpkg-query >/dev/null 2>&1 || ! command -v apt-get >/dev/null 2>&1; then

@@ -1,5 +1,6 @@
 // The play screen's layout: every element where the layout puts it.
 
+#include "game/StageRules.h"
 #include "screens/Look.h"
 #include "screens/MapMarks.h"
 #include "screens/Widgets.h"
@@ -36,6 +37,19 @@ QLabel* MakeCaption(QWidget* parent, const QRect& geometry, const QString& text,
     QLabel* caption = MakeLabel(parent, geometry, text, look::k12pt);
     look::Paint(caption, QApplication::palette().color(QPalette::Button), colour);
     return caption;
+}
+
+// Narrows a label's font just enough that its longest text fits on one line.
+void FitWidth(QLabel* label, const QString& longest)
+{
+    QFont font = label->font();
+    const int room = label->contentsRect().width() - 2 * label->margin() - 2;
+    for (int stretch = 100; stretch >= 70; stretch -= 5) {
+        font.setStretch(stretch);
+        if (QFontMetrics(font).horizontalAdvance(longest) <= room)
+            break;
+    }
+    label->setFont(font);
 }
 
 QPushButton* MakeButton(QWidget* parent, const QRect& geometry, const QString& text)
@@ -100,6 +114,7 @@ void form_Main::buildStatusColumn()
 {
     Label2 = MakeCaption(this, Twips(4680, 0, 825, 240), QStringLiteral("STAGE"), QColor(0, 255, 255));
     lbl_Stage = MakeValueBox(this, Twips(4680, 240, 1815, 615), Qt::AlignLeft);
+    FitWidth(lbl_Stage, stage::StageName(2));  // the Gothic here runs wider than the layout's own font
     Label4 = MakeCaption(this, Twips(4680, 960, 780, 240), QStringLiteral("LEVEL"), QColor(255, 255, 0));
     lbl_Level = MakeValueBox(this, Twips(4680, 1200, 1815, 375), Qt::AlignLeft);
     Label6 = MakeCaption(this, Twips(4680, 1680, 585, 240), QStringLiteral("TIME"), QColor(255, 128, 255));

@@ -72,6 +72,9 @@ private Q_SLOTS:
         QVERIFY(play->lbl_Msg->alignment() & Qt::AlignTop);
         QVERIFY(play->lbl_Time->alignment() & Qt::AlignRight);
         QVERIFY(play->lbl_Stage->text().isEmpty());
+        // The longer stage name fits its box on one line.
+        QVERIFY(QFontMetrics(play->lbl_Stage->font()).horizontalAdvance(QStringLiteral("STAGE２・アメリカ")) <=
+                play->lbl_Stage->contentsRect().width());
         QVERIFY(play->Nextbox->isVisible());
         QVERIFY(play->pic_Clear->isHidden());
         QCOMPARE(play->Nextbox->font().pixelSize(), 13);

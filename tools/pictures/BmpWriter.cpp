@@ -1,19 +1,9 @@
 #include "BmpWriter.h"
 
-#include <QtEndian>
+#include "LittleEndian.h"
 
 namespace art {
 namespace {
-
-void PutU16(QByteArray& out, int value) {
-    const quint16 v = qToLittleEndian(quint16(value));
-    out.append(reinterpret_cast<const char*>(&v), 2);
-}
-
-void PutU32(QByteArray& out, qint64 value) {
-    const quint32 v = qToLittleEndian(quint32(value));
-    out.append(reinterpret_cast<const char*>(&v), 4);
-}
 
 QByteArray Rows(const QImage& picture, int bits) {
     const int rowBytes = ((picture.width() * bits + 31) / 32) * 4;

@@ -2,20 +2,10 @@
 
 #include "Indexed.h"
 
-#include <QtEndian>
+#include "LittleEndian.h"
 
 namespace art {
 namespace {
-
-void PutU16(QByteArray& out, int value) {
-    const quint16 v = qToLittleEndian(quint16(value));
-    out.append(reinterpret_cast<const char*>(&v), 2);
-}
-
-void PutU32(QByteArray& out, qint64 value) {
-    const quint32 v = qToLittleEndian(quint32(value));
-    out.append(reinterpret_cast<const char*>(&v), 4);
-}
 
 int RowBytes(int width, int bits) {
     return ((width * bits + 31) / 32) * 4;

@@ -1,6 +1,6 @@
 #include "BmpWriter.h"
 
-#include "LittleEndian.h"
+#include "DibFields.h"
 
 namespace art {
 namespace {
@@ -41,23 +41,7 @@ QByteArray EncodeBmp(const QImage& picture) {
     PutU32(out, pixelOffset + pixels.size());
     PutU32(out, 0);
     PutU32(out, pixelOffset);
-    PutU32(out, 40);
-    PutU32(out, source.width());
-    PutU32(out, source.height());
-    PutU16(out, 1);
-    PutU16(out, bits);
-    PutU32(out, 0);  // uncompressed
-    PutU32(out, pixels.size());
-    PutU32(out, 2835);  // 72 dpi
-    PutU32(out, 2835);
-    PutU32(out, palette.size());
-    PutU32(out, 0);
-    for (QRgb c : palette) {
-        out.append(char(qBlue(c)));
-        out.append(char(qGreen(c)));
-        out.append(char(qRed(c)));
-        out.append('\0');
-    }
+    PutInfoHeader(out, source.width(), source.height(), bits, pixels.size(), 2835 /* 72 dpi */, palette);
     out.append(pixels);
     return out;
 }

@@ -2,7 +2,7 @@
 
 #include "Indexed.h"
 
-#include "LittleEndian.h"
+#include "DibFields.h"
 
 namespace art {
 namespace {
@@ -77,23 +77,8 @@ QByteArray EncodeIcoEntry(const IcoImage& image) {
     const QByteArray mask = MaskBits(argb);
 
     QByteArray out;
-    PutU32(out, 40);
-    PutU32(out, argb.width());
-    PutU32(out, argb.height() * 2);
-    PutU16(out, 1);
-    PutU16(out, bits);
-    PutU32(out, 0);
-    PutU32(out, colour.size() + mask.size());
-    PutU32(out, 0);
-    PutU32(out, 0);
-    PutU32(out, palette.size());
-    PutU32(out, 0);
-    for (QRgb c : palette) {
-        out.append(char(qBlue(c)));
-        out.append(char(qGreen(c)));
-        out.append(char(qRed(c)));
-        out.append('\0');
-    }
+    // An icon's height counts the colour bits and the mask.
+    PutInfoHeader(out, argb.width(), argb.height() * 2, bits, colour.size() + mask.size(), 0, palette);
     out.append(colour);
     out.append(mask);
     return out;

@@ -2,7 +2,9 @@
 JOBS      ?= 2
 RELEASE   := build/release
 CHECK     := build/asan
-CMAKE_GEN := cmake -S . -G "Unix Makefiles"
+# ccache, where installed, spares rebuilding what has not changed.
+LAUNCHER  := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+CMAKE_GEN := cmake -S . -G "Unix Makefiles" $(LAUNCHER)
 
 .PHONY: deps run release test check-build bench screenshots assets package clean
 

@@ -79,9 +79,10 @@ void MapMark::mouseReleaseEvent(QMouseEvent* event)
 
 void MapMark::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    event->accept();  // a double click counts as a press, like the first
-    if (event->button() == Qt::LeftButton)
-        m_pressed = true;
+    // The second press of a double click is a double click, not a click:
+    // marks have no use for it, so a double click acts once.
+    event->accept();
+    m_pressed = false;
 }
 
 void MapMark::wheelEvent(QWheelEvent* event)
@@ -149,6 +150,12 @@ void ClickLabel::mousePressEvent(QMouseEvent* event)
 {
     event->accept();
     m_pressed = event->button() == Qt::LeftButton;
+}
+
+void ClickLabel::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    event->accept();  // as on a mark: a quick double click reads one line, not two
+    m_pressed = false;
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event)

@@ -9,7 +9,8 @@
 // An image mark lying on the course map: a start or goal zone, a checkpoint
 // bar or a hazard. Without a picture it draws nothing but still takes the
 // pointer. A shown mark swallows every pointer event inside it, so nothing
-// falls through to the map below; a hidden one receives nothing.
+// falls through to the map below; a hidden one receives nothing. A double
+// click reports one click, not two.
 class MapMark : public QWidget {
     Q_OBJECT
 public:
@@ -74,7 +75,7 @@ private:
     QWidget* m_surface;
 };
 
-// A label that reports clicks (the "next line" hint).
+// A label that reports clicks (the "next line" hint); a double click is one click.
 class ClickLabel : public QLabel {
     Q_OBJECT
 public:
@@ -86,6 +87,7 @@ Q_SIGNALS:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     bool m_pressed = false;

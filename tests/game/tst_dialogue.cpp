@@ -60,6 +60,19 @@ private Q_SLOTS:
         QCOMPARE(play->lbl_Msg->text(), QStringLiteral("second"));
     }
 
+    void aDoubleClickOnTheHintReadsOneLine()
+    {
+        // The second press of a quick double click comes when the next line is up.
+        bool secondStillWaiting = false;
+        drive::Schedule({[&] { QTest::mouseClick(play->Nextbox, Qt::LeftButton); },
+                         [&] { drive::DoubleClickEnd(play->Nextbox, QPoint(2, 2)); },
+                         [&] { secondStillWaiting = g_WaitFlag == 1 && play->lbl_Msg->text() == "second"; },
+                         [&] { drive::Space(play); }});
+        QVERIFY(play->ShowLine(1, QStringLiteral("first")));
+        QVERIFY(play->ShowLine(0, QStringLiteral("second")));
+        QVERIFY(secondStillWaiting);
+    }
+
     void anEarlyPressDoesNotSkipTheNextLine()
     {
         drive::Space(play);

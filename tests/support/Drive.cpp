@@ -76,6 +76,19 @@ void ClickOnMap(const form_Main& play, QPoint mapPoint)
     SendMouse(receiver, QEvent::MouseButtonRelease, local, Qt::LeftButton, Qt::NoButton);
 }
 
+void DoubleClickEnd(QWidget* receiver, QPoint localPoint)
+{
+    SendMouse(receiver, QEvent::MouseButtonDblClick, localPoint, Qt::LeftButton, Qt::LeftButton);
+    SendMouse(receiver, QEvent::MouseButtonRelease, localPoint, Qt::LeftButton, Qt::NoButton);
+}
+
+void DoubleClickOnMap(const form_Main& play, QPoint mapPoint)
+{
+    ClickOnMap(play, mapPoint);
+    QWidget* receiver = ReceiverAt(play, mapPoint);
+    DoubleClickEnd(receiver, receiver->mapFrom(play.pic_Map->surface(), mapPoint));
+}
+
 void Settle()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -24,6 +24,11 @@ QWidget* ReceiverAt(const form_Main& play, QPoint mapPoint);
 // A pointer move / a click at a map point, delivered to that widget.
 void MoveOnMap(const form_Main& play, QPoint mapPoint, bool buttonHeld = false);
 void ClickOnMap(const form_Main& play, QPoint mapPoint);
+// The second half of a double click as the window system delivers it: a
+// double-click event in place of the second press, then the release.
+void DoubleClickEnd(QWidget* receiver, QPoint localPoint);
+// A whole double click at a map point.
+void DoubleClickOnMap(const form_Main& play, QPoint mapPoint);
 
 // Lets queued deletions happen, as the main loop would after a handler returns.
 void Settle();

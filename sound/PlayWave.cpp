@@ -1,4 +1,5 @@
 #include "game/Module1.h"
+#include "sound/HeldClocks.h"
 #include "sound/SoundBackend.h"
 
 namespace Module1 {
@@ -33,6 +34,7 @@ void PlayWave(const QString& name)
         out.alert();
         return;
     }
+    const HeldClocks held;  // nothing of the game runs until the sound has ended
     out.waitUntilDone();
 }
 

@@ -49,14 +49,18 @@ class TestPlay : public QObject {
     }
 
 private Q_SLOTS:
-    void cleanup() { fx.close(); }
+    void cleanup()
+    {
+        fx.env.sound.waitMs = 0;
+        fx.close();
+    }
 
     void startClickBeginsARun()
     {
         form_Main* play = fx.open(1, 1);
         QVERIFY(play);
         QCOMPARE(g_PlayState, std::int16_t{0});
-        drive::ClickOnMap(*play, Centre(play->img_Start[0]));
+        drive::DoubleClickOnMap(*play, Centre(play->img_Start[0]));  // a double click is one Start click
         QCOMPARE(g_PlayState, std::int16_t{1});
         QVERIFY(play->timer_Main->isActive());
         QCOMPARE(fx.env.sound.started, QStringList{QStringLiteral("Start")});
@@ -161,6 +165,33 @@ private Q_SLOTS:
         QCOMPARE(play->lbl_Time->text(), QStringLiteral("90"));
         QCOMPARE(play->lbl_Life->text(), QStringLiteral("4"));
         QVERIFY(!play->timer_Main->isActive());
+    }
+
+    void theClickSoundHoldsTheClock()
+    {
+        // Nothing of the game runs while a button's click sounds; a tick that
+        // fell due meanwhile comes right after.
+        form_Main* play = started(1, 1);
+        play->timer_Main->setInterval(5);
+        fx.env.sound.waitMs = 60;
+        PlayWave(QStringLiteral("Click"));
+        QCOMPARE(play->lbl_Time->text(), QStringLiteral("0"));
+        QCoreApplication::processEvents();
+        QVERIFY(ReadCounter(play->lbl_Time) >= 1);
+        fx.close();
+
+        // One second left on the hard level: "タイトルへ" leaves at once; the
+        // clock does not run out behind its click.
+        play = started(2, 1);
+        play->timer_Main->setInterval(5);
+        play->lbl_Time->setText(QStringLiteral("1"));
+        const QPointer<form_Main> guard(play);
+        Schedule({[guard] { if (guard && g_WaitFlag) drive::Space(guard); }}, 500);  // ends a wrong time-out line
+        play->Command1_Click();
+        QVERIFY(guard && guard->isClosed());
+        QCOMPARE(guard->lbl_Life->text(), QStringLiteral("5"));
+        QCOMPARE(guard->lbl_Time->text(), QStringLiteral("1"));
+        QVERIFY(!fx.env.sound.started.contains(QStringLiteral("Out")));
     }
 
     void theSweetShopPausesTheClock()

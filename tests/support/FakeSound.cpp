@@ -1,6 +1,8 @@
 #include "support/FakeSound.h"
 
+#include <QEventLoop>
 #include <QFileInfo>
+#include <QTimer>
 
 bool FakeSound::start(const QString& path)
 {
@@ -14,5 +16,10 @@ bool FakeSound::start(const QString& path)
 void FakeSound::waitUntilDone()
 {
     ++waits;
+    if (waitMs > 0) {  // as the real one does: events go on, user input waits
+        QEventLoop loop;
+        QTimer::singleShot(waitMs, &loop, &QEventLoop::quit);
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
     playing = false;
 }

@@ -19,4 +19,5 @@ public:
     int waits = 0;
     bool playing = false;     // a test may set it to pretend a sound still plays
     bool keepPlaying = false; // async sounds stay "playing" until stopped
+    int waitMs = 0;           // how long a wait lasts, with events going on meanwhile (none: returns at once)
 };

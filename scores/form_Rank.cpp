@@ -6,6 +6,7 @@
 #include "screens/Look.h"
 #include "screens/Notice.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -114,6 +115,18 @@ void form_Rank::reject()
     // another road, and refused while "とじる" is.
     if (cmd_Close->isEnabled())
         cmd_Close_Click();
+}
+
+void form_Rank::keyPressEvent(QKeyEvent* event)
+{
+    // Enter presses "とじる" only when the button itself has the focus; in
+    // the name box it does nothing.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (focusWidget() == cmd_Close && cmd_Close->isEnabled())
+            cmd_Close->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void form_Rank::showEvent(QShowEvent* event)

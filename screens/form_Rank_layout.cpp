@@ -124,6 +124,9 @@ void form_Rank::BuildLayout()
     cmd_Close = new QPushButton(QStringLiteral("とじる"), this);
     cmd_Close->setGeometry(look::Twips(2760, 2040, 1335, 615));
     cmd_Close->setFont(look::CaptionFont(look::k12pt));
+    // No default button: the Enter that confirms a name typed through an
+    // input method must not close the entry.
+    cmd_Close->setAutoDefault(false);
 
     // Entry boxes first, then the close button, then the selectors.
     QWidget* order[] = {txt_Nm[0], txt_Nm[1], txt_Nm[2], txt_Nm[3], txt_Nm[4],

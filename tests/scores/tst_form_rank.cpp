@@ -8,6 +8,8 @@
 #include "scores/HighScoreTable.h"
 #include "screens/Look.h"
 #include "screens/Notice.h"
+#include "game/StageRules.h"
+#include "screens/form_Main.h"
 #include "screens/form_Rank.h"
 
 #include <QCloseEvent>
@@ -65,18 +67,6 @@ bool SelectorsShown(const form_Rank& rank)
     return true;
 }
 
-// What CheckRank does after a run that earned `score` on level/stage.
-int OpenForRecord(form_Rank& rank, int level, int stage, std::int32_t score)
-{
-    const int place = scores::RankPlace(g_HScoreVal[level][stage], score);
-    scores::InsertRecord(g_HScoreName[level][stage], g_HScoreVal[level][stage], place, score);
-    rank.txt_Nm[place]->show();
-    g_RankLevel = static_cast<std::int16_t>(level);
-    g_RankStage = static_cast<std::int16_t>(stage);
-    rank.Set_Form();
-    return place;
-}
-
 // Text arrives as an input method commits it, the way Japanese is typed.
 void Type(QLineEdit* box, const QString& text)
 {
@@ -111,20 +101,58 @@ QWidget* NextTabStop(QWidget* from)
 struct ModalRun {
     int result = -1;
     bool watchdogFired = false;
+    bool opened = false;
 };
 
-ModalRun RunModal(form_Rank& rank, const std::function<void()>& drive)
+void Watch(form_Rank& rank, ModalRun& run)
 {
-    ModalRun run;
-    QTimer::singleShot(0, &rank, drive);
-    QTimer::singleShot(10000, &rank, [&] {
+    run.opened = true;
+    QObject::connect(&rank, &QDialog::finished, &rank, [&run](int result) { run.result = result; });
+    QTimer::singleShot(10000, &rank, [&rank, &run] {
         if (rank.isVisible()) {
             run.watchdogFired = true;
             rank.done(QDialog::Rejected);
         }
     });
-    run.result = rank.exec();
+}
+
+ModalRun RunModal(form_Rank& rank, const std::function<void()>& drive)
+{
+    ModalRun run;
+    Watch(rank, run);
+    QTimer::singleShot(0, &rank, drive);
+    rank.exec();
     return run;
+}
+
+// A cleared stage that took `seconds`, scored by the play screen's own
+// CheckRank; `drive` plays the new record holder on the ranking it opens.
+ModalRun RecordThroughCheckRank(int level, int stage, std::int32_t seconds,
+                                const std::function<void(form_Rank&)>& drive)
+{
+    form_Main play;
+    g_Level = static_cast<std::int16_t>(level);
+    g_Stage = static_cast<std::int16_t>(stage);
+    const int counter = level == 1 ? seconds : stage::StartingTime(level, stage) - seconds;
+    play.lbl_Time->setText(QString::number(counter));
+    ModalRun run;
+    QTimer::singleShot(0, &play, [&] {
+        if (form_Rank* rank = play.findChild<form_Rank*>()) {
+            Watch(*rank, run);
+            drive(*rank);
+        }
+    });
+    play.CheckRank();
+    return run;
+}
+
+// The entry box the ranking opened for the new holder, or nullptr.
+QLineEdit* EntryBox(const form_Rank& rank)
+{
+    for (QLineEdit* box : rank.txt_Nm)
+        if (box->isVisibleTo(&rank))
+            return box;
+    return nullptr;
 }
 
 // The ways out of the window besides "とじる".
@@ -296,62 +324,95 @@ private Q_SLOTS:
     {
         FillDistinct();
         const QStringList before = NamesOf(2, 1);
-        form_Rank rank;
-        QCOMPARE(OpenForRecord(rank, 2, 1, 211), 2);  // 210, 211 tie goes below, 212 beaten
-        QCOMPARE(Shown(rank.lbl_Score), (QStringList{"210", "211", "211", "212", "213"}));
-        QCOMPARE(rank.lbl_Nm[3]->text(), before[2]);
-        QCOMPARE(rank.lbl_Nm[4]->text(), before[3]);
-        QVERIFY(!SelectorsShown(rank));
-        QVERIFY(rank.txt_Nm[2]->isVisibleTo(&rank));
-        QVERIFY(rank.txt_Nm[2]->text().isEmpty());
-
-        QWidget* focused = nullptr;
-        const ModalRun run = RunModal(rank, [&] {
-            focused = rank.focusWidget();
+        QStringList scoresShown, namesShown, soundsWhenShown;
+        bool selectorsShown = true;
+        QLineEdit* box = nullptr;
+        bool boxFocusedAndEmpty = false;
+        // The hard level's stage 1 holds 210 to 214; a run of 211 seconds comes third.
+        const ModalRun run = RecordThroughCheckRank(2, 1, 211, [&](form_Rank& rank) {
+            scoresShown = Shown(rank.lbl_Score);
+            namesShown = Shown(rank.lbl_Nm);
+            soundsWhenShown = m_env->sound.started;
+            selectorsShown = SelectorsShown(rank);
+            box = EntryBox(rank);
+            boxFocusedAndEmpty = box == rank.txt_Nm[2] && rank.focusWidget() == box && box->text().isEmpty();
             rank.cmd_Close->click();
         });
+        QVERIFY(run.opened);
         QVERIFY(!run.watchdogFired);
-        QCOMPARE(focused, rank.txt_Nm[2]);
+        QCOMPARE(scoresShown, (QStringList{"210", "211", "211", "212", "213"}));  // a tie goes below
+        QCOMPARE(namesShown[3], before[2]);
+        QCOMPARE(namesShown[4], before[3]);
+        QVERIFY(!selectorsShown);
+        QVERIFY(boxFocusedAndEmpty);
+        QCOMPARE(soundsWhenShown, QStringList{QStringLiteral("Claps")});  // the applause comes first
+
+        // A run that makes no place opens nothing.
+        const ModalRun none = RecordThroughCheckRank(2, 1, 300, [](form_Rank& rank) { rank.cmd_Close->click(); });
+        QVERIFY(!none.opened);
+        QCOMPARE(ScoresOf(2, 1), (QStringList{"210", "211", "211", "212", "213"}));
     }
 
     void selectorsDoNothingDuringEntry()
     {
         FillDistinct();
-        form_Rank rank;
-        OpenForRecord(rank, 1, 2, 1);
-        rank.Option1_Click(1);
-        rank.Option2_Click(0);
+        QString topScore;
+        bool selectorsShown = true;
+        const ModalRun run = RecordThroughCheckRank(1, 2, 1, [&](form_Rank& rank) {
+            rank.Option1_Click(1);
+            rank.Option2_Click(0);
+            topScore = rank.lbl_Score[0]->text();
+            rank.Set_Form();  // hidden selectors stay hidden
+            selectorsShown = SelectorsShown(rank);
+            rank.cmd_Close->click();
+        });
+        QVERIFY(run.opened);
         QCOMPARE(g_RankLevel, 1);
         QCOMPARE(g_RankStage, 2);
-        QCOMPARE(rank.lbl_Score[0]->text(), QStringLiteral("1"));
-        rank.Set_Form();  // hidden selectors stay hidden
-        QVERIFY(!SelectorsShown(rank));
+        QCOMPARE(topScore, QStringLiteral("1"));
+        QVERIFY(!selectorsShown);
     }
 
     void typingTogglesTheCloseButton()
     {
-        form_Rank rank;
-        OpenForRecord(rank, 1, 1, 30);
-        rank.show();
-        QLineEdit* box = rank.txt_Nm[0];
-        QVERIFY(rank.cmd_Close->isEnabled());
-        QTest::keyClicks(box, QStringLiteral("ab"));
-        QVERIFY(rank.cmd_Close->isEnabled());
-        QTest::keyClick(box, Qt::Key_Backspace);
-        QVERIFY(rank.cmd_Close->isEnabled());
-        QTest::keyClick(box, Qt::Key_Backspace);
-        QVERIFY(!rank.cmd_Close->isEnabled());
-        QTest::keyClicks(box, QStringLiteral("c"));
-        QVERIFY(rank.cmd_Close->isEnabled());
+        QList<bool> enabled;
+        QString nameAfterEnter;
+        bool openAfterEnter = false;
+        const ModalRun run = RecordThroughCheckRank(1, 1, 30, [&](form_Rank& rank) {
+            QLineEdit* box = rank.txt_Nm[0];
+            enabled << rank.cmd_Close->isEnabled();
+            QTest::keyClicks(box, QStringLiteral("ab"));
+            enabled << rank.cmd_Close->isEnabled();
+            QTest::keyClick(box, Qt::Key_Backspace);
+            enabled << rank.cmd_Close->isEnabled();
+            QTest::keyClick(box, Qt::Key_Backspace);
+            enabled << rank.cmd_Close->isEnabled();
+            QTest::keyClicks(box, QStringLiteral("c"));
+            enabled << rank.cmd_Close->isEnabled();
+            // Enter confirms what the input method typed; it does not close the entry.
+            Type(box, QStringLiteral("ピポ"));
+            QTest::keyClick(box, Qt::Key_Return);
+            QTest::keyClick(box, Qt::Key_Enter);
+            openAfterEnter = rank.isVisible();
+            nameAfterEnter = box->text();
+            // With the focus on "とじる" itself, Enter presses it.
+            rank.cmd_Close->setFocus();
+            QTest::keyClick(rank.cmd_Close, Qt::Key_Return);
+        });
+        QVERIFY(run.opened);
+        QVERIFY(!run.watchdogFired);
+        QCOMPARE(enabled, (QList<bool>{true, true, true, false, true}));
+        QVERIFY(openAfterEnter);
+        QCOMPARE(nameAfterEnter, QStringLiteral("cピポ"));
+        QCOMPARE(g_HScoreName[1][1][0], QStringLiteral("cピポ"));
+        QCOMPARE(m_env->sound.started, (QStringList{"Claps", "Click"}));
     }
 
     void closeStoresTypedNameAndSavesAll()
     {
         const QString name = QStringLiteral(" ピポ たろう🐙 ");
-        form_Rank rank;
-        const int place = OpenForRecord(rank, 2, 2, 17);
-        const ModalRun run = RunModal(rank, [&] {
-            Type(rank.txt_Nm[place], name);
+        const ModalRun run = RecordThroughCheckRank(2, 2, 17, [&](form_Rank& rank) {
+            Type(EntryBox(rank), name);
             QTest::mouseClick(rank.cmd_Close, Qt::LeftButton);
         });
         QVERIFY(!run.watchdogFired);
@@ -362,16 +423,15 @@ private Q_SLOTS:
         QCOMPARE(stored.size(), 40);
         QCOMPARE(stored.value(QStringLiteral("HScore_Nm_2_2_0")), name);
         QCOMPARE(stored.value(QStringLiteral("HScore_Val_2_2_0")), QStringLiteral("17"));
-        QCOMPARE(m_env->sound.started, QStringList{QStringLiteral("Click")});
+        QCOMPARE(m_env->sound.started, (QStringList{"Claps", "Click"}));
         QCOMPARE(m_env->sound.waits, 1);  // the click is heard before the window goes
         QVERIFY(m_notices.isEmpty());
     }
 
     void closingAtOnceStoresAnEmptyName()
     {
-        form_Rank rank;
-        OpenForRecord(rank, 1, 1, 8);
-        const ModalRun run = RunModal(rank, [&] { rank.cmd_Close->click(); });
+        const ModalRun run = RecordThroughCheckRank(1, 1, 8, [](form_Rank& rank) { rank.cmd_Close->click(); });
+        QVERIFY(run.opened);
         QVERIFY(!run.watchdogFired);
         QCOMPARE(g_HScoreName[1][1][0], QString());
         QCOMPARE(StoredOnDisk(m_env->settingsFile()).value(QStringLiteral("HScore_Nm_1_1_0")), QString());
@@ -383,16 +443,15 @@ private Q_SLOTS:
     void otherWaysOutStoreAndSave()
     {
         QFETCH(Way, way);
-        form_Rank rank;
-        const int place = OpenForRecord(rank, 1, 2, 99);
-        const ModalRun run = RunModal(rank, [&] {
-            Type(rank.txt_Nm[place], QStringLiteral("さる"));
+        const ModalRun run = RecordThroughCheckRank(1, 2, 99, [&](form_Rank& rank) {
+            Type(EntryBox(rank), QStringLiteral("さる"));
             CloseBy(rank, way);
         });
+        QVERIFY(run.opened);
         QVERIFY(!run.watchdogFired);
-        QCOMPARE(g_HScoreName[1][2][place], QStringLiteral("さる"));
+        QCOMPARE(g_HScoreName[1][2][0], QStringLiteral("さる"));
         QCOMPARE(StoredOnDisk(m_env->settingsFile()).value(QStringLiteral("HScore_Nm_1_2_0")), QStringLiteral("さる"));
-        QCOMPARE(m_env->sound.started, QStringList{QStringLiteral("Click")});
+        QCOMPARE(m_env->sound.started, (QStringList{"Claps", "Click"}));
     }
 
     void waysOutRefusedWhileBoxIsEmpty_data() { AddWays(); }
@@ -400,12 +459,10 @@ private Q_SLOTS:
     void waysOutRefusedWhileBoxIsEmpty()
     {
         QFETCH(Way, way);
-        form_Rank rank;
-        const int place = OpenForRecord(rank, 2, 1, 4);
         bool stayedOpen = false;
         bool savedMeanwhile = true;
-        const ModalRun run = RunModal(rank, [&] {
-            QLineEdit* box = rank.txt_Nm[place];
+        const ModalRun run = RecordThroughCheckRank(2, 1, 4, [&](form_Rank& rank) {
+            QLineEdit* box = EntryBox(rank);
             QTest::keyClicks(box, QStringLiteral("x"));
             QTest::keyClick(box, Qt::Key_Backspace);
             CloseBy(rank, way);
@@ -414,11 +471,12 @@ private Q_SLOTS:
             QTest::keyClicks(box, QStringLiteral("y"));
             CloseBy(rank, way);
         });
+        QVERIFY(run.opened);
         QVERIFY(!run.watchdogFired);
         QVERIFY(stayedOpen);
         QVERIFY(!savedMeanwhile);
         QCOMPARE(g_HScoreName[2][1][0], QStringLiteral("y"));
-        QCOMPARE(m_env->sound.started, QStringList{QStringLiteral("Click")});
+        QCOMPARE(m_env->sound.started, (QStringList{"Claps", "Click"}));
     }
 
     void viewingCloseSavesUnchangedTable()
@@ -441,18 +499,17 @@ private Q_SLOTS:
         QVERIFY(SaveHighScores());
         const QString file = m_env->settingsFile();
         const QByteArray before = FileBytes(file);
-        form_Rank rank;
-        const int place = OpenForRecord(rank, 1, 1, 12);
         ModalRun run;
         {
             ReadOnlyFolder locked(QFileInfo(file).absolutePath());
             if (!locked.works())
                 QSKIP("this machine cannot make a folder read-only");
-            run = RunModal(rank, [&] {
-                Type(rank.txt_Nm[place], QStringLiteral("ピポ"));
+            run = RecordThroughCheckRank(1, 1, 12, [&](form_Rank& rank) {
+                Type(EntryBox(rank), QStringLiteral("ピポ"));
                 rank.cmd_Close->click();
             });
         }
+        QVERIFY(run.opened);
         QVERIFY(!run.watchdogFired);
         QCOMPARE(m_notices.size(), 1);
         QVERIFY(m_notices[0].contains(QStringLiteral("保存できなかった")));

@@ -198,9 +198,10 @@ private Q_SLOTS:
         QCOMPARE(tops.mid(0, 11), (QList<int>{242, 244, 246, 248, 250, 248, 246, 244, 242, 240, 242}));
     }
 
-    void bridgePatternOpensMiddleThenRight()
+    void bridgePatternOpensMiddleThenLeft()
     {
         const auto& p = hazard::kBridgePattern;
+        // Piece 0 lies on the right (x 173), piece 2 on the left (x 113).
         QCOMPARE(p[0], (std::array<bool, 3>{false, true, false}));
         QCOMPARE(p[1], (std::array<bool, 3>{false, false, true}));
         int open[3] = {};

@@ -223,7 +223,7 @@ private Q_SLOTS:
         QCOMPARE(scores::RankPlace(defaults, 499), 0);
         QCOMPARE(scores::RankPlace(defaults, 1), 0);
         QCOMPARE(scores::RankPlace(defaults, 500), -1);
-        // Level 2 keeps the time left: five seconds left ranks above 25.
+        // Scores are seconds taken on both levels: a five-second run ranks above 25.
         const Row afterFive = {5, 500, 500, 500, 500};
         QCOMPARE(scores::RankPlace(afterFive, 25), 1);
     }

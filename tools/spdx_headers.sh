@@ -15,46 +15,46 @@ readonly licence_tag="SPDX-License""-Identifier"
 tree=${1:-.}
 cd "$tree"
 
-# The comment leader for a file, or nothing when it keeps its licence in dep5.
+# Sets $leader to the file's comment leader, or to nothing when the file keeps
+# its licence in dep5.
 leader_for() {
   case $1 in
-    *.cpp | *.h) echo "//" ;;
-    *.sh | *.py | *.cmake | */CMakeLists.txt | CMakeLists.txt | Makefile | .gitignore | .ci/*) echo "#" ;;
-    *.desktop) echo "#" ;;
-    *.[1-9]) echo '.\"' ;;
-    *) ;;
+    *.cpp | *.h) leader="//" ;;
+    *.sh | *.py | *.cmake | */CMakeLists.txt | CMakeLists.txt | Makefile | .gitignore | .ci/* | *.desktop) leader="#" ;;
+    *.[1-9]) leader='.\"' ;;
+    *) leader="" ;;
   esac
 }
 
 header() {
-  printf '%s %s: %s\n%s %s: %s\n' "$1" "$copyright_tag" "$holder" "$1" "$licence_tag" "$licence"
+  printf '%s %s: %s\n%s %s: %s\n' "$leader" "$copyright_tag" "$holder" "$leader" "$licence_tag" "$licence"
 }
 
+# Writes the file anew through a temporary copy; the file keeps its mode.
 add_header() {
-  local file=$1 leader=$2 tmp
-  tmp=$(mktemp "$file.XXXXXX")
+  local file=$1 tmp=$1.spdx-tmp first=""
+  IFS= read -r first <"$file" || true
   {
-    # A #! line must stay the first line.
-    if [[ $(head -c 2 "$file") == "#!" ]]; then
-      head -n 1 "$file"
-      header "$leader"
+    if [[ $first == "#!"* ]]; then  # a #! line must stay the first line
+      printf '%s\n' "$first"
+      header
       tail -n +2 "$file"
     else
-      header "$leader"
-      [[ $leader == "//" || $leader == "#" ]] && echo
+      header
+      [[ $leader == '.\"' ]] || echo
       cat "$file"
     fi
   } >"$tmp"
-  chmod --reference="$file" "$tmp"
-  mv "$tmp" "$file"
+  cat "$tmp" >"$file"
+  rm "$tmp"
 }
 
 changed=0
 while IFS= read -r -d '' file; do
-  leader=$(leader_for "$file")
+  leader_for "$file"
   [[ -n $leader && -f $file ]] || continue
   grep -q "$licence_tag" "$file" && continue
-  add_header "$file" "$leader"
+  add_header "$file"
   changed=$((changed + 1))
 done < <(git ls-files -z)
 echo "spdx_headers: $changed files given a header"

@@ -1,5 +1,6 @@
 // Pokurimo: guide ピポ along the road with the mouse, from the start to the goal.
 
+#include "app/CommandLine.h"
 #include "game/Module1.h"
 #include "screens/Look.h"
 
@@ -20,14 +21,16 @@ void PreferXcbOnWayland()
 
 int main(int argc, char* argv[])
 {
+    QCoreApplication::setOrganizationName(QStringLiteral("Pokurimo"));
+    QCoreApplication::setApplicationName(QStringLiteral("Pokurimo"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                                .arg(POKURIMO_VERSION_MAJOR)
+                                                .arg(POKURIMO_VERSION_MINOR)
+                                                .arg(POKURIMO_VERSION_PATCH));
+    if (const std::optional<int> answered = app::HandleCommandLine(argc, argv))
+        return *answered;
     PreferXcbOnWayland();
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Pokurimo"));
-    QApplication::setApplicationName(QStringLiteral("Pokurimo"));
-    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                            .arg(POKURIMO_VERSION_MAJOR)
-                                            .arg(POKURIMO_VERSION_MINOR)
-                                            .arg(POKURIMO_VERSION_PATCH));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.pokurimo.Pokurimo"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.ico")));
     look::RegisterFontSubstitutes();

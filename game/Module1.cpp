@@ -68,11 +68,11 @@ QString AppFolder()
 {
     if (!AppFolderOverride().isEmpty())
         return AppFolderOverride();
-    // Next to the executable (the build tree), or installed under ../share/pokurimo.
+    // Next to the executable (the build tree), or where the install put the data.
     const QString exeDir = QCoreApplication::applicationDirPath();
     if (QDir(exeDir).exists(QStringLiteral("dat")))
         return exeDir;
-    const QString installed = QDir::cleanPath(exeDir + QStringLiteral("/../share/pokurimo"));
+    const QString installed = QDir::cleanPath(exeDir + QStringLiteral("/" POKURIMO_DATA_FROM_BIN));
     return QDir(installed).exists(QStringLiteral("dat")) ? installed : exeDir;
 }
 

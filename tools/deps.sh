@@ -19,6 +19,9 @@ packages=(
   dpkg-dev file
   # the package test validates the desktop entry and the AppStream metadata
   desktop-file-utils appstream
+  # the Debian copyright file is written from the REUSE information; the release
+  # checks lint the tree and the package and render the manual page
+  python3 reuse git lintian groff-base man-db
   # the benchmarks read Google Benchmark's JSON
   jq
 )

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs the game into a private root and plays its first seconds there:
 #   installed_game.sh install <build dir>   cmake --install with DESTDIR (the fast path)
-#   installed_game.sh deb <build dir>       the real Debian package, unpacked with dpkg -x
+#   installed_game.sh deb <build dir>       the Debian package built by build-deb, unpacked with dpkg -x
+#   installed_game.sh build-deb <build dir> only builds that package, into <build dir>/package-test
 # Then checks the installed files and the desktop integration, starts the
 # installed game on its own X server, sees the title window, clicks たこレベル
-# and sees the play screen, which needs the course maps from share/pokurimo.
+# and sees the play screen, which needs the course maps from share/games/pokurimo.
 # Exits 77 (skipped) only when no X server can be started.
 set -euo pipefail
 
@@ -59,27 +60,63 @@ check_control() {
   done
 }
 
+# The package the package tests share (built once, as a CTest fixture).
+build_deb() {
+  local out=$build/package-test
+  rm -rf "$out"
+  cpack -G DEB --config "$build/CPackConfig.cmake" -B "$out" >"$work/cpack.log" 2>&1 ||
+    { cat "$work/cpack.log" >&2; fail "cpack failed"; }
+  local debs=("$out"/pokurimo_*.deb)
+  [[ -f ${debs[0]} ]] || fail "cpack made no pokurimo_*.deb"
+  echo "PASS: built ${debs[0]}"
+}
+
 install_from_deb() {
   need dpkg-deb
-  cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/pkg" >"$work/cpack.log" 2>&1 ||
-    { cat "$work/cpack.log" >&2; fail "cpack failed"; }
-  local debs=("$work"/pkg/pokurimo_*.deb)
-  [[ -f ${debs[0]} ]] || fail "cpack made no pokurimo_*.deb"
+  local debs=("$build"/package-test/pokurimo_*.deb)
+  [[ -f ${debs[0]} ]] || fail "no package in $build/package-test: run the package_deb_build test"
   check_control "${debs[0]}"
   dpkg -x "${debs[0]}" "$root"
+  check_changelog "${debs[0]}"
+}
+
+# The changelog is Debian's format, and its newest entry is this package.
+check_changelog() {
+  local deb=$1 changelog=$work/changelog
+  need dpkg-parsechangelog
+  gzip -dc "$root/usr/share/doc/pokurimo/changelog.gz" >"$changelog"
+  [[ $(dpkg-parsechangelog -l "$changelog" -S Version) == "$(dpkg-deb -f "$deb" Version)" ]] ||
+    fail "the changelog's newest entry is not this package's version"
+  [[ $(dpkg-parsechangelog -l "$changelog" -S Maintainer) == "$(dpkg-deb -f "$deb" Maintainer)" ]] ||
+    fail "the changelog is signed by someone other than the maintainer"
 }
 
 check_files() {
   local usr=$root/usr f size
-  [[ -x $usr/bin/pokurimo ]] || fail "bin/pokurimo is not installed"
+  [[ -x $usr/games/pokurimo ]] || fail "games/pokurimo is not installed"
   for f in dat/map1.dat dat/map2.dat sound/Click.wav sound/Out.wav sound/Start.wav; do
-    [[ -s $usr/share/pokurimo/$f ]] || fail "share/pokurimo/$f is not installed"
+    [[ -s $usr/share/games/pokurimo/$f ]] || fail "share/games/pokurimo/$f is not installed"
   done
+  gzip -t "$usr/share/man/man6/pokurimo.6.gz" 2>/dev/null || fail "no compressed manual page"
+  gzip -t "$usr/share/doc/pokurimo/changelog.gz" 2>/dev/null || fail "no compressed changelog"
+  check_copyright "$usr/share/doc/pokurimo/copyright"
   for size in 16 32 48 128 256; do
     f=$usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png
     [[ -f $f ]] || fail "no ${size}px icon"
     file -b "$f" | grep -q "PNG image data, $size x $size," || fail "the ${size}px icon is $(file -b "$f")"
   done
+}
+
+# Generated from the REUSE information: MIT (Debian's Expat) for the tree,
+# CC0 for the AppStream metadata, and the text of both.
+check_copyright() {
+  local copyright=$1
+  [[ -s $copyright ]] || fail "no copyright file"
+  head -n 1 "$copyright" | grep -q "^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" ||
+    fail "the copyright file is not machine-readable"
+  grep -A2 -x "Files: \*" "$copyright" | grep -qx "License: Expat" || fail "the tree is not under Expat (MIT)"
+  grep -A2 "^Files: .*metainfo.xml.in" "$copyright" | grep -qx "License: CC0-1.0" || fail "the metadata is not CC0"
+  grep -q "^ Permission is hereby granted" "$copyright" || fail "the MIT licence text is missing"
 }
 
 check_desktop_integration() {
@@ -93,6 +130,15 @@ check_desktop_integration() {
   # validate-tree also checks that the metadata's launchable entry is there.
   appstreamcli validate-tree --no-net "$root/usr" >"$work/appstream.log" 2>&1 ||
     { cat "$work/appstream.log" >&2; fail "AppStream metadata does not validate"; }
+  local metainfo=$root/usr/share/metainfo/$app_id.metainfo.xml
+  appstreamcli validate --no-net "$metainfo" >"$work/appstream.log" 2>&1 || true
+  if grep -q "^[EW]:" "$work/appstream.log"; then
+    cat "$work/appstream.log" >&2
+    fail "AppStream metadata has errors or warnings"
+  fi
+  # The Japanese name is spelt as on the title picture, the same in both.
+  grep -qx "Name\[ja\]=ぽくりも" "$entry" || fail "the desktop entry's Japanese name is not ぽくりも"
+  grep -q '<name xml:lang="ja">ぽくりも</name>' "$metainfo" || fail "the AppStream Japanese name is not ぽくりも"
 }
 
 start_xvfb() {
@@ -119,7 +165,7 @@ start_game() {
     export QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime
     export PULSE_CLIENTCONFIG=$work/pulse-client.conf PULSE_SERVER=unix:$work/runtime/no-pulse
     export ASAN_OPTIONS=detect_leaks=0
-    exec "$root/usr/bin/pokurimo"
+    exec "$root/usr/games/pokurimo"
   ) >"$work/game.log" 2>&1 &
   game_pid=$!
 }
@@ -157,6 +203,7 @@ play_first_seconds() {
 }
 
 case $mode in
+  build-deb) build_deb; exit 0 ;;
   install) install_with_cmake ;;
   deb) install_from_deb ;;
   *) fail "unknown mode $mode" ;;

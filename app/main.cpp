@@ -1,6 +1,7 @@
 // Pokurimo: guide ピポ along the road with the mouse, from the start to the goal.
 
 #include "game/Module1.h"
+#include "i18n/Language.h"
 #include "screens/Look.h"
 
 #include <QApplication>
@@ -22,6 +23,7 @@ int main(int argc, char* argv[])
 {
     PreferXcbOnWayland();
     QApplication app(argc, argv);
+    language::InstallForSystem(app);  // before any text is made
     QApplication::setOrganizationName(QStringLiteral("Pokurimo"));
     QApplication::setApplicationName(QStringLiteral("Pokurimo"));
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")

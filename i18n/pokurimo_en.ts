@@ -213,7 +213,7 @@
     <name>stage</name>
     <message>
         <source>「スタート」を押してくれよな！</source>
-        <translation>Click “Start”, will ya!</translation>
+        <translation>Click “START”, will ya!</translation>
     </message>
     <message>
         <source>STAGE１・日本</source>

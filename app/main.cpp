@@ -2,6 +2,7 @@
 
 #include "app/CommandLine.h"
 #include "game/Module1.h"
+#include "i18n/Language.h"
 #include "screens/Look.h"
 
 #include <QApplication>
@@ -31,6 +32,7 @@ int main(int argc, char* argv[])
         return *answered;
     PreferXcbOnWayland();
     QApplication app(argc, argv);
+    language::InstallForSystem(app);  // before any text is made
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.pokurimo.Pokurimo"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.ico")));
     look::RegisterFontSubstitutes();

@@ -4,6 +4,7 @@
 #include "screens/Widgets.h"
 #include "screens/form_Main.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QTimer>
 
@@ -17,30 +18,33 @@ struct Checkpoint {
     bool flag;          // speaks once per attempt
     int face;           // 0 = no face, no line
     const char* sound;  // nullptr = silent
-    const char16_t* line;
+    const char* line;   // marked for translation in the "checkpoint" context
     Clock clock;
 };
 
 // Indexed by mark; marks 0..8 speak on stage 1, 9..17 on stage 2.
 constexpr Checkpoint kCheckpoints[18] = {
-    {true, 1, nullptr, u"山道と近道と、どっちに行こうかなぁ", Clock::Keep},
+    {true, 1, nullptr, QT_TRANSLATE_NOOP("checkpoint", "山道と近道と、どっちに行こうかなぁ"), Clock::Keep},
     {false, 0, "Yama", nullptr, Clock::Keep},  // the mountain calls back at every step
-    {true, 1, nullptr, u"", Clock::Keep},
-    {true, 3, nullptr, u"おっ、ソイとモッコだ！おーっす・・・って、今はそれどころじゃなかったぜ", Clock::Keep},
-    {true, 1, nullptr, u"", Clock::Keep},
-    {true, 3, "Okasiya", u"お菓子屋だ！ちょっと一休みしてこーっと", Clock::Stop},  // the sweet shop pauses the clock
-    {true, 1, nullptr, u"あともう一息だな", Clock::Run},
-    {true, 2, "Kouji", u"うげっ、工事中ー？！", Clock::Keep},
-    {true, 1, nullptr, u"", Clock::Keep},
-    {true, 2, "Car", u"わぁ、タクシーだらけだ！", Clock::Keep},
-    {true, 1, nullptr, u"", Clock::Keep},
-    {true, 2, "Rain", u"雨まで降ってきやがったぜ", Clock::Keep},
-    {true, 1, nullptr, u"", Clock::Keep},
-    {true, 2, "Yama", u"何だよこのむちゃくちゃ高い山はー！", Clock::Keep},
-    {true, 2, nullptr, u"ひーひー・・・あとは下りだ", Clock::Keep},
-    {true, 1, nullptr, u"", Clock::Keep},
-    {true, 3, "River", u"うわーでっかい橋だなぁ！", Clock::Keep},
-    {true, 1, nullptr, u"", Clock::Keep},
+    {true, 1, nullptr, "", Clock::Keep},
+    {true, 3, nullptr,
+     QT_TRANSLATE_NOOP("checkpoint", "おっ、ソイとモッコだ！おーっす・・・って、今はそれどころじゃなかったぜ"),
+     Clock::Keep},
+    {true, 1, nullptr, "", Clock::Keep},
+    // the sweet shop pauses the clock
+    {true, 3, "Okasiya", QT_TRANSLATE_NOOP("checkpoint", "お菓子屋だ！ちょっと一休みしてこーっと"), Clock::Stop},
+    {true, 1, nullptr, QT_TRANSLATE_NOOP("checkpoint", "あともう一息だな"), Clock::Run},
+    {true, 2, "Kouji", QT_TRANSLATE_NOOP("checkpoint", "うげっ、工事中ー？！"), Clock::Keep},
+    {true, 1, nullptr, "", Clock::Keep},
+    {true, 2, "Car", QT_TRANSLATE_NOOP("checkpoint", "わぁ、タクシーだらけだ！"), Clock::Keep},
+    {true, 1, nullptr, "", Clock::Keep},
+    {true, 2, "Rain", QT_TRANSLATE_NOOP("checkpoint", "雨まで降ってきやがったぜ"), Clock::Keep},
+    {true, 1, nullptr, "", Clock::Keep},
+    {true, 2, "Yama", QT_TRANSLATE_NOOP("checkpoint", "何だよこのむちゃくちゃ高い山はー！"), Clock::Keep},
+    {true, 2, nullptr, QT_TRANSLATE_NOOP("checkpoint", "ひーひー・・・あとは下りだ"), Clock::Keep},
+    {true, 1, nullptr, "", Clock::Keep},
+    {true, 3, "River", QT_TRANSLATE_NOOP("checkpoint", "うわーでっかい橋だなぁ！"), Clock::Keep},
+    {true, 1, nullptr, "", Clock::Keep},
 };
 
 }  // namespace
@@ -62,7 +66,7 @@ void form_Main::img_Msg_MouseMove(int index)
         g_MsgShown[index] = 1;
     if (c.face != 0) {
         SetFace(c.face);
-        lbl_Msg->setText(QString::fromUtf16(c.line));
+        lbl_Msg->setText(QCoreApplication::translate("checkpoint", c.line));
     }
     if (c.clock == Clock::Run)
         EnableTimer(timer_Main);

@@ -14,25 +14,25 @@ using story::Line;
 using story::Tell;
 
 constexpr Line kStage1Meeting[] = {
-    {5, u"やったぜ！おーいヌッピー、忘れもんだぞー！"},
-    {4, u"ピポ！わざわざ届けてくれたのか・・・Thanks！"},
+    {5, QT_TRANSLATE_NOOP("story", "やったぜ！おーいヌッピー、忘れもんだぞー！")},
+    {4, QT_TRANSLATE_NOOP("story", "ピポ！わざわざ届けてくれたのか・・・Thanks！")},
 };
 
 constexpr Line kStage2Meeting[] = {
-    {5, u"やったぜ！えーっと・・・ヌッピはどこかな"},
-    {4, u"俺ならここにいるが？"},
-    {2, u"どわっ！いきなり後ろから声かけんなよ！・・・あ、忘れもん届に来たんだった"},
-    {4, u"ああ、助かったぜ！Thank you,Pipo!"},
+    {5, QT_TRANSLATE_NOOP("story", "やったぜ！えーっと・・・ヌッピはどこかな")},
+    {4, QT_TRANSLATE_NOOP("story", "俺ならここにいるが？")},
+    {2, QT_TRANSLATE_NOOP("story", "どわっ！いきなり後ろから声かけんなよ！・・・あ、忘れもん届に来たんだった")},
+    {4, QT_TRANSLATE_NOOP("story", "ああ、助かったぜ！Thank you,Pipo!")},
 };
 
 constexpr Line kEnding[] = {
-    {2, u"あ、あのさぁヌッピ・・・お前、もしかしてワザと忘れもんしてねぇ？"},
-    {4, u"・・・・バレたか"},
-    {2, u"えっ？！お、おい！今、なんて言った？！"},
-    {4, u"じょーだんだよ！・・・俺も忘れ物が多いのさ、誰かさんと一緒でな"},
-    {0, u"それより、お腹すいてるだろ？俺も昼休みだし、何か食べに行くか？"},
-    {3, u"やったー！えーっと、オレね、ハンバーグとスパゲッティとオムライスとラーメンと・・・"},
-    {4, u"おいおい・・・"},
+    {2, QT_TRANSLATE_NOOP("story", "あ、あのさぁヌッピ・・・お前、もしかしてワザと忘れもんしてねぇ？")},
+    {4, QT_TRANSLATE_NOOP("story", "・・・・バレたか")},
+    {2, QT_TRANSLATE_NOOP("story", "えっ？！お、おい！今、なんて言った？！")},
+    {4, QT_TRANSLATE_NOOP("story", "じょーだんだよ！・・・俺も忘れ物が多いのさ、誰かさんと一緒でな")},
+    {0, QT_TRANSLATE_NOOP("story", "それより、お腹すいてるだろ？俺も昼休みだし、何か食べに行くか？")},
+    {3, QT_TRANSLATE_NOOP("story", "やったー！えーっと、オレね、ハンバーグとスパゲッティとオムライスとラーメンと・・・")},
+    {4, QT_TRANSLATE_NOOP("story", "おいおい・・・")},
 };
 
 // The stage-clear picture over the map while its line waits.
@@ -54,7 +54,7 @@ void form_Main::img_Goal_MouseMove(int index)
     g_PlayState = 0;
 
     if (index == 0) {
-        if (!Tell(*this, kStage1Meeting) || !ShowClear(*this, QStringLiteral("Stage1 Clear!!")))
+        if (!Tell(*this, kStage1Meeting) || !ShowClear(*this, tr("Stage1 Clear!!")))
             return;
         const QPointer<form_Main> self(this);
         CheckRank();
@@ -70,13 +70,13 @@ void form_Main::img_Goal_MouseMove(int index)
         return;
     }
 
-    if (!Tell(*this, kStage2Meeting) || !ShowClear(*this, QStringLiteral("Stage2 Clear!!")))
+    if (!Tell(*this, kStage2Meeting) || !ShowClear(*this, tr("Stage2 Clear!!")))
         return;
     pic_Clear->hide();
     if (!Tell(*this, kEnding))
         return;
     ClearFace();
-    if (!ShowLine(0, QStringLiteral("Thank you for your playing!")))
+    if (!ShowLine(0, tr("Thank you for your playing!")))
         return;
     const QPointer<form_Main> self(this);
     CheckRank();

@@ -12,31 +12,34 @@ bool RunOnStage2()
 {
     return g_Stage == 2 && g_PlayState == 1;
 }
-const QString kOuch = QStringLiteral("うわーん！");
+QString Ouch()
+{
+    return form_Main::tr("うわーん！");
+}
 }  // namespace
 
 void form_Main::img_Car1_Click(int)
 {
     if (RunOnStage2())
-        LoseLife(kOuch);  // the first lane only hurts when clicked
+        LoseLife(Ouch());  // the first lane only hurts when clicked
 }
 
 void form_Main::img_Car2_MouseMove(int)
 {
     if (RunOnStage2())
-        LoseLife(kOuch);
+        LoseLife(Ouch());
 }
 
 void form_Main::img_Rain_MouseMove()
 {
     if (RunOnStage2())
-        LoseLife(kOuch, false);  // the rain soaks the hero in silence
+        LoseLife(Ouch(), false);  // the rain soaks the hero in silence
 }
 
 void form_Main::img_River_MouseMove(int)
 {
     if (RunOnStage2())
-        LoseLife(kOuch);
+        LoseLife(Ouch());
 }
 
 bool form_Main::BridgeOpen(int index) const
@@ -49,7 +52,7 @@ bool form_Main::BridgeOpen(int index) const
 void form_Main::img_Bridge_MouseMove(int index)
 {
     if (g_PlayState == 1 && g_Stage == 2 && BridgeOpen(index))
-        LoseLife(kOuch);
+        LoseLife(Ouch());
 }
 
 void form_Main::timer_Obj1_Timer()

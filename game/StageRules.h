@@ -1,20 +1,26 @@
 #pragma once
 // What a stage starts with, by level and stage.
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace stage {
 
-inline const QString kStartPrompt = QStringLiteral("「スタート」を押してくれよな！");
+inline QString StartPrompt()
+{
+    return QCoreApplication::translate("stage", "「スタート」を押してくれよな！");
+}
 
 inline QString StageName(int stage)
 {
-    return stage == 1 ? QStringLiteral("STAGE１・日本") : QStringLiteral("STAGE２・アメリカ");
+    return stage == 1 ? QCoreApplication::translate("stage", "STAGE１・日本")
+                      : QCoreApplication::translate("stage", "STAGE２・アメリカ");
 }
 
 inline QString LevelName(int level)
 {
-    return level == 1 ? QStringLiteral("たこ") : QStringLiteral("さる");
+    return level == 1 ? QCoreApplication::translate("stage", "たこ", "the easy level")
+                      : QCoreApplication::translate("stage", "さる", "the hard level");
 }
 
 // The time counter's first value: seconds used count up from 0 on the easy

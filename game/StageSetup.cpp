@@ -40,17 +40,17 @@ bool BitmapComplete(const QByteArray& bytes)
 }
 
 constexpr story::Line kStage1Opening[] = {
-    {0, u"ある日、ヌッピがカモナ家に遊びに来ていた"},
-    {4, u"おっと、そろそろ帰る時間だ・・・バーイ、ピポ！"},
-    {1, u"あーあ、もっと勝負したかったのにな・・・あれ？これ、ヌッピの忘れもんかなぁ？"},
-    {3, u"しょーがねぇなぁ・・・届けてやるか！"},
+    {0, QT_TRANSLATE_NOOP("story", "ある日、ヌッピがカモナ家に遊びに来ていた")},
+    {4, QT_TRANSLATE_NOOP("story", "おっと、そろそろ帰る時間だ・・・バーイ、ピポ！")},
+    {1, QT_TRANSLATE_NOOP("story", "あーあ、もっと勝負したかったのにな・・・あれ？これ、ヌッピの忘れもんかなぁ？")},
+    {3, QT_TRANSLATE_NOOP("story", "しょーがねぇなぁ・・・届けてやるか！")},
 };
 
 constexpr story::Line kStage2Opening[] = {
-    {0, u"休日にピポは、ヌッピのところに遊びに来ていた"},
-    {4, u"じゃあ、俺はこれからカリキュラムがあるから・・・おとなしく留守番してろよ！"},
-    {1, u"ちえっ！・・・あれー？これって今日のカリキュラムで使うとか言ってた本じゃねーか"},
-    {3, u"あいつ、忘れ物多いなぁ・・・ま、いっか、届けるついでに遊びに行こーっと"},
+    {0, QT_TRANSLATE_NOOP("story", "休日にピポは、ヌッピのところに遊びに来ていた")},
+    {4, QT_TRANSLATE_NOOP("story", "じゃあ、俺はこれからカリキュラムがあるから・・・おとなしく留守番してろよ！")},
+    {1, QT_TRANSLATE_NOOP("story", "ちえっ！・・・あれー？これって今日のカリキュラムで使うとか言ってた本じゃねーか")},
+    {3, QT_TRANSLATE_NOOP("story", "あいつ、忘れ物多いなぁ・・・ま、いっか、届けるついでに遊びに行こーっと")},
 };
 
 // Reads a course picture whatever its format, judged by its content.
@@ -87,7 +87,7 @@ bool form_Main::InitGame()
 
     QImage course = ReadCourse(MapFile());
     if (course.isNull()) {
-        look::ShowNotice(this, QStringLiteral("コースの地図「%1」が読めなかったよ・・・タイトルにもどるぜ！")
+        look::ShowNotice(this, tr("コースの地図「%1」が読めなかったよ・・・タイトルにもどるぜ！")
                                    .arg(QDir::toNativeSeparators(MapFile())));
         return false;
     }
@@ -115,7 +115,7 @@ bool form_Main::StartGame()
         return true;
     }
     SetFace(1);
-    lbl_Msg->setText(stage::kStartPrompt);
+    lbl_Msg->setText(stage::StartPrompt());
     return true;
 }
 

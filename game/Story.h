@@ -3,13 +3,14 @@
 
 #include "screens/form_Main.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace story {
 
 struct Line {
     int face;  // 0 = the face stays as it is
-    const char16_t* text;
+    const char* text;  // marked with QT_TRANSLATE_NOOP("story", ...)
 };
 
 // Tells the lines in order; false as soon as the play screen has been closed.
@@ -17,7 +18,7 @@ template <std::size_t N>
 bool Tell(form_Main& screen, const Line (&lines)[N])
 {
     for (const Line& line : lines)
-        if (!screen.ShowLine(line.face, QString::fromUtf16(line.text)))
+        if (!screen.ShowLine(line.face, QCoreApplication::translate("story", line.text)))
             return false;
     return true;
 }

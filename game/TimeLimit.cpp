@@ -20,5 +20,5 @@ void form_Main::timer_Main_Timer()
 
 void form_Main::Timeup()
 {
-    LoseLife(QStringLiteral("うわーん！まにあわなかったー！！"));
+    LoseLife(tr("うわーん！まにあわなかったー！！"));
 }

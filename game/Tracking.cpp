@@ -49,7 +49,7 @@ void form_Main::pic_Map_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, float
     if (g_PlayState != 1)
         return;
     if (course::IsOffRoad(g_MapGrid, x, y, course::ProbeHalfSize(g_Level)))
-        LoseLife(QStringLiteral("うわーん！"));
+        LoseLife(tr("うわーん！"));
 }
 
 // Off the map is off the road, however fast the hand went: a pointer that
@@ -79,5 +79,5 @@ void form_Main::LoseLife(const QString& message, bool withSound)
         return;
     }
     SetFace(1);
-    lbl_Msg->setText(stage::kStartPrompt);
+    lbl_Msg->setText(stage::StartPrompt());
 }

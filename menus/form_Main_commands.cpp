@@ -12,7 +12,7 @@ using namespace Module1;
 QString form_Main::VersionText()
 {
     // Major "." minor and revision, with nothing between the last two.
-    return QStringLiteral("Pokurimo Ver.%1.%2%3")
+    return tr("Pokurimo Ver.%1.%2%3")
         .arg(POKURIMO_VERSION_MAJOR)
         .arg(POKURIMO_VERSION_MINOR)
         .arg(POKURIMO_VERSION_PATCH);
@@ -36,7 +36,7 @@ void form_Main::Command2_Click()
         return;
     // The timers keep running behind the box, so the clock may run out and
     // end the game meanwhile: the box is the screen's child and goes with it.
-    auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"), text, QMessageBox::Ok, this);
+    auto* box = new QMessageBox(QMessageBox::NoIcon, tr("ﾊﾞｰｼﾞｮﾝ情報"), text, QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->exec();
 }

@@ -1,5 +1,6 @@
 #include "scores/HighScoreTable.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -34,10 +35,15 @@ std::int32_t StoredScore(const QVariant& stored)
     return Module1::ParseDecimal(stored.toString(), &value) ? value : kDefaultScore;
 }
 
+QString DefaultName()
+{
+    return QCoreApplication::translate("scores", "ぴぽ", "the hero's name in the ranking of a fresh installation");
+}
+
 QString StoredName(const QVariant& stored)
 {
     if (!stored.isValid())
-        return kDefaultName;
+        return DefaultName();
     // A hand-edited name with commas reads back as a list; show it whole.
     if (stored.typeId() == QMetaType::QStringList)
         return stored.toStringList().join(QStringLiteral(", "));

@@ -14,8 +14,8 @@ namespace scores {
 
 constexpr int kPlaces = Module1::kPlaces;
 
-// What a fresh installation shows in every place.
-inline const QString kDefaultName = QStringLiteral("ぴぽ");
+// What a fresh installation shows in every place: the hero's name.
+QString DefaultName();
 constexpr std::int32_t kDefaultScore = 500;
 
 inline const QString kSettingGroup = QStringLiteral("Setting");

@@ -104,7 +104,7 @@ void form_Rank::cmd_Close_Click()
         if (txt_Nm[i]->isVisibleTo(this))
             g_HScoreName[level][stage][i] = txt_Nm[i]->text();
     if (!SaveHighScores())
-        look::ShowNotice(this, QStringLiteral("ランキングを保存できなかったよ…ごめんな！"));
+        look::ShowNotice(this, tr("ランキングを保存できなかったよ…ごめんな！"));
     PlayWave(QStringLiteral("Click"));
     accept();
 }

@@ -1,6 +1,8 @@
 #include "screens/Look.h"
 
+#include <QFontMetrics>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QScreen>
 #include <QWidget>
 
@@ -18,6 +20,18 @@ QFont CaptionFont(int pixelSize)
     f.setPixelSize(pixelSize);
     f.setBold(true);
     return f;
+}
+
+void FitWidth(QLabel* label, const QString& longest)
+{
+    QFont font = label->font();
+    const int room = label->contentsRect().width() - 2 * label->margin() - 2;
+    for (int stretch = 100; stretch >= 70; stretch -= 5) {
+        font.setStretch(stretch);
+        if (QFontMetrics(font).horizontalAdvance(longest) <= room)
+            break;
+    }
+    label->setFont(font);
 }
 
 void Paint(QWidget* w, const QColor& background, const QColor& text)

@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QRect>
 
+class QLabel;
 class QWidget;
 class QPalette;
 
@@ -20,6 +21,10 @@ QFont CaptionFont(int pixelSize);
 constexpr int k12pt = 16;
 constexpr int k11_25pt = 15;
 constexpr int k9_75pt = 13;
+
+// Narrows a label's font just enough that its longest text fits on one line:
+// the Gothic runs wider than the layout's own font in a few tight boxes.
+void FitWidth(QLabel* label, const QString& longest);
 
 // Layout values are twips, 15 to the pixel; fractions go to the nearest pixel.
 constexpr int Px(int twips) { return (twips * 2 + 15) / 30; }

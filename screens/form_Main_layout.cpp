@@ -40,19 +40,6 @@ QLabel* MakeCaption(QWidget* parent, const QRect& geometry, const QString& text,
     return caption;
 }
 
-// Narrows a label's font just enough that its longest text fits on one line.
-void FitWidth(QLabel* label, const QString& longest)
-{
-    QFont font = label->font();
-    const int room = label->contentsRect().width() - 2 * label->margin() - 2;
-    for (int stretch = 100; stretch >= 70; stretch -= 5) {
-        font.setStretch(stretch);
-        if (QFontMetrics(font).horizontalAdvance(longest) <= room)
-            break;
-    }
-    label->setFont(font);
-}
-
 QPushButton* MakeButton(QWidget* parent, const QRect& geometry, const QString& text)
 {
     auto* button = new QPushButton(text, parent);
@@ -114,17 +101,17 @@ void form_Main::buildLayout()
 
 void form_Main::buildStatusColumn()
 {
-    Label2 = MakeCaption(this, Twips(4680, 0, 825, 240), QStringLiteral("STAGE"), QColor(0, 255, 255));
+    Label2 = MakeCaption(this, Twips(4680, 0, 825, 240), tr("STAGE"), QColor(0, 255, 255));
     lbl_Stage = MakeValueBox(this, Twips(4680, 240, 1815, 615), Qt::AlignLeft);
-    FitWidth(lbl_Stage, stage::StageName(2));  // the Gothic here runs wider than the layout's own font
-    Label4 = MakeCaption(this, Twips(4680, 960, 780, 240), QStringLiteral("LEVEL"), QColor(255, 255, 0));
+    look::FitWidth(lbl_Stage, stage::StageName(2));  // the Gothic here runs wider than the layout's own font
+    Label4 = MakeCaption(this, Twips(4680, 960, 780, 240), tr("LEVEL"), QColor(255, 255, 0));
     lbl_Level = MakeValueBox(this, Twips(4680, 1200, 1815, 375), Qt::AlignLeft);
-    Label6 = MakeCaption(this, Twips(4680, 1680, 585, 240), QStringLiteral("TIME"), QColor(255, 128, 255));
+    Label6 = MakeCaption(this, Twips(4680, 1680, 585, 240), tr("TIME"), QColor(255, 128, 255));
     lbl_Time = MakeValueBox(this, Twips(4680, 1920, 1815, 375), Qt::AlignRight);
-    Label3 = MakeCaption(this, Twips(4680, 2400, 540, 240), QStringLiteral("LIFE"), QColor(0, 255, 0));
+    Label3 = MakeCaption(this, Twips(4680, 2400, 540, 240), tr("LIFE"), QColor(0, 255, 0));
     lbl_Life = MakeValueBox(this, Twips(4680, 2640, 1815, 375), Qt::AlignRight);
-    Command2 = MakeButton(this, Twips(4680, 3360, 1815, 495), QStringLiteral("バージョン"));
-    Command1 = MakeButton(this, Twips(4680, 3960, 1815, 495), QStringLiteral("タイトルへ"));
+    Command2 = MakeButton(this, Twips(4680, 3360, 1815, 495), tr("バージョン"));
+    Command1 = MakeButton(this, Twips(4680, 3960, 1815, 495), tr("タイトルへ"));
     lbl_Stage->setObjectName(QStringLiteral("lbl_Stage"));
     lbl_Level->setObjectName(QStringLiteral("lbl_Level"));
     lbl_Time->setObjectName(QStringLiteral("lbl_Time"));
@@ -138,7 +125,7 @@ void form_Main::buildDialogue()
     lbl_Msg->setWordWrap(true);
     lbl_Msg->setObjectName(QStringLiteral("lbl_Msg"));
 
-    Nextbox = new ClickLabel(QStringLiteral("Click or SpaceKey to Next"), this);
+    Nextbox = new ClickLabel(tr("Click or SpaceKey to Next"), this);
     Nextbox->setGeometry(Twips(1800, 6240, 2625, 195));
     Nextbox->setFont(look::CaptionFont(look::k9_75pt));
     Nextbox->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -28,8 +28,11 @@ struct PlaceRow {
 };
 
 const PlaceRow kPlaceRows[Module1::kPlaces] = {
-    {"1st", 375, QColor(255, 15, 123)}, {"2nd", 420, QColor(23, 64, 255)}, {"3rd", 390, QColor(2, 255, 97)},
-    {"4th", 390, QColor(64, 64, 64)},   {"5th", 390, QColor(64, 64, 64)},
+    {QT_TRANSLATE_NOOP("form_Rank", "1st"), 375, QColor(255, 15, 123)},
+    {QT_TRANSLATE_NOOP("form_Rank", "2nd"), 420, QColor(23, 64, 255)},
+    {QT_TRANSLATE_NOOP("form_Rank", "3rd"), 390, QColor(2, 255, 97)},
+    {QT_TRANSLATE_NOOP("form_Rank", "4th"), 390, QColor(64, 64, 64)},
+    {QT_TRANSLATE_NOOP("form_Rank", "5th"), 390, QColor(64, 64, 64)},
 };
 
 // A caption drawn from its top-left (or top-right) corner, on the window's own
@@ -75,7 +78,7 @@ QRadioButton* Selector(QWidget* parent, const QString& caption, const QRect& rec
 void form_Rank::BuildLayout()
 {
     setObjectName(QStringLiteral("form_Rank"));
-    setWindowTitle(QStringLiteral("ランキング"));
+    setWindowTitle(tr("ランキング"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.ico")));
     look::MakeFixedWindow(this, 281, 185);
     // A dialog border rather than a main-window one; modality comes from exec().
@@ -84,8 +87,9 @@ void form_Rank::BuildLayout()
     QLabel** placeLabels[Module1::kPlaces] = {&Label1, &Label2, &Label3, &Label4, &Label5};
     for (int r = 0; r < Module1::kPlaces; ++r) {
         const PlaceRow& row = kPlaceRows[r];
-        *placeLabels[r] = RowLabel(this, QString::fromLatin1(row.caption), look::Twips(120, RowTop(r), row.width, 240),
+        *placeLabels[r] = RowLabel(this, tr(row.caption), look::Twips(120, RowTop(r), row.width, 240),
                                    row.colour, Qt::AlignLeft);
+        look::FitWidth(*placeLabels[r], (*placeLabels[r])->text());  // "2nd" is wider than its box
         lbl_Nm[r] = RowLabel(this, QStringLiteral("1st"), look::Twips(720, RowTop(r), 2535, 240), row.colour,
                              Qt::AlignLeft);
         lbl_Score[r] = RowLabel(this, QStringLiteral("1"), look::Twips(3600, RowTop(r), 495, 240), row.colour,
@@ -111,17 +115,17 @@ void form_Rank::BuildLayout()
     Frame1 = new QFrame(this);
     Frame1->setFrameShape(QFrame::NoFrame);
     Frame1->setGeometry(look::Twips(120, 2040, 855, 855));
-    Option1[0] = Selector(Frame1, QStringLiteral("たこ"), look::Twips(0, 0, 855, 375));
-    Option1[1] = Selector(Frame1, QStringLiteral("さる"), look::Twips(0, 360, 855, 375));
-    Option2[0] = Selector(this, QStringLiteral("STAGE1"), look::Twips(1200, 2040, 1335, 375));
-    Option2[1] = Selector(this, QStringLiteral("STAGE2"), look::Twips(1200, 2400, 1335, 375));
+    Option1[0] = Selector(Frame1, tr("たこ", "the easy level, in a narrow box"), look::Twips(0, 0, 855, 375));
+    Option1[1] = Selector(Frame1, tr("さる", "the hard level, in a narrow box"), look::Twips(0, 360, 855, 375));
+    Option2[0] = Selector(this, tr("STAGE1"), look::Twips(1200, 2040, 1335, 375));
+    Option2[1] = Selector(this, tr("STAGE2"), look::Twips(1200, 2400, 1335, 375));
     for (QRadioButton** pair : {Option1, Option2}) {
         auto* group = new QButtonGroup(this);
         group->addButton(pair[0], 0);
         group->addButton(pair[1], 1);
     }
 
-    cmd_Close = new QPushButton(QStringLiteral("とじる"), this);
+    cmd_Close = new QPushButton(tr("とじる"), this);
     cmd_Close->setGeometry(look::Twips(2760, 2040, 1335, 615));
     cmd_Close->setFont(look::CaptionFont(look::k12pt));
     // No default button: the Enter that confirms a name typed through an

@@ -48,15 +48,15 @@ void form_Title::buildLayout()
     look::MakeFixedWindow(this, 357, 190);
     Image2 = MakeImage(this, Twips(120, 0, 2535, 1305), QStringLiteral(":/pictures/title_logo.png"));
     Image1 = MakeImage(this, Twips(2760, 0, 2700, 2850), QStringLiteral(":/pictures/title_hero.png"));
-    Image1->setToolTip(QStringLiteral("オレはピポだよ、よろしくなっ！"));
-    Command1 = MakeButton(this, Twips(120, 1440, 1335, 615), QStringLiteral("たこレベル"), look::k12pt,
-                          QStringLiteral("ちょーカンタンってこと"));
-    Command2 = MakeButton(this, Twips(1560, 1440, 1335, 615), QStringLiteral("さるレベル"), look::k12pt,
-                          QStringLiteral("時間制限がつくし、当たり判定も厳しくなるぜ"));
-    Command3 = MakeButton(this, Twips(1560, 2280, 1335, 495), QStringLiteral("おしまい"), look::k12pt,
-                          QStringLiteral("おわんのか？"));
-    Command4 = MakeButton(this, Twips(120, 2280, 1335, 495), QStringLiteral("ランキング"), look::k11_25pt,
-                          QStringLiteral("はやくゴールするほどいいんだぜ！"));
+    Image1->setToolTip(tr("オレはピポだよ、よろしくなっ！"));
+    Command1 = MakeButton(this, Twips(120, 1440, 1335, 615), tr("たこレベル"), look::k12pt,
+                          tr("ちょーカンタンってこと"));
+    Command2 = MakeButton(this, Twips(1560, 1440, 1335, 615), tr("さるレベル"), look::k12pt,
+                          tr("時間制限がつくし、当たり判定も厳しくなるぜ"));
+    Command3 = MakeButton(this, Twips(1560, 2280, 1335, 495), tr("おしまい"), look::k12pt,
+                          tr("おわんのか？"));
+    Command4 = MakeButton(this, Twips(120, 2280, 1335, 495), tr("ランキング"), look::k11_25pt,
+                          tr("はやくゴールするほどいいんだぜ！"));
     setTabOrder(Command1, Command2);
     setTabOrder(Command2, Command3);
     setTabOrder(Command3, Command4);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what Pokurimo needs to build, run and test, and only what is missing.
 # Debian and Ubuntu only; on other systems install the equivalents by hand:
-#   Qt 6 (Widgets, Multimedia, Test) development files and platform plugins,
+#   Qt 6 (Widgets, Multimedia, Test, LinguistTools) development files and platform plugins,
 #   CMake, a C++20 compiler, Google Benchmark, a Japanese proportional Gothic
 #   font (IPAPGothic), and for the tests Xvfb, xdotool, openbox and PulseAudio.
 set -euo pipefail
@@ -10,6 +10,8 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6multimedia6
   qt6-qpa-plugins libgl-dev libx11-dev
+  # the English translation: lupdate/lrelease and CMake's Qt6LinguistTools
+  qt6-l10n-tools qt6-tools-dev
   fonts-ipafont-gothic
   libbenchmark-dev
   xvfb xauth xdotool x11-utils pulseaudio pulseaudio-utils

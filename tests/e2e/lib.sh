@@ -13,6 +13,8 @@ E2E_PIDS=()
 E2E_FAILED=0
 GAME_PID=""
 export HOME="$E2E_TMP/home" XDG_CONFIG_HOME="$E2E_TMP/config" XDG_RUNTIME_DIR="$E2E_TMP/run"
+# The game in Japanese, whatever the desktop speaks: screens are told apart by their captions.
+export LANGUAGE=ja
 mkdir -p "$HOME" "$XDG_CONFIG_HOME"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 readonly E2E_SETTINGS="$XDG_CONFIG_HOME/Pokurimo/Pokurimo.conf"

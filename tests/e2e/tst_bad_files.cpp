@@ -301,12 +301,12 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QStringList>("names");   // rows of たこ STAGE1 as shown
         QTest::addColumn<QStringList>("scores");
-        const QStringList defaultNames(kPlaces, scores::kDefaultName);
+        const QStringList defaultNames(kPlaces, scores::DefaultName());
         const QStringList defaultScores(kPlaces, QStringLiteral("500"));
         QTest::newRow("garbage values")
             << QByteArray("[Setting]\nHScore_Val_1_1_0=abc\nHScore_Val_1_1_1=-5\nHScore_Val_1_1_2=1e3\n"
                           "HScore_Val_1_1_3=99999999999\nHScore_Nm_1_1_4=\"\"\n")
-            << QStringList{scores::kDefaultName, scores::kDefaultName, scores::kDefaultName, scores::kDefaultName, QString()}
+            << QStringList{scores::DefaultName(), scores::DefaultName(), scores::DefaultName(), scores::DefaultName(), QString()}
             << QStringList{"500", "-5", "500", "500", "500"};
         QByteArray junk(4096, '\0');
         QRandomGenerator random(7);
@@ -316,11 +316,11 @@ private Q_SLOTS:
         QTest::newRow("duplicated keys")
             << QByteArray("[Setting]\nHScore_Nm_1_1_0=first\nHScore_Val_1_1_0=10\n[Setting]\nHScore_Nm_1_1_0=second\n"
                           "HScore_Val_1_1_0=20\nHScore_Val_1_1_0=30\n")
-            << QStringList{"second", scores::kDefaultName, scores::kDefaultName, scores::kDefaultName, scores::kDefaultName}
+            << QStringList{"second", scores::DefaultName(), scores::DefaultName(), scores::DefaultName(), scores::DefaultName()}
             << QStringList{"30", "500", "500", "500", "500"};
         const QString huge(1 << 20, QChar(u'W'));
         QTest::newRow("1 MB name") << QByteArray("[Setting]\nHScore_Nm_1_1_2=") + huge.toUtf8() + "\n"
-                                   << QStringList{scores::kDefaultName, scores::kDefaultName, huge, scores::kDefaultName, scores::kDefaultName}
+                                   << QStringList{scores::DefaultName(), scores::DefaultName(), huge, scores::DefaultName(), scores::DefaultName()}
                                    << defaultScores;
     }
 

@@ -1,7 +1,9 @@
-// Renders every screen offscreen into PNG files for review, and a contact
-// sheet of all layout pictures at 4x zoom: `make screenshots`.
+// Renders every screen offscreen into PNG files for review, in Japanese (ja/)
+// and English (en/), and a contact sheet of all layout pictures at 4x zoom:
+// `make screenshots`.
 
 #include "game/Module1.h"
+#include "i18n/Language.h"
 #include "screens/Look.h"
 #include "screens/Notice.h"
 #include "screens/Widgets.h"
@@ -16,6 +18,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QTimer>
+#include <QTranslator>
 
 namespace {
 
@@ -43,8 +46,12 @@ void PlayScreen(int stage, const QString& name)
             play.timer_Obj3_Timer();  // an open plank or two
     }
     play.SetFace(stage == 1 ? 4 : 3);
-    play.lbl_Msg->setText(stage == 1 ? QStringLiteral("おっと、そろそろ帰る時間だ・・・バーイ、ピポ！")
-                                     : QStringLiteral("あいつ、忘れ物多いなぁ・・・ま、いっか、届けるついでに遊びに行こーっと"));
+    // The longest line of each stage's opening.
+    play.lbl_Msg->setText(stage == 1
+                              ? QCoreApplication::translate(
+                                    "story", "あーあ、もっと勝負したかったのにな・・・あれ？これ、ヌッピの忘れもんかなぁ？")
+                              : QCoreApplication::translate(
+                                    "story", "ちえっ！・・・あれー？これって今日のカリキュラムで使うとか言ってた本じゃねーか"));
     Save(play, name);
 }
 
@@ -103,17 +110,24 @@ int main(int argc, char* argv[])
     look::RegisterFontSubstitutes();
     look::SetNoticeHandler([](QWidget*, const QString& text) { qWarning("%s", qPrintable(text)); });
     Module1::SetAppFolder(QCoreApplication::applicationDirPath() + QStringLiteral("/.."));  // the build tree
-    g_out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
-    QDir().mkpath(g_out);
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
 
-    {
-        form_Title title;
-        title.setAttribute(Qt::WA_DeleteOnClose, false);
-        Save(title, QStringLiteral("title"));
+    for (const QString& language : {QStringLiteral("ja"), QStringLiteral("en")}) {
+        qDeleteAll(app.findChildren<QTranslator*>());
+        if (language == u"en" && !language::InstallEnglish(app))
+            qFatal("the English translation is missing");
+        g_out = out + QLatin1Char('/') + language;
+        QDir().mkpath(g_out);
+        {
+            form_Title title;
+            title.setAttribute(Qt::WA_DeleteOnClose, false);
+            Save(title, QStringLiteral("title"));
+        }
+        PlayScreen(1, QStringLiteral("play_stage1"));
+        PlayScreen(2, QStringLiteral("play_stage2"));
+        RankScreens();
     }
-    PlayScreen(1, QStringLiteral("play_stage1"));
-    PlayScreen(2, QStringLiteral("play_stage2"));
-    RankScreens();
+    g_out = out;
     ContactSheet();
     return 0;
 }

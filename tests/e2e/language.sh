@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# The real game picks its language from the environment as a desktop sets it:
+# English when LANGUAGE asks for it before Japanese, Japanese under a Japanese
+# or C locale. Told by the ranking window's caption, opened from the title.
+# Usage: language.sh <game>
+
+game="$1"
+source "$(dirname "$0")/lib.sh"
+
+# Servers started side by side by other test runs may race for a display.
+for attempt in 1 2 3; do
+  e2e_start_x
+  e2e_wait_for 5 xdotool getdisplaygeometry && break
+  ((attempt == 3)) && e2e_skip "the X server on $DISPLAY does not answer"
+done
+
+# The id of a shown game window captioned $1, or nothing.
+window_captioned() {
+  local id
+  for id in $(xdotool search --onlyvisible --class pokurimo 2>/dev/null); do
+    [[ "$(xdotool getwindowname "$id" 2>/dev/null)" == "$1" ]] && { echo "$id"; return 0; }
+  done
+  return 1
+}
+
+# Starts the game with only the language settings "$@", opens the ranking,
+# checks its caption is $1, and ends the game.
+ranking_caption_is() {
+  local want="$1"; shift
+  printf '#!/bin/sh\nexec env -u LANGUAGE -u LC_ALL -u LC_MESSAGES -u LANG %s "%s"\n' "$*" "$game" >"$E2E_TMP/game.sh"
+  chmod +x "$E2E_TMP/game.sh"
+  e2e_start_game "$E2E_TMP/game.sh"
+  local title
+  title=$(e2e_await_screen title 30) || e2e_fail "no title screen with $*"
+  e2e_click "$title" 52 168   # the ranking button
+  e2e_wait_for 20 window_captioned "$want" || e2e_fail "with $*: no ranking window captioned \"$want\""
+  e2e_log "with $*: the ranking reads \"$want\""
+  kill "$GAME_PID"
+  wait "$GAME_PID" 2>/dev/null
+}
+
+ranking_caption_is "Rankings" LANGUAGE=en LANG=ja_JP.UTF-8
+ranking_caption_is "Rankings" LANGUAGE=fr:en
+ranking_caption_is "ランキング" LANGUAGE=ja LANG=en_US.UTF-8
+ranking_caption_is "ランキング" LANG=C
+ranking_caption_is "ランキング" LANG=de_DE.UTF-8
+e2e_log "each language as the environment asked"

@@ -91,13 +91,24 @@ click_in() {
   click_at $((ox + $2)) $((oy + $3))
 }
 
+# sway centres an odd-sized floating window at half pixels while the X
+# window gets whole ones; the config places them at whole pixels instead.
+# Checks that window $1 (named $2) is where both sway and X say it is.
+placed() {
+  local sway_at x_at
+  sway_at=$(swaymsg -t get_tree | jq -r --argjson id "$1" '.. | objects | select(.window? == $id) | "\(.rect.x) \(.rect.y)"')
+  x_at=$(e2e_origin "$1")
+  [[ "$sway_at" == "$x_at" ]] || e2e_fail "the $2 is at $sway_at for sway but at $x_at for X"
+  e2e_log "$2 $1 at $x_at"
+}
+
 pointer_at() { xdotool getmouselocation | sed -E 's/x:([0-9]+) y:([0-9]+).*/\1 \2/'; }
 
 # Fingerprints of the LIFE counter and of the message box of play window $1.
 life_shown() { "$x_region" "$1" 312 176 121 25; }
 message_shown() { "$x_region" "$1" 0 304 303 134; }
 
-# Relative steps along route points $2.. ($1: lines to skip first, then how many to take).
+# The mouse's relative steps from route line $1 + 1 through line $1 + $2, a few milliseconds apart.
 route_steps() {
   awk -v from="$1" -v count="$2" 'NR > from && NR <= from + count {
       if (seen) printf "move %d %d\nsleep 3\n", $1 - x, $2 - y
@@ -124,6 +135,7 @@ start_run() {
 }
 
 start_sway
+e2e_start_pulse  # a desktop has a sound server
 start_mouse
 QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 "$route_points" "$build/dat/map1.dat" 1 1 >"$E2E_TMP/route.txt" ||
   e2e_fail "no route from the course checker"
@@ -132,11 +144,11 @@ e2e_log "route of $route_length positions"
 
 e2e_start_game "$game"
 title=$(e2e_await_screen title 30) || e2e_fail "no title screen"
-e2e_log "title screen $title at $(e2e_origin "$title"); sway: $(swaymsg -t get_tree | jq -c '[.. | objects | select(.shell? == "xwayland") | .rect]')"
+placed "$title" "title screen"
 click_in "$title" 52 116   # たこレベル
 play=$(e2e_await_screen play 20) || e2e_fail "no play screen after たこレベル"
 e2e_await_gone title 10 || e2e_fail "the title screen stayed open"
-e2e_log "play screen $play at $(e2e_origin "$play"); sway: $(swaymsg -t get_tree | jq -c '[.. | objects | select(.shell? == "xwayland") | .rect]')"
+placed "$play" "play screen"
 
 # The run to the goal.
 start_run "$play" 3
@@ -170,7 +182,7 @@ for try in $(seq 1 8); do
 done
 [[ -n "$rank" ]] || rank=$(e2e_await_screen rank 5) || e2e_fail "no ranking screen: the goal was not reached"
 [[ "$(life_shown "$play")" == "$life5" ]] || e2e_fail "LIFE is no longer 5 after the goal"
-e2e_log "goal scene over, ranking screen $rank"
+placed "$rank" "ranking screen"
 xdotool windowfocus --sync "$rank"
 sleep 0.3
 xdotool type --delay 30 "tester"
@@ -190,6 +202,7 @@ title=$(e2e_await_screen title 20) || e2e_fail "no title screen after タイト�
 e2e_await_gone play 10 || e2e_fail "the play screen stayed open"
 click_in "$title" 52 116   # たこレベル
 play=$(e2e_await_screen play 20) || e2e_fail "no play screen after たこレベル"
+placed "$play" "play screen"
 
 # Off the road on purpose, after a stretch on it: one life a step, and the fifth ends the game.
 read -r off_x off_y <<<"$OFF_ROAD"

@@ -46,9 +46,9 @@ for_window [shell="xwayland"] floating enable, move position 100 60
 exec sh -c '${allow}echo "\$WAYLAND_DISPLAY \$DISPLAY \$SWAYSOCK" >$SWAY_RUN/env.part && mv $SWAY_RUN/env.part $SWAY_RUN/env'
 EOF
   chmod 644 "$SWAY_RUN/config"
-  "${as[@]}" env -i PATH="$PATH" HOME="$SWAY_RUN" XDG_RUNTIME_DIR="$SWAY_RUN" \
+  (cd "$SWAY_RUN" && exec "${as[@]}" env -i PATH="$PATH" HOME="$SWAY_RUN" XDG_RUNTIME_DIR="$SWAY_RUN" \
     WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 \
-    sway -c "$SWAY_RUN/config" >"$E2E_TMP/sway.log" 2>&1 &
+    sway -c "$SWAY_RUN/config") >"$E2E_TMP/sway.log" 2>&1 &
   E2E_PIDS+=($!)
   e2e_wait_for 30 test -s "$SWAY_RUN/env" || e2e_fail "sway did not start: $(tail -n 5 "$E2E_TMP/sway.log")"
   read -r WAYLAND_NAME DISPLAY SWAYSOCK <"$SWAY_RUN/env"
@@ -60,7 +60,8 @@ EOF
 # The mouse: the virtual pointer client, fed one command a line.
 start_mouse() {
   coproc MOUSE { XDG_RUNTIME_DIR="$SWAY_RUN" WAYLAND_DISPLAY="$WAYLAND_NAME" exec "$mouse" 2>>"$E2E_TMP/mouse.err"; }
-  E2E_PIDS+=($MOUSE_PID)
+  # Taken down after sway: sway 1.7 may crash when a virtual pointer goes away.
+  E2E_PIDS=("$MOUSE_PID" "${E2E_PIDS[@]}")
   mouse_sync
 }
 mouse() { printf '%s\n' "$@" >&"${MOUSE[1]}"; }

@@ -50,7 +50,7 @@ void form_Main::img_Goal_MouseMove(int index)
         return;
     timer_Main->stop();
     PlayWaveAsync(QStringLiteral("Clear"));
-    SetRunPointer(false);
+    EndRunPointer();
     g_PlayState = 0;
 
     if (index == 0) {

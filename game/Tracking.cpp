@@ -3,6 +3,7 @@
 #include "game/CourseRules.h"
 #include "game/Module1.h"
 #include "game/StageRules.h"
+#include "screens/DrawnHero.h"
 #include "screens/MapMarks.h"
 #include "screens/Widgets.h"
 #include "screens/form_Main.h"
@@ -17,12 +18,14 @@ QPoint form_Main::StartPoint(int index) const
     return marks::kStartPoint[index == 0 ? 0 : 1];
 }
 
-void form_Main::SetRunPointer(bool hero)
+void form_Main::BeginRunPointer(QPoint mapPoint)
 {
-    if (hero)
-        setCursor(QCursor(img_Pipo->pixmap(), -1, -1));  // hot spot at the icon's centre
-    else
-        unsetCursor();
+    m_hero->start(img_Pipo->pixmap(), pic_Map->surface()->mapTo(this, mapPoint));
+}
+
+void form_Main::EndRunPointer()
+{
+    m_hero->stop();
 }
 
 void form_Main::img_Start_Click(int index)
@@ -30,9 +33,11 @@ void form_Main::img_Start_Click(int index)
     if (g_WaitFlag != 0)
         return;
     Set_Map();
-    QCursor::setPos(pic_Map->surface()->mapToGlobal(StartPoint(index)));
+    const QPoint start = StartPoint(index);
+    // Blank first: Xwayland carries out the warp only while the X pointer is hidden.
+    BeginRunPointer(start);
+    QCursor::setPos(pic_Map->surface()->mapToGlobal(start));
     PlayWaveAsync(QStringLiteral("Start"));
-    SetRunPointer(true);
     SetFace(1);
     lbl_Msg->setText(QString());
     g_PlayState = 1;
@@ -47,11 +52,20 @@ void form_Main::pic_Map_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, float
         LoseLife(QStringLiteral("うわーん！"));
 }
 
+// Off the map is off the road, however fast the hand went: a pointer that
+// Xwayland keeps locked may even be carried beyond the window, where no move
+// reaches the game any more.
+void form_Main::pic_Map_MouseLeave()
+{
+    if (g_PlayState == 1 && !m_closed)
+        LoseLife(QStringLiteral("うわーん！"));
+}
+
 void form_Main::LoseLife(const QString& message, bool withSound)
 {
     if (withSound)
         PlayWaveAsync(QStringLiteral("Out"));
-    SetRunPointer(false);
+    EndRunPointer();
     timer_Main->stop();
     g_PlayState = 0;
     SetFace(6);

@@ -53,6 +53,7 @@ void form_Main::Form_Unload()
 {
     m_closed = true;
     g_PlayState = 0;  // no run survives its screen
+    EndRunPointer();
     for (QTimer* t : {timer_Main, timer_Obj1, timer_Obj2, timer_Obj3})
         t->stop();
     Q_EMIT unloaded();

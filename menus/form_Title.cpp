@@ -16,6 +16,7 @@ void Module1::ShowTitle()
     auto* title = new form_Title;  // deletes itself when closed
     title->show();
     look::CentreOnScreen(title);
+    title->activateWindow();  // keys reach it at once, window manager or not
 }
 
 void form_Title::Form_Load()
@@ -41,6 +42,7 @@ void form_Title::StartLevel(int level)
     WriteCounter(play->lbl_Life, 5);
     play->show();
     look::CentreOnScreen(play);
+    play->activateWindow();  // the space key reads the story at once, window manager or not
     close();
     play->StartGame();
 }

@@ -120,5 +120,6 @@ void form_Rank::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     look::CentreOnScreen(this);
+    activateWindow();  // the name can be typed at once, window manager or not
     FirstFocus()->setFocus(Qt::OtherFocusReason);
 }

@@ -126,6 +126,8 @@ MapBox::MapBox(const QRect& geometry, QWidget* parent) : PictureBox(geometry, tr
 
 bool MapBox::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_surface && event->type() == QEvent::Leave)
+        Q_EMIT left();  // onto a mark is no leave: the marks lie inside the surface
     if (watched == m_surface && event->type() == QEvent::MouseMove) {
         auto* move = static_cast<QMouseEvent*>(event);
         if (move->buttons() != Qt::NoButton) {

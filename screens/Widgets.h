@@ -57,7 +57,8 @@ private:
 
 // The course map box. Its marks lie on `surface()`, whose origin is the map's
 // inner top-left corner; pointer moves over the bare map come out of `moved`
-// in map pixels, as floats.
+// in map pixels, as floats, and the pointer leaving the map (marks included)
+// comes out of `left`.
 class MapBox : public PictureBox {
     Q_OBJECT
 public:
@@ -66,6 +67,7 @@ public:
 
 Q_SIGNALS:
     void moved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, float x, float y);
+    void left();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -11,6 +11,7 @@
 #include <cstdint>
 
 class ClickLabel;
+class DrawnHero;
 class MapBox;
 class MapMark;
 class PictureBox;
@@ -84,6 +85,7 @@ public:
     // --- Course tracking and misses (game/Tracking.cpp) ---
     void img_Start_Click(int index);
     void pic_Map_MouseMove(Qt::MouseButtons button, Qt::KeyboardModifiers shift, float x, float y);
+    void pic_Map_MouseLeave();
     void LoseLife(const QString& message, bool withSound = true);
     QPoint StartPoint(int index) const;  // map pixel the Start click puts the pointer on
 
@@ -117,6 +119,9 @@ public:
     // The play screen has been closed (it may still exist until its scenes unwind).
     bool isClosed() const { return m_closed; }
 
+    // ピポ drawn at the pointer while a run is under way.
+    const DrawnHero* drawnHero() const { return m_hero; }
+
     // The stage 2 hazards and the road-works covers, in the order the stage shows them.
     std::array<MapMark*, 13> Stage2Hazards() const;
 
@@ -136,8 +141,11 @@ private:
     void buildTimers();
     void connectEvents();
     void Form_Unload();
-    void SetRunPointer(bool hero);
+    // The run's pointer: blank, with ピポ drawn in its place, starting at a map point.
+    void BeginRunPointer(QPoint mapPoint);
+    void EndRunPointer();  // the ordinary pointer, wherever the run ended
 
     bool m_closed = false;
+    DrawnHero* m_hero = nullptr;
     QImage m_course;  // the course picture shown in pic_Map, as 32-bit colours
 };

@@ -1,6 +1,7 @@
 // The play screen's layout: every element where the layout puts it.
 
 #include "game/StageRules.h"
+#include "screens/DrawnHero.h"
 #include "screens/Look.h"
 #include "screens/MapMarks.h"
 #include "screens/Widgets.h"
@@ -102,6 +103,7 @@ void form_Main::buildLayout()
     buildDialogue();
     buildHiddenStores();
     buildTimers();
+    m_hero = new DrawnHero(this);  // the last child: drawn above everything
 
     setTabOrder(pic_Map, pic_Chara[0]);
     setTabOrder(pic_Chara[0], Command1);
@@ -264,6 +266,7 @@ void form_Main::connectEvents()
         onMove(img_Bridge[i], &form_Main::img_Bridge_MouseMove);
     connect(img_Rain, &MapMark::moved, this, [this] { img_Rain_MouseMove(); });
     connect(pic_Map, &MapBox::moved, this, &form_Main::pic_Map_MouseMove);
+    connect(pic_Map, &MapBox::left, this, &form_Main::pic_Map_MouseLeave);
     connect(Nextbox, &ClickLabel::clicked, this, &form_Main::Nextbox_Click);
     connect(Command1, &QPushButton::clicked, this, &form_Main::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &form_Main::Command2_Click);

@@ -3,8 +3,8 @@
 # Debian and Ubuntu only; on other systems install the equivalents by hand:
 #   Qt 6 (Widgets, Multimedia, Test) development files and platform plugins,
 #   CMake, a C++20 compiler, Google Benchmark, a Japanese proportional Gothic
-#   font (IPAPGothic), and for the tests Xvfb, xdotool, PulseAudio, and sway
-#   with Xwayland and the Wayland client library.
+#   font (IPAPGothic), and for the tests Xvfb, xdotool, openbox, PulseAudio,
+#   and sway with Xwayland and the Wayland client library.
 set -euo pipefail
 
 packages=(
@@ -14,6 +14,8 @@ packages=(
   fonts-ipafont-gothic
   libbenchmark-dev
   xvfb xauth xdotool x11-utils pulseaudio pulseaudio-utils
+  # the X11 end-to-end tests run once more under a window manager
+  openbox
   fonts-dejavu-core
   dpkg-dev file
   # the package test validates the desktop entry and the AppStream metadata

@@ -1,8 +1,9 @@
 # Shared pieces of the end-to-end tests: each test gets its own X server,
 # sound server, settings folder and temporary folder, and takes them all down
 # again by process id (other tests run beside it at the same time).
-# Source it, then call e2e_start_x, e2e_start_pulse (if sound is needed) and
-# e2e_start_game; fail with e2e_fail "why".
+# Source it, then call e2e_start_x, e2e_start_wm (for a desktop's window
+# manager), e2e_start_pulse (if sound is needed) and e2e_start_game; fail with
+# e2e_fail "why".
 
 set -uo pipefail
 
@@ -75,6 +76,17 @@ e2e_start_x() {
   e2e_wait_for 20 test -s "$E2E_TMP/display" || e2e_skip "Xvfb did not start: $(tail -n 3 "$E2E_TMP/xvfb.log")"
   export DISPLAY=":$(head -n 1 "$E2E_TMP/display")"
   e2e_log "X server on $DISPLAY"
+}
+
+# A window manager on that server, as on a desktop: openbox frames the windows,
+# focuses new ones by itself and closes the active one on Alt+F4.
+e2e_start_wm() {
+  command -v openbox >/dev/null || e2e_skip "openbox is not installed (make deps installs it)"
+  openbox --sm-disable >"$E2E_TMP/openbox.log" 2>&1 &
+  E2E_PIDS+=($!)
+  e2e_wait_for 20 bash -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
+    e2e_fail "openbox did not start: $(tail -n 3 "$E2E_TMP/openbox.log")"
+  e2e_log "window manager openbox"
 }
 
 # A private sound server whose only output is a null sink; its monitor can be recorded.
@@ -165,5 +177,6 @@ e2e_await_gone() {
   return 1
 }
 
-# Window $1's top-left corner on the screen: "x y".
-e2e_origin() { xdotool getwindowgeometry "$1" | awk -F'[ ,]+' '/Position:/ {print $3, $4}'; }
+# Window $1's top-left corner on the screen: "x y". (xdotool's position of a
+# framed window is off by the frame's border, so ask xwininfo.)
+e2e_origin() { xwininfo -id "$1" | awk '/Absolute upper-left X:/ {x = $NF} /Absolute upper-left Y:/ {y = $NF} END {print x, y}'; }

@@ -5,18 +5,21 @@
 # the game quits it is started again. Passes when the game never dies by a
 # signal or a sanitizer report, all three screens were seen, the game still
 # answers at the end, and the settings file is whole.
-# Usage: monkey.sh <game> <x_ping>
+# Usage: monkey.sh <game> <x_ping> [--window-manager]
+# With --window-manager the X server has a window manager (openbox), as a
+# desktop has: there Alt+F4 really closes the active window.
 # POKURIMO_MONKEY_SEED replays a run; POKURIMO_MONKEY_SECONDS sets its length.
 
-game="$1" x_ping="$2"
+game="$1" x_ping="$2" mode="${3:-}"
 source "$(dirname "$0")/lib.sh"
 
 seed="${POKURIMO_MONKEY_SEED:-31337}"
-seconds="${POKURIMO_MONKEY_SECONDS:-180}"
+seconds="${POKURIMO_MONKEY_SECONDS:-120}"
 echo "monkey seed $seed (set POKURIMO_MONKEY_SEED=$seed to replay), $seconds s"
 RANDOM=$seed
 
 e2e_start_x
+[[ "$mode" == "--window-manager" ]] && e2e_start_wm
 e2e_start_pulse
 
 declare -A seen=([title]=0 [play]=0 [rank]=0 [other]=0)

@@ -7,10 +7,13 @@
 #include "support/Drive.h"
 
 #include "game/CourseRules.h"
+#include "screens/DrawnHero.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
 #include <QTimer>
 #include <QtTest>
 
@@ -34,6 +37,40 @@ qint64 FaceNo(const form_Main* play, int i)
 {
     return play->pic_Chara[static_cast<std::size_t>(i)]->picture().cacheKey();
 }
+
+// A map point in the play window's pixels.
+QPoint OnWindow(const form_Main* play, QPoint mapPoint)
+{
+    return play->pic_Map->surface()->mapTo(play, mapPoint);
+}
+
+// The drawn hero's hot spot (the icon's centre), in the play window's pixels.
+QPoint HeroAt(const form_Main* play)
+{
+    const QRect r = play->drawnHero()->geometry();
+    return r.topLeft() + QPoint(r.width() / 2, r.height() / 2);
+}
+
+// What a run leaves behind: the ordinary pointer and no icon following it.
+bool PointerIsOrdinary(const form_Main* play)
+{
+    return play->cursor().shape() == Qt::ArrowCursor && !play->drawnHero()->running() && play->drawnHero()->isHidden();
+}
+
+// Collects the rectangles a widget repaints.
+class PaintLog : public QObject {
+public:
+    explicit PaintLog(QWidget* w) { w->installEventFilter(this); }
+    QRegion painted;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+};
 }  // namespace
 
 class TestPlay : public QObject {
@@ -62,7 +99,11 @@ private Q_SLOTS:
         QCOMPARE(fx.env.sound.started, QStringList{QStringLiteral("Start")});
         QCOMPARE(Face(play), FaceNo(play, 1));
         QVERIFY(play->lbl_Msg->text().isEmpty());
-        QCOMPARE(play->cursor().shape(), Qt::BitmapCursor);
+        // The system pointer is blank and ピポ is drawn on the start point instead.
+        QCOMPARE(play->cursor().shape(), Qt::BlankCursor);
+        QVERIFY(play->drawnHero()->isVisible());
+        QCOMPARE(HeroAt(play), OnWindow(play, play->StartPoint(0)));
+        QCOMPARE(play->drawnHero()->icon().cacheKey(), play->img_Pipo->pixmap().cacheKey());
         QCOMPARE(MapCell(0, 0), std::int16_t{1});              // the grid was built
         QCOMPARE(MapCell(kOn().x(), kOn().y()), std::int16_t{0});
         // The other stage's zone starts a run too, and a second click keeps the clock's beat.
@@ -107,6 +148,7 @@ private Q_SLOTS:
         QCOMPARE(play->lbl_Time->text(), QStringLiteral("30"));
         QCOMPARE(play->lbl_Msg->text(), kPrompt);
         QCOMPARE(Face(play), FaceNo(play, 1));
+        QVERIFY(PointerIsOrdinary(play));
         QCOMPARE(play->cursor().shape(), Qt::ArrowCursor);
 
         // The last life: the play screen closes and the title comes back, once.
@@ -117,6 +159,135 @@ private Q_SLOTS:
         QVERIFY(fx.play.isNull());
         QCOMPARE(drive::VisibleTitles(), 1);
         QCOMPARE(g_PlayState, std::int16_t{0});
+    }
+
+    void theHeroIsDrawnAtThePointerAboveEverything()
+    {
+        form_Main* play = started(1, 1);
+        QVERIFY(play);
+        QApplication::processEvents();
+        const DrawnHero* hero = play->drawnHero();
+        const QImage icon = hero->icon().toImage().convertToFormat(QImage::Format_ARGB32);
+        QVERIFY(!icon.isNull());
+
+        // Over the bare map and over a mark alike, only the old and new icon rectangles are repainted.
+        for (QPoint to : {PlayFixture::kOnRoad, Centre(play->img_Start[1])}) {
+            const QRect before = hero->geometry();
+            PaintLog log(play->pic_Map);
+            drive::MoveOnMap(*play, to);
+            QCOMPARE(HeroAt(play), OnWindow(play, to));
+            QApplication::processEvents();
+            const QRegion allowed = QRegion(before.translated(-play->pic_Map->pos())) +
+                                    QRegion(hero->geometry().translated(-play->pic_Map->pos()));
+            QVERIFY(!log.painted.isEmpty());
+            QVERIFY2((log.painted - allowed).isEmpty(), "a pointer move repainted more of the map than the icon");
+        }
+
+        // On screen the icon's opaque pixels cover whatever lies below.
+        const QImage shot = play->grab(hero->geometry()).toImage().convertToFormat(QImage::Format_ARGB32);
+        int opaque = 0;
+        for (int y = 0; y < icon.height(); ++y)
+            for (int x = 0; x < icon.width(); ++x)
+                if (qAlpha(icon.pixel(x, y)) == 255) {
+                    ++opaque;
+                    QCOMPARE(shot.pixel(x, y), icon.pixel(x, y));
+                }
+        QVERIFY(opaque > icon.width() * icon.height() / 4);
+
+        // Leaving the window takes the icon away; moving in brings it back.
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(play, &leave);
+        QVERIFY(hero->isHidden());
+        drive::MoveOnMap(*play, PlayFixture::kOnRoad);
+        QVERIFY(hero->isVisible());
+        // A drag carried beyond the window leaves no icon at its edge (and misses).
+        Schedule({[&] { drive::Space(play); }});
+        drive::MoveOnMap(*play, QPoint(150, 500), true);
+        QVERIFY(PointerIsOrdinary(play));
+        QCOMPARE(play->lbl_Life->text(), QStringLiteral("4"));
+    }
+
+    void leavingTheMapIsAMiss()
+    {
+        form_Main* play = started(1, 1);
+        QVERIFY(play);
+        QApplication::processEvents();
+        // The pointer as the window system moves it: onto the road, over a
+        // mark (still on the map), then over the status column in one jump.
+        QCursor::setPos(play->mapToGlobal(OnWindow(play, PlayFixture::kOnRoad)));
+        QApplication::processEvents();
+        QCursor::setPos(play->mapToGlobal(OnWindow(play, Centre(play->img_Start[1]))));
+        QApplication::processEvents();
+        QCOMPARE(g_PlayState, std::int16_t{1});
+        QString shown;
+        Schedule({[&] {
+            shown = play->lbl_Msg->text();
+            drive::Space(play);
+        }});
+        QCursor::setPos(play->mapToGlobal(play->lbl_Life->geometry().center()));
+        QTRY_COMPARE(play->lbl_Life->text(), QStringLiteral("4"));
+        QCOMPARE(shown, QStringLiteral("うわーん！"));
+        QVERIFY(PointerIsOrdinary(play));
+
+        // Outside a run leaving the map is nothing.
+        QCursor::setPos(play->mapToGlobal(OnWindow(play, PlayFixture::kOnRoad)));
+        QApplication::processEvents();
+        QCursor::setPos(play->mapToGlobal(play->lbl_Life->geometry().center()));
+        QApplication::processEvents();
+        QCOMPARE(play->lbl_Life->text(), QStringLiteral("4"));
+        QCOMPARE(g_WaitFlag, std::int16_t{0});
+    }
+
+    void everyEndOfARunBringsThePointerBack_data()
+    {
+        QTest::addColumn<QString>("way");
+        for (const char* way : {"miss", "time-up", "goal", "タイトルへ", "close box", "closed behind the version box"})
+            QTest::newRow(way) << QString::fromUtf8(way);
+    }
+
+    void everyEndOfARunBringsThePointerBack()
+    {
+        QFETCH(QString, way);
+        form_Main* play = started(2, 1);
+        QVERIFY(play);
+        QVERIFY(!PointerIsOrdinary(play));
+        bool ordinaryAtOnce = false;  // checked where the run has just ended, before the screen goes
+        const auto check = [&] { ordinaryAtOnce = PointerIsOrdinary(play); };
+        if (way == "miss") {
+            Schedule({check, [&] { drive::Space(play); }});
+            drive::MoveOnMap(*play, PlayFixture::kOffRoad);
+        } else if (way == "time-up") {
+            play->lbl_Time->setText(QStringLiteral("1"));
+            Schedule({check, [&] { drive::Space(play); }});
+            play->timer_Main_Timer();
+        } else if (way == "goal") {
+            Schedule({check, [&] { play->close(); }});
+            drive::MoveOnMap(*play, Centre(play->img_Goal[0]));
+        } else if (way == "タイトルへ") {
+            play->Command1_Click();
+            check();
+        } else if (way == "close box") {
+            play->close();
+            check();
+        } else {
+            Schedule({[&] {
+                const QPointer<QMessageBox> box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (!box)
+                    return;
+                play->close();
+                check();
+                if (box)
+                    box->reject();
+            }});
+            play->Command2_Click();
+        }
+        QVERIFY(ordinaryAtOnce);
+        QCOMPARE(g_PlayState, std::int16_t{0});
+        if (!fx.play || play->isClosed())
+            return;
+        // The icon no longer follows the pointer.
+        drive::MoveOnMap(*play, PlayFixture::kOnRoad);
+        QVERIFY(PointerIsOrdinary(play));
     }
 
     void marksAreNotTestedAgainstTheRoad()

@@ -3,8 +3,9 @@
 # Xwayland, and a pointer that moves only as a mouse's does, by relative steps
 # of the compositor's virtual pointer (keys go through XTEST). たこレベル, the
 # story, START, then the course checker's route to the goal: no miss, the goal
-# scene and a stored record. Then START and a step off the road, again and
-# again: every such step costs exactly one life, and the fifth ends the game.
+# scene and a stored record. Then START and a step off the road (once out of
+# the window), again and again: every such step costs exactly one life, ピポ
+# never stays behind on the map, and the fifth miss ends the game.
 # Usage: wayland.sh <game> <virtual_pointer> <route_points> <x_region> <build folder>
 
 game="$1" mouse="$2" route_points="$3" x_region="$4" build="$5"

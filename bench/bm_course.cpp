@@ -1,10 +1,17 @@
 // The course rules on the real stage 1 map: building the off-road grid at a
-// Start click, and the off-road test that every pointer move runs.
+// Start click, the off-road test that every pointer move runs, and a whole
+// pointer move of a run as the play screen handles it.
 
 #include "BenchSupport.h"
 
 #include "game/CourseRules.h"
+#include "game/Module1.h"
+#include "screens/DrawnHero.h"
+#include "screens/Widgets.h"
+#include "screens/form_Main.h"
 
+#include <QApplication>
+#include <QMouseEvent>
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -107,5 +114,50 @@ void BM_IsOffRoad(benchmark::State& state)
     state.counters["off_road_share"] = static_cast<double>(offRoad) / static_cast<double>(state.iterations());
 }
 BENCHMARK(BM_IsOffRoad)->Arg(1)->Arg(3)->Unit(benchmark::kNanosecond);
+
+// One pointer move during a run on a shown stage 1 play screen, delivered as
+// the window system delivers it: the drawn hero follows (its old and new
+// rectangles asked to repaint) and the road test runs. Argument 1 also lets
+// the repaint happen (offscreen platform), argument 0 stops at the request.
+void BM_RunPointerMove(benchmark::State& state)
+{
+    const bool paint = state.range(0) != 0;
+    Module1::g_Level = 1;
+    Module1::g_Stage = 1;
+    auto form = std::make_unique<form_Main>();
+    if (!form->InitGame()) {
+        state.SkipWithError("the stage 1 course could not be read");
+        return;
+    }
+    Module1::WriteCounter(form->lbl_Life, 5);
+    form->show();
+    QApplication::processEvents();
+    form->img_Start_Click(0);
+    QApplication::processEvents();
+
+    // To and fro between the start point and its neighbour, both on the road.
+    QWidget* surface = form->pic_Map->surface();
+    const QPoint from = form->StartPoint(0);
+    const QPoint steps[2] = {from, from + QPoint(1, 0)};
+    for (QPoint p : steps)
+        if (course::IsOffRoad(Module1::g_MapGrid, p.x(), p.y(), course::ProbeHalfSize(1)) || surface->childAt(p)) {
+            state.SkipWithError("the start point's neighbourhood is not bare road");
+            return;
+        }
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const QPointF at(steps[i++ & 1]);
+        QMouseEvent move(QEvent::MouseMove, at, surface->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(surface, &move);
+        if (paint)
+            QApplication::processEvents();
+    }
+    if (Module1::g_PlayState != 1 || !form->drawnHero()->isVisible())
+        state.SkipWithError("the run ended or the hero was not drawn");
+    form->close();
+    form.reset();
+    Module1::ResetState();
+}
+BENCHMARK(BM_RunPointerMove)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

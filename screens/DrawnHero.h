@@ -22,14 +22,14 @@ public:
     bool running() const { return m_running; }
     const QPixmap& icon() const { return m_icon; }
 
-    // The icon's centre on `at`; hidden when `at` lies outside the window.
-    void follow(QPoint at);
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The icon's centre on `at`; hidden when `at` lies outside the window.
+    void follow(QPoint at);
+
     QPixmap m_icon;
     bool m_running = false;
 };

@@ -3,7 +3,8 @@
 # Debian and Ubuntu only; on other systems install the equivalents by hand:
 #   Qt 6 (Widgets, Multimedia, Test, LinguistTools) development files and platform plugins,
 #   CMake, a C++20 compiler, Google Benchmark, a Japanese proportional Gothic
-#   font (IPAPGothic), and for the tests Xvfb, xdotool, openbox and PulseAudio.
+#   font (IPAPGothic), and for the tests Xvfb, xdotool, openbox, PulseAudio,
+#   and sway with Xwayland and the Wayland client library.
 set -euo pipefail
 
 packages=(
@@ -26,6 +27,9 @@ packages=(
   python3 reuse git lintian groff-base man-db
   # the benchmarks read Google Benchmark's JSON
   jq
+  # the Wayland test: sway with Xwayland, its own virtual pointer client, and
+  # xhost to let the game (run as root in CI) onto sway's Xwayland
+  sway xwayland libwayland-dev libwayland-bin x11-xserver-utils
 )
 
 if ! command -v dpkg-query >/dev/null 2>&1 || ! command -v apt-get >/dev/null 2>&1; then

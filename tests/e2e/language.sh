@@ -7,12 +7,7 @@
 game="$1"
 source "$(dirname "$0")/lib.sh"
 
-# Servers started side by side by other test runs may race for a display.
-for attempt in 1 2 3; do
-  e2e_start_x
-  e2e_wait_for 5 xdotool getdisplaygeometry && break
-  ((attempt == 3)) && e2e_skip "the X server on $DISPLAY does not answer"
-done
+e2e_start_x
 
 # The id of a shown game window captioned $1, or nothing.
 window_captioned() {

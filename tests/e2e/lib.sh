@@ -69,15 +69,33 @@ e2e_wait_for() {
   done
 }
 
-# A private X server on a display number it picks itself.
+# A private X server on a display number it picks itself. Servers started
+# side by side (other tests, sway's Xwayland) can race for a number, and the
+# loser may still write it before it dies: a server counts only once it is
+# alive and answers, else another is started.
 e2e_start_x() {
   command -v Xvfb >/dev/null || e2e_skip "Xvfb is not installed (make deps installs it)"
   command -v xdotool >/dev/null || e2e_skip "xdotool is not installed (make deps installs it)"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$E2E_TMP/display" >"$E2E_TMP/xvfb.log" 2>&1 &
-  E2E_PIDS+=($!)
-  e2e_wait_for 20 test -s "$E2E_TMP/display" || e2e_skip "Xvfb did not start: $(tail -n 3 "$E2E_TMP/xvfb.log")"
-  export DISPLAY=":$(head -n 1 "$E2E_TMP/display")"
-  e2e_log "X server on $DISPLAY"
+  local attempt pid
+  for attempt in 1 2 3 4 5; do
+    : >"$E2E_TMP/display"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$E2E_TMP/display" >"$E2E_TMP/xvfb.log" 2>&1 &
+    pid=$!
+    # The number and its newline are written apart: wait for the whole line.
+    if e2e_wait_for 20 grep -q '^[0-9][0-9]*$' "$E2E_TMP/display"; then
+      export DISPLAY=":$(head -n 1 "$E2E_TMP/display")"
+      sleep 0.2
+      if kill -0 "$pid" 2>/dev/null && e2e_wait_for 5 xdotool getdisplaygeometry && kill -0 "$pid" 2>/dev/null; then
+        E2E_PIDS+=("$pid")
+        e2e_log "X server on $DISPLAY"
+        return 0
+      fi
+    fi
+    e2e_log "Xvfb attempt $attempt failed: $(tail -n 2 "$E2E_TMP/xvfb.log" | tr '\n' ' ')"
+    kill "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+  done
+  e2e_fail "no X server could be started: $(tail -n 3 "$E2E_TMP/xvfb.log")"
 }
 
 # A window manager on that server, as on a desktop: openbox frames the windows,

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Pokurimo developers
+# SPDX-License-Identifier: MIT
+
 # The two commands a newcomer needs: `make run` and `make test`.
 JOBS      ?= 2
 RELEASE   := build/release

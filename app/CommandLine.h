@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The game's command line: --help and --version answer and end the process,
 // anything else is refused, and no arguments at all start the game.

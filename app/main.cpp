@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 // Pokurimo: guide ピポ along the road with the mouse, from the start to the goal.
 
 #include "app/CommandLine.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // What the micro-benchmarks share: the course pictures of the build tree.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 // The yardstick for the game's start time and memory: a bare Qt window with
 // one button, which ends the program when clicked.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 // The course rules on the real stage 1 map: building the off-road grid at a
 // Start click, the off-road test that every pointer move runs, and a whole
 // pointer move of a run as the play screen handles it.

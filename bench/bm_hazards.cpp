@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 // The stage 2 hazards: one beat of every hazard timer, first as the bare step
 // rules, then as the play screen runs it (moving the marks and repainting).
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 // The micro-benchmarks' entry point: one offscreen application around all of
 // them (the widget benchmarks need it), torn down before the process exits.
 // Defining main here keeps benchmark_main's own from being linked in.

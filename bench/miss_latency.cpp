@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 // Time from a pointer move that leaves the road to the crying face being
 // drawn: the play screen on the offscreen platform, a run started with the
 // Start click, a move event onto the roadside, and the face box's paint of

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pokurimo developers
+# SPDX-License-Identifier: MIT
 # Process-level measurements of the game, side by side with a bare Qt window,
 # on a private X server, and bench/results.md written from them and from the
 # micro-benchmarks' JSON output:

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 // Holds the game where a player idles on stage 2: the opening story's first
 // line waits while the taxis, the rain and the bridge move. run_all.sh reads
 // this process's CPU time. Nothing here is reachable from the game itself.

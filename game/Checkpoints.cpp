@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 // The hero's comments as the pointer crosses the checkpoint marks.
 
 #include "game/Module1.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Pure rules of the course: the off-road grid and the probe test.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 // The dialogue presenter: a face, a line, and a wait for the player.
 
 #include "game/Module1.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 // The goal: the stage-clear scene, the score, and on to stage 2 or the ending.
 
 #include "game/Module1.h"

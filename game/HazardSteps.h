@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The stage 2 hazards' motion as pure step rules; the play screen's timers apply them.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 // Stage 2's hazards: what touching them costs, and how the timers move them.
 
 #include "game/HazardSteps.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The game's shared state and the procedures every screen uses.
 // One instance for the process; levels and stages are numbered from 1.

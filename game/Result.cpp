@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 // Scoring a cleared stage and taking the new record holder's name.
 
 #include "game/Module1.h"

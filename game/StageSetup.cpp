@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 // Preparing a stage: labels, starting time, course picture, opening story.
 
 #include "game/CourseRules.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 // The time counter: seconds used on the easy level, seconds left on the hard one.
 
 #include "game/Module1.h"

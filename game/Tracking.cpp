@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 // A run: the Start click, the off-road test of every pointer move, and the miss.
 
 #include "game/CourseRules.h"

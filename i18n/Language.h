@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The game speaks Japanese, its source language, unless the player's desktop
 // asks for English first; the English is built into the executable.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 // The play screen's two buttons, and what closing it does.
 
 #include "game/Module1.h"

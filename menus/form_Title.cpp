@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 // The title screen's buttons: start a level, see the ranking, quit.
 
 #include "game/Module1.h"

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Pokurimo developers
+# SPDX-License-Identifier: MIT
+
 # Desktop integration (menu entry, icons, software-centre metadata) and the
 # Debian package built by `make package` (cpack -G DEB).
 # The game itself and its dat/ and sound/ folders are installed by app/.

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Pokurimo developers
+# SPDX-License-Identifier: MIT
 """Writes the Debian copyright file (DEP-5) from the tree's REUSE information.
 
     copyright_from_reuse.py <source root> <output file>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The best five results of every level and stage, kept in the user's settings
 // store between runs. Module1::LoadHighScores / SaveHighScores move the whole

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 // The ranking screen's logic: which table it shows, the new holder's name,
 // and the one way out, which always stores the name and saves the table.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // ピポ drawn by the game at the pointer during a run, in place of the system
 // pointer. Xwayland honours the Start click's pointer warp only while the X

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Where the marks lie on the course map, in layout twips (15 to the pixel).
 // The play screen places its marks from here, and the course checker proves

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Telling the player something went wrong outside the game (a course map that
 // cannot be read, a ranking that cannot be saved): a modal message box, which

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The play screen: the course map with its marks and hazards, the status
 // column, the dialogue box and the face box. The layout is built in

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 // The play screen's layout: every element where the layout puts it.
 
 #include "game/StageRules.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The ranking screen: the five best results of one level and stage, and the
 // entry box where a new record holder types a name. The layout is built in

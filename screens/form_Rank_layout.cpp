@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 // The ranking window as drawn: positions in twips, 15 to the pixel.
 
 #include "screens/form_Rank.h"

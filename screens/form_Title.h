@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The title screen: the two level buttons, the ranking and quitting.
 // Layout in form_Title_layout.cpp, event procedures in menus/form_Title.cpp.

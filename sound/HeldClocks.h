@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // While the click sound plays to its end the game stands still, as if its
 // thread were blocked: the screens' timers do not tick. A tick that fell due

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 #include "game/Module1.h"
 #include "sound/HeldClocks.h"
 #include "sound/SoundBackend.h"

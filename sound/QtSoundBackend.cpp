@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 #include "sound/QtSoundBackend.h"
 
 #include "game/Module1.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // What PlayWave and PlayWaveAsync need of an audio output. The game plays
 // through Qt Multimedia; tests put a recording double in its place.

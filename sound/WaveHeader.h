@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Reading the head of a wave file: enough to refuse a file that is not one
 // before handing it to the audio output, and to know how long it plays.

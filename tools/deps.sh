@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pokurimo developers
+# SPDX-License-Identifier: MIT
 # Installs what Pokurimo needs to build, run and test, and only what is missing.
 # Debian and Ubuntu only; on other systems install the equivalents by hand:
 #   Qt 6 (Widgets, Multimedia, Test, LinguistTools) development files and platform plugins,

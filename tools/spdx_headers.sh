@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pokurimo developers
+# SPDX-License-Identifier: MIT
 # Gives every tracked source file that lacks one an SPDX header:
 #   tools/spdx_headers.sh [tree]        (the tree defaults to the current folder)
 # C++ files get // comments, build files and scripts # comments (below a #! line),

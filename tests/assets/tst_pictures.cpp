@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 // The pictures of the screens: each file in the form the game loads it
 // (size, colour depth, ICO layout), the faces distinct, the icons readable,
 // and gen_pictures drawing the same bytes on every run.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 // The sound effects: eleven 16-bit mono PCM wave files at 22,050 Hz, each
 // within its length, below the peak ceiling and near one common loudness;
 // gen_sounds writing the same bytes on every run.

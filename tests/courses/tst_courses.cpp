@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 // The committed course maps pass the course checker, and the checker itself
 // catches the faults it is there for, shown on small hand-made maps.
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pokurimo developers
+# SPDX-License-Identifier: MIT
 # The real game picks its language from the environment as a desktop sets it:
 # English when LANGUAGE asks for it before Japanese, Japanese under a Japanese
 # or C locale. Told by the ranking window's caption, opened from the title.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Pokurimo developers
+# SPDX-License-Identifier: MIT
+
 # Shared pieces of the end-to-end tests: each test gets its own X server,
 # sound server, settings folder and temporary folder, and takes them all down
 # again by process id (other tests run beside it at the same time).

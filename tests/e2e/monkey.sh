@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pokurimo developers
+# SPDX-License-Identifier: MIT
 # The monkey: random pointer moves, clicks, drags and keys on every screen of
 # the real game (the sanitizer build) for minutes. Clicks lean towards the
 # buttons and the start mark so that the walk reaches all three screens; when

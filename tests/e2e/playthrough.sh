@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pokurimo developers
+# SPDX-License-Identifier: MIT
 # Stage 1 played through with the real game, as a player would: たこレベル,
 # the story, the start mark, a careful route to the goal, the clear scene, a
 # name for the new record, and back to the title. Checks the stored record

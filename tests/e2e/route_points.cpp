@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 // Prints the pointer route a careful player takes on a course, one "x y" map
 // pixel a line, from the Start click's landing point into the goal mark.
 // Usage: route_points <map picture> <stage 1|2> <level 1|2>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 // Tells whether a wave file's sound is in a recording, and where.
 // Usage: sound_heard <recording.raw> <sound.wav> <from s> <to s>
 // The recording is raw 16-bit little-endian mono at the wave file's rate (as

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 // The whole game from the title screen, offscreen, with what can go wrong
 // outside it: course maps missing or broken, a settings file full of junk or
 // unreadable, and odd names typed for a new record.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 // The high-score table survives the game being killed in the middle of a
 // save: a child process saves two different tables in turn, as fast as it
 // can, and is killed with SIGKILL at random moments. After every kill the

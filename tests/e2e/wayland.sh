@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pokurimo developers
+# SPDX-License-Identifier: MIT
 # Stage 1 on a real Wayland desktop: sway (headless) with Xwayland, the game on
 # Xwayland, and a pointer that moves only as a mouse's does, by relative steps
 # of the compositor's virtual pointer (keys go through XTEST). たこレベル, the

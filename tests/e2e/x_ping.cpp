@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 // Asks every shown window of the game whether its owner still answers:
 // sends _NET_WM_PING (Qt replies from its event loop, nested loops and modal
 // dialogs included) and waits for the replies. Under a reparenting window

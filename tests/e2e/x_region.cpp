@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 // Prints a fingerprint of what a rectangle of a window shows, so that a test
 // can tell whether a counter or a message there changed.
 // Usage: x_region <window id> <x> <y> <width> <height>. Exit 2 when the window

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A play screen on a course the test draws itself: one straight road through
 // the stage 1 start point, in an application folder of the test's own.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 // The dialogue presenter: what advances a line, nested waits, and closing the
 // play screen while a line waits.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 // Stage 2's hazards: when touching them costs a life, and how they move.
 
 #include "PlayFixture.h"

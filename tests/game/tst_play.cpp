@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 // A stage being played: the Start click, misses, the clock, checkpoints,
 // hazards, and course pictures that cannot be read.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 // The pure rules: probes, the off-road grid, the hazards' steps, scores, counters.
 
 #include "game/CourseRules.h"

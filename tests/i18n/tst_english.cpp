@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 // The English translation: chosen from the desktop's languages, complete and in
 // step with the sources, and every text fits its box in both languages.
 

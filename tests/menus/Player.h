@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A patient player who sits beside the game while a test drives it: reads
 // every waiting line (space), types a name into a new record's box and closes

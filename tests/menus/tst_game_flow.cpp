@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 // The game as a whole, through its real widgets: title, both stages on the
 // real courses, the ranking entry, the ending, and every way of leaving.
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pokurimo developers
+# SPDX-License-Identifier: MIT
 # Installs the game into a private root and plays its first seconds there:
 #   installed_game.sh install <build dir>   cmake --install with DESTDIR (the fast path)
 #   installed_game.sh deb <build dir>       the Debian package built by build-deb, unpacked with dpkg -x

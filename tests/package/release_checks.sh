@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pokurimo developers
+# SPDX-License-Identifier: MIT
 # What a distribution checks before it takes a release:
 #   release_checks.sh reuse <source dir>           reuse lint, and the SPDX header tool on a copy
 #   release_checks.sh man <page> <game>            the manual page renders cleanly and lists every option

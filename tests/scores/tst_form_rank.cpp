@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 // The ranking screen: its layout, viewing and switching tables, entering a new
 // record holder's name, and every way out storing the name and saving.
 

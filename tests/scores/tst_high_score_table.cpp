@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 // The high-score table in the settings store: defaults, odd names, hand-edited
 // scores, failed saves; and where a new score goes in the table.
 

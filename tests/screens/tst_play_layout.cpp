@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 // The play screen's layout: where things are, who takes the pointer where
 // marks overlap, and that a shown mark never lets a pointer event through.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 // PlayWave and PlayWaveAsync over a recording backend: which file, in what
 // order, when they wait and when they beep instead.
 #include "WaveBytes.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 // The game's own audio output. None of these cases needs a sound card: with
 // no audio server every sound ends at once, with one they play to the end.
 #include "WaveBytes.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 // Reading wave file heads: which files are refused, and how long the rest play.
 #include "WaveBytes.h"
 #include "sound/WaveHeader.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Driving the screens from a test the way a player would: steps that run from
 // the event loop while the game waits in a nested loop, key presses that reach

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Every test runs in its own world: a private settings folder (never the
 // player's scores), the build tree as the application folder, a fake sound.

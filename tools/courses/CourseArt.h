@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Drawing a course map: scenery first, then grass (or lawn) verges around the
 // road so no scenery touches it, then the road itself. Every pixel that is not

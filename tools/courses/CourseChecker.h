@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Checks that a course map plays as its story needs: the road reaches the
 // goal from the start point, every route passes the marks the story tells

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // What lies over a course map: the marks and hazards of the play screen, in
 // their stacking order, and how a pointer fares over each of them.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The way a careful player would steer: the cheapest pointer route from the
 // start point into the goal over safe positions, keeping away from the road's

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 // Stage 1, 日本: green fields, a mountain road or a shortcut, the sweet shop,
 // the building site, and ヌッピ's house at the goal.
 

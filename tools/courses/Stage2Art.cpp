@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 // Stage 2, アメリカ: city blocks, two taxi lanes, the rainy avenue, a very high
 // mountain, and the big bridge over the river to ヌッピ's school.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 // course_check <map-file> <stage> [preview.png]: proves a course map playable; exit
 // code 0 when it is. The preview is the map at 3x with marks and hazards outlined.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 // gen_courses <assets-dir>: draws the two course maps into <assets-dir>/dat.
 
 #include "CourseArt.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Pictures of the screens around the course: the stage-clear badge, the
 // waiting map, and the title logo.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Windows bitmaps written by hand: Qt's BMP writer leaves the row padding of
 // palette pictures uninitialised, so its files change from run to run.

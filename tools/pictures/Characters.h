@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // ピポ, the hero, and his friend ヌッピ. Heads are drawn in a 100 × 100 box
 // so that the faces, the pointer and the icons share one drawing.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The pictures that lie on the stage 2 course: top-down, flat, in the
 // course maps' colours (asphalt, river water).

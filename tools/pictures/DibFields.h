@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Little-endian fields of the Windows picture formats (BMP, ICO), and the
 // device-independent bitmap header both formats carry.

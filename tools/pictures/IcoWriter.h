@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The ICO container, written by hand: Qt's writer stores one image per file,
 // while the application icon needs three depths side by side.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Palette pictures from painted ones: the game's BMPs and icons keep to a
 // small colour table, so every painted picture goes through here.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 // gen_pictures <assets-dir>: draws every picture of the game's screens into
 // <assets-dir>/pictures and the desktop icons into <assets-dir>/icons.
 

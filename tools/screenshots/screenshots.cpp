@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 // Renders every screen offscreen into PNG files for review, in Japanese (ja/)
 // and English (en/), and a contact sheet of all layout pictures at 4x zoom:
 // `make screenshots`.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // A tiny synthesiser for the game's sound effects: mono sample buffers at
 // 22,050 Hz as doubles in [-1, 1], built from oscillators, noise, filters

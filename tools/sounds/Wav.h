@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // RIFF WAVE files: 16-bit PCM, mono, 22,050 Hz, the form every player accepts.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 // gen_sounds <assets-dir>: synthesises the game's eleven sound effects into
 // <assets-dir>/sound/<Name>.wav.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
 // A mouse for the Wayland end-to-end test: a virtual pointer of the
 // compositor (zwlr_virtual_pointer_v1) that moves by relative steps and
 // presses the left button, as a real mouse's events arrive.

@@ -5,6 +5,7 @@
 
 #include "game/HazardSteps.h"
 #include "game/Module1.h"
+#include "game/StageRules.h"
 #include "screens/Widgets.h"
 #include "screens/form_Main.h"
 
@@ -15,34 +16,30 @@ bool RunOnStage2()
 {
     return g_Stage == 2 && g_PlayState == 1;
 }
-QString Ouch()
-{
-    return form_Main::tr("うわーん！");
-}
 }  // namespace
 
 void form_Main::img_Car1_Click(int)
 {
     if (RunOnStage2())
-        LoseLife(Ouch());  // the first lane only hurts when clicked
+        LoseLife(stage::MissCry());  // the first lane only hurts when clicked
 }
 
 void form_Main::img_Car2_MouseMove(int)
 {
     if (RunOnStage2())
-        LoseLife(Ouch());
+        LoseLife(stage::MissCry());
 }
 
 void form_Main::img_Rain_MouseMove()
 {
     if (RunOnStage2())
-        LoseLife(Ouch(), false);  // the rain soaks the hero in silence
+        LoseLife(stage::MissCry(), false);  // the rain soaks the hero in silence
 }
 
 void form_Main::img_River_MouseMove(int)
 {
     if (RunOnStage2())
-        LoseLife(Ouch());
+        LoseLife(stage::MissCry());
 }
 
 bool form_Main::BridgeOpen(int index) const
@@ -55,7 +52,7 @@ bool form_Main::BridgeOpen(int index) const
 void form_Main::img_Bridge_MouseMove(int index)
 {
     if (g_PlayState == 1 && g_Stage == 2 && BridgeOpen(index))
-        LoseLife(Ouch());
+        LoseLife(stage::MissCry());
 }
 
 void form_Main::timer_Obj1_Timer()

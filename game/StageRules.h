@@ -14,6 +14,12 @@ inline QString StartPrompt()
     return QCoreApplication::translate("stage", "「スタート」を押してくれよな！");
 }
 
+// The hero's cry at a miss: off the road, off the map or into a hazard.
+inline QString MissCry()
+{
+    return QCoreApplication::translate("stage", "うわーん！");
+}
+
 inline QString StageName(int stage)
 {
     return stage == 1 ? QCoreApplication::translate("stage", "STAGE１・日本")

@@ -52,7 +52,7 @@ void form_Main::pic_Map_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, float
     if (g_PlayState != 1)
         return;
     if (course::IsOffRoad(g_MapGrid, x, y, course::ProbeHalfSize(g_Level)))
-        LoseLife(tr("うわーん！"));
+        LoseLife(stage::MissCry());
 }
 
 // Off the map is off the road, however fast the hand went: a pointer that
@@ -61,7 +61,7 @@ void form_Main::pic_Map_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, float
 void form_Main::pic_Map_MouseLeave()
 {
     if (g_PlayState == 1 && !m_closed)
-        LoseLife(QStringLiteral("うわーん！"));
+        LoseLife(stage::MissCry());
 }
 
 void form_Main::LoseLife(const QString& message, bool withSound)

@@ -59,10 +59,6 @@
         <translation>Thanks for playing!</translation>
     </message>
     <message>
-        <source>うわーん！</source>
-        <translation>Waaah!</translation>
-    </message>
-    <message>
         <source>コースの地図「%1」が読めなかったよ・・・タイトルにもどるぜ！</source>
         <translation>Couldn&apos;t read the course map “%1”... back to the title!</translation>
     </message>
@@ -214,6 +210,10 @@
     <message>
         <source>「スタート」を押してくれよな！</source>
         <translation>Click “START”, will ya!</translation>
+    </message>
+    <message>
+        <source>うわーん！</source>
+        <translation>Waaah!</translation>
     </message>
     <message>
         <source>STAGE１・日本</source>

@@ -45,14 +45,15 @@ done
 
 # --- The private session: X server, sound server, settings -----------------
 start_xvfb() {
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+  # Never reset between the measured starts; wait for the number's newline too.
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
   xvfb_pid=$!
   local i
   for ((i = 0; i < 100; i++)); do
-    [[ -s $work/display ]] && break
+    grep -q '^[0-9][0-9]*$' "$work/display" && break
     sleep 0.1
   done
-  [[ -s $work/display ]] || die "Xvfb did not start: $(head -c 300 "$work/xvfb.log")"
+  grep -q '^[0-9][0-9]*$' "$work/display" || die "Xvfb did not start: $(head -c 300 "$work/xvfb.log")"
   export DISPLAY=":$(head -n 1 "$work/display")"
 }
 

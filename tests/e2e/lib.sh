@@ -54,12 +54,25 @@ e2e_screenshot() {
 e2e_fail() {
   E2E_FAILED=1
   echo "FAILED: $*"
+  e2e_x_report
   e2e_screenshot "failure"
   if [[ -s "$E2E_TMP/game.err" ]]; then
     echo "--- the game's error output (last lines) ---"
     tail -n 40 "$E2E_TMP/game.err"
   fi
   exit 1
+}
+
+# Whether the display still answers, and what its X server said.
+e2e_x_report() {
+  [[ -n "${DISPLAY:-}" ]] || return 0
+  if xdotool getdisplaygeometry >/dev/null 2>&1; then
+    echo "the X server on $DISPLAY answers"
+  else
+    echo "the X server on $DISPLAY does not answer"
+  fi
+  [[ -s "$E2E_TMP/xvfb.log" ]] && { echo "--- the X server's output (last lines) ---"; tail -n 15 "$E2E_TMP/xvfb.log"; }
+  return 0
 }
 
 # Runs "$@" until it succeeds or the seconds run out.
@@ -75,14 +88,16 @@ e2e_wait_for() {
 # A private X server on a display number it picks itself. Servers started
 # side by side (other tests, sway's Xwayland) can race for a number, and the
 # loser may still write it before it dies: a server counts only once it is
-# alive and answers, else another is started.
+# alive and answers, else another is started. Like a desktop's server it never
+# resets when its last client leaves, so a game started right after another
+# ended never meets a server in the middle of a reset.
 e2e_start_x() {
   command -v Xvfb >/dev/null || e2e_skip "Xvfb is not installed (make deps installs it)"
   command -v xdotool >/dev/null || e2e_skip "xdotool is not installed (make deps installs it)"
   local attempt pid
   for attempt in 1 2 3 4 5; do
     : >"$E2E_TMP/display"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$E2E_TMP/display" >"$E2E_TMP/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$E2E_TMP/display" >"$E2E_TMP/xvfb.log" 2>&1 &
     pid=$!
     # The number and its newline are written apart: wait for the whole line.
     if e2e_wait_for 20 grep -q '^[0-9][0-9]*$' "$E2E_TMP/display"; then
@@ -180,11 +195,13 @@ e2e_find_screen() {
   return 1
 }
 
-# Waits up to $2 seconds for screen $1 and prints its window id.
+# Waits up to $2 seconds for screen $1 and prints its window id; gives up at
+# once when the game has ended.
 e2e_await_screen() {
   local end=$((SECONDS + $2)) id
   while ((SECONDS < end)); do
     id=$(e2e_find_screen "$1") && { echo "$id"; return 0; }
+    [[ -z "$GAME_PID" ]] || e2e_game_running || return 1
     sleep 0.1
   done
   return 1

@@ -145,15 +145,17 @@ check_desktop_integration() {
 
 start_xvfb() {
   command -v Xvfb >/dev/null 2>&1 || { echo "SKIP: Xvfb is not installed"; exit $skip; }
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+  # -noreset: a server that resets when its last client leaves may not be there
+  # for the next one. The number and its newline are written apart: wait for both.
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
   xvfb_pid=$!
   local i
   for ((i = 0; i < 100; i++)); do
-    [[ -s $work/display ]] && break
+    grep -q '^[0-9][0-9]*$' "$work/display" && break
     kill -0 "$xvfb_pid" 2>/dev/null || break
     sleep 0.1
   done
-  [[ -s $work/display ]] || { echo "SKIP: Xvfb could not start: $(head -c 300 "$work/xvfb.log")"; exit $skip; }
+  grep -q '^[0-9][0-9]*$' "$work/display" || { echo "SKIP: Xvfb could not start: $(head -c 300 "$work/xvfb.log")"; exit $skip; }
   export DISPLAY=":$(head -n 1 "$work/display")"
 }
 

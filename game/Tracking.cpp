@@ -11,6 +11,9 @@
 #include "screens/Widgets.h"
 #include "screens/form_Main.h"
 
+#include <algorithm>
+
+#include <QApplication>
 #include <QCursor>
 #include <QTimer>
 
@@ -55,12 +58,38 @@ void form_Main::pic_Map_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, float
         LoseLife(stage::MissCry());
 }
 
+namespace {
+
+// A box of ours shown over the play screen (the version box, opened from the
+// keyboard) takes the pointer from the map, though the hand never moved.
+bool OurBoxIsUp()
+{
+    const auto windows = QApplication::topLevelWidgets();
+    return std::any_of(windows.begin(), windows.end(), [](const QWidget* w) { return w->isVisible() && w->isModal(); });
+}
+
+}  // namespace
+
+bool form_Main::PointerOnMap() const
+{
+    const QWidget* surface = pic_Map->surface();
+    return surface->rect().contains(surface->mapFromGlobal(QCursor::pos()));
+}
+
 // Off the map is off the road, however fast the hand went: a pointer that
 // Xwayland keeps locked may even be carried beyond the window, where no move
-// reaches the game any more.
+// reaches the game any more. Nor can it be asked where it went: the lock ends
+// as it leaves, and the pointer jumps back to where the hand's pointer is.
 void form_Main::pic_Map_MouseLeave()
 {
-    if (g_PlayState == 1 && !m_closed)
+    if (g_PlayState == 1 && !m_closed && !OurBoxIsUp())
+        LoseLife(stage::MissCry());
+}
+
+// After a box: a hand that left the map while the box had the pointer has left the road.
+void form_Main::MissIfPointerLeftMap()
+{
+    if (g_PlayState == 1 && !m_closed && !PointerOnMap())
         LoseLife(stage::MissCry());
 }
 

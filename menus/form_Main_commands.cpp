@@ -42,6 +42,9 @@ void form_Main::Command2_Click()
     auto* box = new QMessageBox(QMessageBox::NoIcon, tr("ﾊﾞｰｼﾞｮﾝ情報"), text, QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->exec();
+    // The hand may have left the map while the box had the pointer.
+    if (self && !m_closed)
+        MissIfPointerLeftMap();
 }
 
 void form_Main::closeEvent(QCloseEvent* event)

@@ -58,6 +58,9 @@ bool DrawnHero::eventFilter(QObject* watched, QEvent* event)
     QWidget* window = parentWidget();
     if (watched == window && event->type() == QEvent::Leave) {
         hide();
+    } else if (watched == window && event->type() == QEvent::Enter) {
+        // Back from a box that covered the map: the icon shows before the hand moves.
+        follow(static_cast<QEnterEvent*>(event)->position().toPoint());
     } else if (event->type() == QEvent::MouseMove && watched->isWidgetType()) {
         auto* widget = static_cast<QWidget*>(watched);
         if (widget->window() == window) {

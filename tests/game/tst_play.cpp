@@ -201,10 +201,17 @@ private Q_SLOTS:
                 }
         QVERIFY(opaque > icon.width() * icon.height() / 4);
 
-        // Leaving the window takes the icon away; moving in brings it back.
+        // Leaving the window takes the icon away; coming back in (as when
+        // a box over the map closes) or moving in brings it back.
         QEvent leave(QEvent::Leave);
         QApplication::sendEvent(play, &leave);
         QVERIFY(hero->isHidden());
+        const QPoint back = OnWindow(play, Centre(play->img_Start[0]));
+        QEnterEvent enter(back, back, play->mapToGlobal(back));
+        QApplication::sendEvent(play, &enter);
+        QVERIFY(hero->isVisible());
+        QCOMPARE(HeroAt(play), back);
+        QApplication::sendEvent(play, &leave);
         drive::MoveOnMap(*play, PlayFixture::kOnRoad);
         QVERIFY(hero->isVisible());
         // A drag carried beyond the window leaves no icon at its edge (and misses).
@@ -236,12 +243,38 @@ private Q_SLOTS:
         QCOMPARE(shown, QStringLiteral("うわーん！"));
         QVERIFY(PointerIsOrdinary(play));
 
+        // The version box, opened from the keyboard, comes up under the
+        // pointer: the hand is still on the map and the run goes on. A hand
+        // that left the map while the box was open has left the road.
+        const auto versionBoxWhile = [&](QPoint cursorAtClose) {
+            QTimer hand;
+            connect(&hand, &QTimer::timeout, [&] {
+                if (g_WaitFlag == 1) {
+                    drive::Space(play);  // reads a miss
+                } else if (auto* box = play->findChild<QMessageBox*>()) {
+                    QCursor::setPos(cursorAtClose);
+                    box->accept();
+                }
+            });
+            hand.start(5);
+            play->Command2_Click();
+            drive::Settle();
+        };
+        drive::ClickOnMap(*play, Centre(play->img_Start[0]));
+        QApplication::processEvents();
+        QCOMPARE(g_PlayState, std::int16_t{1});
+        versionBoxWhile(QCursor::pos());
+        QCOMPARE(g_PlayState, std::int16_t{1});
+        QCOMPARE(play->lbl_Life->text(), QStringLiteral("4"));
+        versionBoxWhile(play->mapToGlobal(play->lbl_Life->geometry().center()));
+        QCOMPARE(play->lbl_Life->text(), QStringLiteral("3"));
+
         // Outside a run leaving the map is nothing.
         QCursor::setPos(play->mapToGlobal(OnWindow(play, PlayFixture::kOnRoad)));
         QApplication::processEvents();
         QCursor::setPos(play->mapToGlobal(play->lbl_Life->geometry().center()));
         QApplication::processEvents();
-        QCOMPARE(play->lbl_Life->text(), QStringLiteral("4"));
+        QCOMPARE(play->lbl_Life->text(), QStringLiteral("3"));
         QCOMPARE(g_WaitFlag, std::int16_t{0});
     }
 

@@ -9,8 +9,6 @@
 game="$1"
 source "$(dirname "$0")/lib.sh"
 
-e2e_start_x
-
 # The id of a shown game window captioned $1, or nothing.
 window_captioned() {
   local id
@@ -20,10 +18,12 @@ window_captioned() {
   return 1
 }
 
-# Starts the game with only the language settings "$@", opens the ranking,
-# checks its caption is $1, and ends the game.
+# Starts the game with only the language settings "$@" on an X server of its
+# own (what a killed game leaves behind never meets the next), opens the
+# ranking, checks its caption is $1, and ends the game.
 ranking_caption_is() {
   local want="$1"; shift
+  e2e_start_x
   printf '#!/bin/sh\nexec env -u LANGUAGE -u LC_ALL -u LC_MESSAGES -u LANG %s "%s"\n' "$*" "$game" >"$E2E_TMP/game.sh"
   chmod +x "$E2E_TMP/game.sh"
   e2e_start_game "$E2E_TMP/game.sh"

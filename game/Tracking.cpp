@@ -68,13 +68,12 @@ bool OurBoxIsUp()
     return std::any_of(windows.begin(), windows.end(), [](const QWidget* w) { return w->isVisible() && w->isModal(); });
 }
 
-}  // namespace
-
-bool form_Main::PointerOnMap() const
+bool PointerOver(const QWidget* widget)
 {
-    const QWidget* surface = pic_Map->surface();
-    return surface->rect().contains(surface->mapFromGlobal(QCursor::pos()));
+    return widget->rect().contains(widget->mapFromGlobal(QCursor::pos()));
 }
+
+}  // namespace
 
 // Off the map is off the road, however fast the hand went: a pointer that
 // Xwayland keeps locked may even be carried beyond the window, where no move
@@ -89,7 +88,7 @@ void form_Main::pic_Map_MouseLeave()
 // After a box: a hand that left the map while the box had the pointer has left the road.
 void form_Main::MissIfPointerLeftMap()
 {
-    if (g_PlayState == 1 && !m_closed && !PointerOnMap())
+    if (g_PlayState == 1 && !m_closed && !PointerOver(pic_Map->surface()))
         LoseLife(stage::MissCry());
 }
 

@@ -43,7 +43,7 @@ void form_Main::Command2_Click()
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->exec();
     // The hand may have left the map while the box had the pointer.
-    if (self && !m_closed)
+    if (self)
         MissIfPointerLeftMap();
 }
 

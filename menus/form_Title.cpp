@@ -18,8 +18,7 @@ void Module1::ShowTitle()
 {
     auto* title = new form_Title;  // deletes itself when closed
     title->show();
-    look::CentreOnScreen(title);
-    title->activateWindow();  // keys reach it at once, window manager or not
+    look::Present(title);
 }
 
 void form_Title::Form_Load()
@@ -44,8 +43,7 @@ void form_Title::StartLevel(int level)
     }
     WriteCounter(play->lbl_Life, 5);
     play->show();
-    look::CentreOnScreen(play);
-    play->activateWindow();  // the space key reads the story at once, window manager or not
+    look::Present(play);  // the space key reads the story at once
     close();
     play->StartGame();
 }

@@ -135,7 +135,6 @@ void form_Rank::keyPressEvent(QKeyEvent* event)
 void form_Rank::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    look::CentreOnScreen(this);
-    activateWindow();  // the name can be typed at once, window manager or not
+    look::Present(this);  // the name can be typed at once
     FirstFocus()->setFocus(Qt::OtherFocusReason);
 }

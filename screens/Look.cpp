@@ -75,4 +75,10 @@ void CentreOnScreen(QWidget* window)
     window->move(area.center() - QPoint(outer.width() / 2, outer.height() / 2));
 }
 
+void Present(QWidget* window)
+{
+    CentreOnScreen(window);
+    window->activateWindow();
+}
+
 }  // namespace look

@@ -45,5 +45,8 @@ void PaintText(QWidget* w, const QColor& text);  // text only, background left a
 // A fixed, non-resizable window without maximize and minimize buttons, centred.
 void MakeFixedWindow(QWidget* window, int clientWidth, int clientHeight);
 void CentreOnScreen(QWidget* window);
+// A screen that has just opened: centred, and its window active, so that keys
+// reach it at once, whether or not a window manager focuses new windows.
+void Present(QWidget* window);
 
 }  // namespace look

@@ -147,7 +147,6 @@ private:
     // The run's pointer: blank, with ピポ drawn in its place, starting at a map point.
     void BeginRunPointer(QPoint mapPoint);
     void EndRunPointer();  // the ordinary pointer, wherever the run ended
-    bool PointerOnMap() const;
     void MissIfPointerLeftMap();  // after a box over the map has closed
 
     bool m_closed = false;

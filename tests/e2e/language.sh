@@ -9,14 +9,7 @@
 game="$1"
 source "$(dirname "$0")/lib.sh"
 
-# The id of a shown game window captioned $1, or nothing.
-window_captioned() {
-  local id
-  for id in $(xdotool search --onlyvisible --class pokurimo 2>/dev/null); do
-    [[ "$(xdotool getwindowname "$id" 2>/dev/null)" == "$1" ]] && { echo "$id"; return 0; }
-  done
-  return 1
-}
+captioned() { [[ "$(xdotool getwindowname "$2" 2>/dev/null)" == "$1" ]]; }  # $1 caption, $2 window
 
 # Starts the game with only the language settings "$@" on an X server of its
 # own (what a killed game leaves behind never meets the next), opens the
@@ -30,7 +23,7 @@ ranking_caption_is() {
   local title
   title=$(e2e_await_screen title 30) || e2e_fail "no title screen with $*"
   e2e_click "$title" 52 168   # the ranking button
-  e2e_wait_for 20 window_captioned "$want" || e2e_fail "with $*: no ranking window captioned \"$want\""
+  e2e_wait_for 20 e2e_find_window captioned "$want" || e2e_fail "with $*: no ranking window captioned \"$want\""
   e2e_log "with $*: the ranking reads \"$want\""
   kill "$GAME_PID"
   wait "$GAME_PID" 2>/dev/null

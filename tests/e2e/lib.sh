@@ -186,14 +186,18 @@ e2e_screen_of() {
   esac
 }
 
-# The id of the shown window of screen $1 (title, play, rank), or nothing.
-e2e_find_screen() {
+# The id of the first shown game window for which "$@" <id> succeeds, or nothing.
+e2e_find_window() {
   local id
   for id in $(xdotool search --onlyvisible --class pokurimo 2>/dev/null); do
-    [[ "$(e2e_screen_of "$id")" == "$1" ]] && { echo "$id"; return 0; }
+    "$@" "$id" && { echo "$id"; return 0; }
   done
   return 1
 }
+
+e2e_is_screen() { [[ "$(e2e_screen_of "$2")" == "$1" ]]; }  # $1 screen, $2 window
+# The id of the shown window of screen $1 (title, play, rank), or nothing.
+e2e_find_screen() { e2e_find_window e2e_is_screen "$1"; }
 
 # Waits up to $2 seconds for screen $1 and prints its window id; gives up at
 # once when the game has ended.
@@ -205,6 +209,32 @@ e2e_await_screen() {
     sleep 0.1
   done
   return 1
+}
+
+# Reads the goal scene with the space key until the ranking window opens, and
+# prints its id. "$@", when given, must hold before each line is read: status
+# 2 when it does not, 1 when no ranking opens.
+e2e_read_to_ranking() {
+  local rank try
+  for try in $(seq 1 8); do
+    rank=$(e2e_find_screen rank) && { echo "$rank"; return 0; }
+    (($# == 0)) || "$@" || return 2
+    xdotool key space
+    sleep 0.5
+  done
+  e2e_await_screen rank 5
+}
+
+# The stage 1 record in the settings file: the name "tester", and a time no
+# longer than the run ($1: the run's seconds).
+e2e_check_tester_record() {
+  local name score
+  [[ -f "$E2E_SETTINGS" ]] || e2e_fail "no settings file at $E2E_SETTINGS"
+  name=$(sed -n 's/^HScore_Nm_1_1_0=//p' "$E2E_SETTINGS")
+  score=$(sed -n 's/^HScore_Val_1_1_0=//p' "$E2E_SETTINGS")
+  e2e_log "stored: HScore_Nm_1_1_0=$name HScore_Val_1_1_0=$score (the run took about $1 s)"
+  [[ "$name" == "tester" ]] || e2e_fail "stored name is '$name', not 'tester'"
+  [[ "$score" =~ ^[0-9]+$ ]] && ((score <= $1)) || e2e_fail "stored score '$score' is not the run's time"
 }
 
 # Waits up to $2 seconds until screen $1 is gone.

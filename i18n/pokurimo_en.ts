@@ -5,7 +5,7 @@
     <name>checkpoint</name>
     <message>
         <source>山道と近道と、どっちに行こうかなぁ</source>
-        <translation>Mountain road or shortcut... which way, huh?</translation>
+        <translation>Mountain road or shortcut... which way should I go?</translation>
     </message>
     <message>
         <source>おっ、ソイとモッコだ！おーっす・・・って、今はそれどころじゃなかったぜ</source>
@@ -96,11 +96,11 @@
     </message>
     <message>
         <source>タイトルへ</source>
-        <translation>To Title</translation>
+        <translation>Back to Title</translation>
     </message>
     <message>
         <source>Click or SpaceKey to Next</source>
-        <translation>Click or press Space</translation>
+        <translation>Click here or press Space</translation>
     </message>
 </context>
 <context>
@@ -135,11 +135,11 @@
     </message>
     <message>
         <source>STAGE1</source>
-        <translation>STAGE1</translation>
+        <translation>STAGE 1</translation>
     </message>
     <message>
         <source>STAGE2</source>
-        <translation>STAGE2</translation>
+        <translation>STAGE 2</translation>
     </message>
     <message>
         <source>とじる</source>
@@ -290,11 +290,11 @@
     </message>
     <message>
         <source>ある日、ヌッピがカモナ家に遊びに来ていた</source>
-        <translation>One day, Nuppi came over to play at the Kamonas’ house.</translation>
+        <translation>One day, Nuppi came over to play at Pipo&apos;s house.</translation>
     </message>
     <message>
         <source>おっと、そろそろ帰る時間だ・・・バーイ、ピポ！</source>
-        <translation>Oops, time to head home... Bye-bye, Pipo!</translation>
+        <translation>Oh, look at the time. Gotta head home... Bye, Pipo!</translation>
     </message>
     <message>
         <source>あーあ、もっと勝負したかったのにな・・・あれ？これ、ヌッピの忘れもんかなぁ？</source>
@@ -306,7 +306,7 @@
     </message>
     <message>
         <source>休日にピポは、ヌッピのところに遊びに来ていた</source>
-        <translation>One holiday, Pipo came over to hang out at Nuppi&apos;s place.</translation>
+        <translation>On his day off, Pipo had gone over to hang out at Nuppi&apos;s place.</translation>
     </message>
     <message>
         <source>じゃあ、俺はこれからカリキュラムがあるから・・・おとなしく留守番してろよ！</source>

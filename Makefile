@@ -9,7 +9,7 @@ CHECK     := build/asan
 LAUNCHER  := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 CMAKE_GEN := cmake -S . -G "Unix Makefiles" $(LAUNCHER)
 
-.PHONY: deps run release test check-build bench screenshots assets package clean
+.PHONY: deps run release test check-build bench screenshots screenshot-references assets package clean
 
 deps:
 	@bash tools/deps.sh
@@ -42,6 +42,14 @@ screenshots: release
 	cmake --build $(RELEASE) -j $(JOBS) --target take_screenshots
 	cd $(RELEASE) && QT_QPA_PLATFORM=offscreen ./tools/take_screenshots screenshots
 	@echo "Screenshots are in $(RELEASE)/screenshots"
+
+# Renders the screens anew as the references `make test` compares with (commit
+# them with the change that alters what a screen shows).
+screenshot-references: release
+	cmake --build $(RELEASE) -j $(JOBS) --target take_screenshots
+	rm -rf tests/screens/references && mkdir -p tests/screens/references
+	cd $(RELEASE) && QT_QPA_PLATFORM=offscreen ./tools/take_screenshots screenshots-ref
+	cp -r $(RELEASE)/screenshots-ref/ja $(RELEASE)/screenshots-ref/en tests/screens/references/
 
 # Redraws every picture, course map and sound into assets/ (commit the result).
 assets: release

@@ -3,7 +3,13 @@
 
 // Renders every screen offscreen into PNG files for review, in Japanese (ja/)
 // and English (en/), and a contact sheet of all layout pictures at 4x zoom:
-// `make screenshots`.
+// `make screenshots`. With `--compare REFERENCES` it then checks every screen
+// against the committed references, pixel by pixel, and fails on any change
+// (`make test` does; `make screenshot-references` renders them anew).
+//
+// The screens are drawn with Debian's IPA Gothic and DejaVu fonts only, and
+// with an empty ranking, so that a picture depends on the game and not on the
+// fonts or the scores of the machine that renders it.
 
 #include "game/Module1.h"
 #include "i18n/Language.h"
@@ -17,11 +23,17 @@
 #include <QApplication>
 #include <QDir>
 #include <QDirIterator>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QTimer>
 #include <QTranslator>
+
+#include <algorithm>
+#include <cstdio>
 
 namespace {
 
@@ -103,17 +115,105 @@ void ContactSheet()
     sheet.save(g_out + QStringLiteral("/pictures_4x.png"));
 }
 
+// A fontconfig setup that sees only the fonts the game is drawn with.
+void UseOnlyTheGameFonts(const QTemporaryDir& scratch)
+{
+    const QString conf = scratch.filePath(QStringLiteral("fonts.conf"));
+    QFile file(conf);
+    if (!file.open(QIODevice::WriteOnly))
+        qFatal("cannot write %s", qPrintable(conf));
+    file.write("<?xml version=\"1.0\"?>\n<!DOCTYPE fontconfig SYSTEM \"fonts.dtd\">\n<fontconfig>\n"
+               "  <dir>/usr/share/fonts/opentype/ipafont-gothic</dir>\n"
+               "  <dir>/usr/share/fonts/truetype/dejavu</dir>\n"
+               "  <include ignore_missing=\"yes\">/etc/fonts/conf.d</include>\n");
+    file.write(QStringLiteral("  <cachedir>%1</cachedir>\n</fontconfig>\n")
+                   .arg(scratch.filePath(QStringLiteral("fontcache")))
+                   .toUtf8());
+    file.close();
+    qputenv("FONTCONFIG_FILE", QFile::encodeName(conf));
+}
+
+// The number of pixels in which two screens differ, and where; a screen whose
+// size changed differs everywhere.
+struct Difference {
+    qsizetype pixels = 0;
+    QRect where;
+};
+
+Difference Compare(const QImage& shot, const QImage& reference)
+{
+    Difference d;
+    if (shot.size() != reference.size()) {
+        d.pixels = std::max(shot.width() * shot.height(), reference.width() * reference.height());
+        d.where = QRect(QPoint(0, 0), shot.size().expandedTo(reference.size()));
+        return d;
+    }
+    const QImage a = shot.convertToFormat(QImage::Format_RGB32);
+    const QImage b = reference.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < a.height(); ++y) {
+        const auto* ra = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+        const auto* rb = reinterpret_cast<const QRgb*>(b.constScanLine(y));
+        for (int x = 0; x < a.width(); ++x) {
+            if (ra[x] != rb[x]) {
+                ++d.pixels;
+                d.where |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return d;
+}
+
+// Every reference screen against the one just rendered; true when all match.
+bool MatchesReferences(const QString& rendered, const QString& references)
+{
+    QStringList names;
+    for (const QString& language : {QStringLiteral("ja"), QStringLiteral("en")}) {
+        for (const QString& name : QDir(rendered + QLatin1Char('/') + language).entryList({QStringLiteral("*.png")}))
+            names << language + QLatin1Char('/') + name;
+        for (const QString& name : QDir(references + QLatin1Char('/') + language).entryList({QStringLiteral("*.png")}))
+            names << language + QLatin1Char('/') + name;
+    }
+    names.removeDuplicates();
+    bool all = !names.isEmpty();
+    for (const QString& name : names) {
+        const QImage shot(rendered + QLatin1Char('/') + name);
+        const QImage reference(references + QLatin1Char('/') + name);
+        if (shot.isNull() || reference.isNull()) {
+            std::fprintf(stderr, "%s: %s\n", qPrintable(name), shot.isNull() ? "not rendered" : "no reference");
+            all = false;
+            continue;
+        }
+        const Difference d = Compare(shot, reference);
+        if (d.pixels == 0)
+            continue;
+        all = false;
+        std::fprintf(stderr, "%s: %lld pixels differ within %d,%d %dx%d (rendered: %s)\n", qPrintable(name),
+                     static_cast<long long>(d.pixels), d.where.x(), d.where.y(), d.where.width(), d.where.height(),
+                     qPrintable(rendered + QLatin1Char('/') + name));
+    }
+    if (names.isEmpty())
+        std::fprintf(stderr, "no screens to compare in %s\n", qPrintable(references));
+    return all;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
 {
+    const QTemporaryDir scratch;
+    if (!scratch.isValid())
+        qFatal("no temporary folder");
+    UseOnlyTheGameFonts(scratch);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, scratch.path());  // an empty ranking
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("PokurimoScreenshots"));
     QApplication::setApplicationName(QStringLiteral("PokurimoScreenshots"));  // never the player's scores
     look::RegisterFontSubstitutes();
     look::SetNoticeHandler([](QWidget*, const QString& text) { qWarning("%s", qPrintable(text)); });
     Module1::SetAppFolder(QCoreApplication::applicationDirPath() + QStringLiteral("/.."));  // the build tree
-    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    const QStringList args = QCoreApplication::arguments();
+    const QString out = args.size() > 1 ? args[1] : QStringLiteral("screenshots");
+    const QString references = args.size() > 3 && args[2] == u"--compare" ? args[3] : QString();
 
     for (const QString& language : {QStringLiteral("ja"), QStringLiteral("en")}) {
         qDeleteAll(app.findChildren<QTranslator*>());
@@ -131,6 +231,8 @@ int main(int argc, char* argv[])
         RankScreens();
     }
     g_out = out;
+    if (!references.isEmpty())
+        return MatchesReferences(out, references) ? 0 : 1;
     ContactSheet();
     return 0;
 }

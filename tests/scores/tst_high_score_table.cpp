@@ -93,6 +93,21 @@ private Q_SLOTS:
                 }
     }
 
+    // Players' records outlive releases: the table as release 1.0.0 wrote it.
+    void readsTheTableReleaseOneWrote()
+    {
+        TestEnv env;
+        WriteStoreFile(env.settingsFile(), FileBytes(QStringLiteral(POKURIMO_SOURCE_DIR "/tests/scores/written_by_1.0.0.conf")));
+        LoadHighScores();
+        for (int level = 1; level <= kLevels; ++level)
+            for (int stage = 1; stage <= kStages; ++stage)
+                for (int place = 0; place < kPlaces; ++place)
+                    QCOMPARE(g_HScoreVal[level][stage][place], level * 1000 + stage * 100 + place);
+        QCOMPARE(g_HScoreName[1][1][0], QStringLiteral("ぽくりも 太郎"));
+        QCOMPARE(g_HScoreName[1][2][4], QStringLiteral("n124"));
+        QCOMPARE(g_HScoreName[2][2][4], QStringLiteral("[Setting]\n=;#\"q\",a, b\\x41\\"));
+    }
+
     void oddNamesRoundTrip_data()
     {
         QTest::addColumn<QString>("name");

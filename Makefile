@@ -47,9 +47,9 @@ screenshots: release
 # them with the change that alters what a screen shows).
 screenshot-references: release
 	cmake --build $(RELEASE) -j $(JOBS) --target take_screenshots
-	rm -rf tests/screens/references && mkdir -p tests/screens/references
+	rm -rf tests/screenshots/references && mkdir -p tests/screenshots/references
 	cd $(RELEASE) && QT_QPA_PLATFORM=offscreen ./tools/take_screenshots screenshots-ref
-	cp -r $(RELEASE)/screenshots-ref/ja $(RELEASE)/screenshots-ref/en tests/screens/references/
+	cp -r $(RELEASE)/screenshots-ref/ja $(RELEASE)/screenshots-ref/en tests/screenshots/references/
 
 # Redraws every picture, course map and sound into assets/ (commit the result).
 assets: release

@@ -4,9 +4,10 @@
 // Pokurimo: guide ピポ along the road with the mouse, from the start to the goal.
 
 #include "app/CommandLine.h"
-#include "game/Module1.h"
+#include "game/GameState.h"
 #include "i18n/Language.h"
-#include "screens/Look.h"
+#include "title/TitleScreen.h"
+#include "widgets/Look.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -39,6 +40,6 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.pokurimo.Pokurimo"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.ico")));
     look::RegisterFontSubstitutes();
-    Module1::ShowTitle();
+    TitleScreen::open();
     return app.exec();
 }

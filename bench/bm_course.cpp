@@ -7,11 +7,11 @@
 
 #include "BenchSupport.h"
 
-#include "game/CourseRules.h"
-#include "game/Module1.h"
-#include "screens/DrawnHero.h"
-#include "screens/Widgets.h"
-#include "screens/form_Main.h"
+#include "rules/CourseRules.h"
+#include "game/GameState.h"
+#include "play/DrawnHero.h"
+#include "widgets/Widgets.h"
+#include "play/PlayScreen.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -33,7 +33,7 @@ double SecondsSince(Clock::time_point start)
 
 // Mean time of the per-pixel reference build, taken in the same process so
 // the ratio compares like with like.
-double PerPixelSeconds(const QImage& course, Module1::MapGrid& grid)
+double PerPixelSeconds(const QImage& course, course::MapGrid& grid)
 {
     constexpr int kRounds = 30;
     const Clock::time_point start = Clock::now();
@@ -48,8 +48,8 @@ double PerPixelSeconds(const QImage& course, Module1::MapGrid& grid)
 void BM_BuildGrid(benchmark::State& state)
 {
     const QImage course = bench::LoadCourse(1);
-    auto reference = std::make_unique<Module1::MapGrid>();
-    auto grid = std::make_unique<Module1::MapGrid>();
+    auto reference = std::make_unique<course::MapGrid>();
+    auto grid = std::make_unique<course::MapGrid>();
     if (course.isNull() || !course::BuildGridPerPixel(course, *reference)) {
         state.SkipWithError("dat/map1.dat could not be read");
         return;
@@ -76,7 +76,7 @@ BENCHMARK(BM_BuildGrid)->Unit(benchmark::kMicrosecond);
 void BM_BuildGridPerPixel(benchmark::State& state)
 {
     const QImage course = bench::LoadCourse(1);
-    auto grid = std::make_unique<Module1::MapGrid>();
+    auto grid = std::make_unique<course::MapGrid>();
     if (course.isNull()) {
         state.SkipWithError("dat/map1.dat could not be read");
         return;
@@ -94,7 +94,7 @@ BENCHMARK(BM_BuildGridPerPixel)->Unit(benchmark::kMicrosecond);
 void BM_IsOffRoad(benchmark::State& state)
 {
     const QImage course = bench::LoadCourse(1);
-    auto grid = std::make_unique<Module1::MapGrid>();
+    auto grid = std::make_unique<course::MapGrid>();
     if (course.isNull() || !course::BuildGrid(course, *grid)) {
         state.SkipWithError("dat/map1.dat could not be read");
         return;
@@ -125,25 +125,25 @@ BENCHMARK(BM_IsOffRoad)->Arg(1)->Arg(3)->Unit(benchmark::kNanosecond);
 void BM_RunPointerMove(benchmark::State& state)
 {
     const bool paint = state.range(0) != 0;
-    Module1::g_Level = 1;
-    Module1::g_Stage = 1;
-    auto form = std::make_unique<form_Main>();
-    if (!form->InitGame()) {
+    game::shared.level = 1;
+    game::shared.stage = 1;
+    auto form = std::make_unique<PlayScreen>();
+    if (!form->setUpStage()) {
         state.SkipWithError("the stage 1 course could not be read");
         return;
     }
-    Module1::WriteCounter(form->lbl_Life, 5);
+    game::WriteCounter(form->lifeBox, 5);
     form->show();
     QApplication::processEvents();
-    form->img_Start_Click(0);
+    form->startRun(0);
     QApplication::processEvents();
 
     // To and fro between the start point and its neighbour, both on the road.
-    QWidget* surface = form->pic_Map->surface();
-    const QPoint from = form->StartPoint(0);
+    QWidget* surface = form->courseMap->surface();
+    const QPoint from = form->startPoint(0);
     const QPoint steps[2] = {from, from + QPoint(1, 0)};
     for (QPoint p : steps)
-        if (course::IsOffRoad(Module1::g_MapGrid, p.x(), p.y(), course::ProbeHalfSize(1)) || surface->childAt(p)) {
+        if (course::IsOffRoad(game::shared.offRoadGrid, p.x(), p.y(), course::ProbeHalfSize(1)) || surface->childAt(p)) {
             state.SkipWithError("the start point's neighbourhood is not bare road");
             return;
         }
@@ -155,11 +155,11 @@ void BM_RunPointerMove(benchmark::State& state)
         if (paint)
             QApplication::processEvents();
     }
-    if (Module1::g_PlayState != 1 || !form->drawnHero()->isVisible())
+    if (game::shared.runState != 1 || !form->drawnHero()->isVisible())
         state.SkipWithError("the run ended or the hero was not drawn");
     form->close();
     form.reset();
-    Module1::ResetState();
+    game::ResetSharedState();
 }
 BENCHMARK(BM_RunPointerMove)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 

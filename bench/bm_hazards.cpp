@@ -6,10 +6,10 @@
 
 #include "BenchSupport.h"
 
-#include "game/HazardSteps.h"
-#include "game/Module1.h"
-#include "screens/Widgets.h"
-#include "screens/form_Main.h"
+#include "rules/HazardSteps.h"
+#include "game/GameState.h"
+#include "widgets/Widgets.h"
+#include "play/PlayScreen.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -43,27 +43,27 @@ BENCHMARK(BM_HazardStepRules);
 // they cause (offscreen platform: drawing without a display).
 void BM_HazardTimersOnScreen(benchmark::State& state)
 {
-    Module1::g_Level = 1;
-    Module1::g_Stage = 2;
-    auto form = std::make_unique<form_Main>();
-    if (!form->InitGame()) {
+    game::shared.level = 1;
+    game::shared.stage = 2;
+    auto form = std::make_unique<PlayScreen>();
+    if (!form->setUpStage()) {
         state.SkipWithError("the stage 2 course could not be read");
         return;
     }
-    for (MapMark* mark : {form->img_Car1[0], form->img_Car1[1], form->img_Car1[2], form->img_Car2[0],
-                          form->img_Car2[1], form->img_Rain, form->img_Bridge[0], form->img_Bridge[1],
-                          form->img_Bridge[2]})
+    for (MapMark* mark : {form->leftLaneTaxis[0], form->leftLaneTaxis[1], form->leftLaneTaxis[2], form->rightLaneTaxis[0],
+                          form->rightLaneTaxis[1], form->rain, form->bridgePieces[0], form->bridgePieces[1],
+                          form->bridgePieces[2]})
         mark->show();
     form->show();
     QApplication::processEvents();
     for (auto _ : state) {
-        form->timer_Obj1_Timer();
-        form->timer_Obj2_Timer();
-        form->timer_Obj3_Timer();
+        form->moveTaxis();
+        form->swayRain();
+        form->turnBridge();
         QApplication::processEvents();
     }
     form->hide();
-    Module1::ResetState();
+    game::ResetSharedState();
 }
 BENCHMARK(BM_HazardTimersOnScreen)->Unit(benchmark::kMicrosecond);
 

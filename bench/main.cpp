@@ -5,8 +5,8 @@
 // them (the widget benchmarks need it), torn down before the process exits.
 // Defining main here keeps benchmark_main's own from being linked in.
 
-#include "game/Module1.h"
-#include "screens/Look.h"
+#include "game/GameState.h"
+#include "widgets/Look.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -17,7 +17,7 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     look::RegisterFontSubstitutes();
-    Module1::SetAppFolder(QStringLiteral(POKURIMO_APP_FOLDER));
+    game::SetAppFolder(QStringLiteral(POKURIMO_APP_FOLDER));
 
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

@@ -7,10 +7,10 @@
 // face 6 as the finish line. Each miss's wait is ended by a space key press.
 // Prints one line: "miss_to_face_ms median=<ms> p95=<ms> max=<ms> samples=<n>".
 
-#include "game/Module1.h"
-#include "screens/Look.h"
-#include "screens/Widgets.h"
-#include "screens/form_Main.h"
+#include "game/GameState.h"
+#include "widgets/Look.h"
+#include "widgets/Widgets.h"
+#include "play/PlayScreen.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -33,9 +33,9 @@ constexpr int kSamples = 51;
 // picture of store 6) stops the clock, then a space press ends the wait.
 class CryingFaceProbe : public QObject {
 public:
-    explicit CryingFaceProbe(form_Main* play) : QObject(play), m_play(play)
+    explicit CryingFaceProbe(PlayScreen* play) : QObject(play), m_play(play)
     {
-        play->pic_Chara[0]->installEventFilter(this);
+        play->faceBox->installEventFilter(this);
     }
 
     void arm() { m_drawnAt.reset(); }
@@ -47,11 +47,11 @@ protected:
         if (event->type() != QEvent::Paint || m_drawnAt || !ShowsCryingFace())
             return false;
         // Let the face box draw itself first, so the clock stops when it is drawn.
-        static_cast<QObject*>(m_play->pic_Chara[0])->event(event);
+        static_cast<QObject*>(m_play->faceBox)->event(event);
         m_drawnAt = Clock::now();
         QTimer::singleShot(0, m_play, [play = m_play] {
             QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
-            QApplication::sendEvent(play->Text1, &space);
+            QApplication::sendEvent(play->focusKeeper, &space);
         });
         return true;
     }
@@ -59,10 +59,10 @@ protected:
 private:
     bool ShowsCryingFace() const
     {
-        return m_play->pic_Chara[0]->picture().cacheKey() == m_play->pic_Chara[6]->picture().cacheKey();
+        return m_play->faceBox->picture().cacheKey() == m_play->face(6).cacheKey();
     }
 
-    form_Main* m_play;
+    PlayScreen* m_play;
     std::optional<Clock::time_point> m_drawnAt;
 };
 
@@ -73,16 +73,16 @@ void Settle()
 }
 
 // One miss: Start click, then a move onto the roadside at the map's corner.
-std::optional<double> MeasureOneMiss(form_Main& play, CryingFaceProbe& probe)
+std::optional<double> MeasureOneMiss(PlayScreen& play, CryingFaceProbe& probe)
 {
-    play.img_Start_Click(0);
+    play.startRun(0);
     Settle();
     const QPointF roadside(1.0, 1.0);  // pixel (0, 0) has the background colour by definition
-    QMouseEvent move(QEvent::MouseMove, roadside, play.pic_Map->surface()->mapToGlobal(roadside), Qt::NoButton,
+    QMouseEvent move(QEvent::MouseMove, roadside, play.courseMap->surface()->mapToGlobal(roadside), Qt::NoButton,
                      Qt::NoButton, Qt::NoModifier);
     probe.arm();
     const Clock::time_point start = Clock::now();
-    QApplication::sendEvent(play.pic_Map->surface(), &move);  // returns when the miss's wait ends
+    QApplication::sendEvent(play.courseMap->surface(), &move);  // returns when the miss's wait ends
     if (!probe.drawnAt())
         return std::nullopt;
     return std::chrono::duration<double, std::milli>(*probe.drawnAt() - start).count();
@@ -98,16 +98,16 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Pokurimo"));
     QApplication::setApplicationName(QStringLiteral("Pokurimo"));
     look::RegisterFontSubstitutes();
-    Module1::SetAppFolder(QStringLiteral(POKURIMO_APP_FOLDER));
-    Module1::g_Level = 2;
-    Module1::g_Stage = 1;
+    game::SetAppFolder(QStringLiteral(POKURIMO_APP_FOLDER));
+    game::shared.level = 2;
+    game::shared.stage = 1;
 
-    form_Main play;
-    if (!play.InitGame()) {
+    PlayScreen play;
+    if (!play.setUpStage()) {
         std::fprintf(stderr, "miss_latency: the stage 1 course could not be read\n");
         return 1;
     }
-    Module1::WriteCounter(play.lbl_Life, kSamples + 1);  // the game never ends here
+    game::WriteCounter(play.lifeBox, kSamples + 1);  // the game never ends here
     play.show();
     while (!play.windowHandle() || !play.windowHandle()->isExposed())
         QApplication::processEvents(QEventLoop::WaitForMoreEvents);

@@ -5,9 +5,9 @@
 // line waits while the taxis, the rain and the bridge move. run_all.sh reads
 // this process's CPU time. Nothing here is reachable from the game itself.
 
-#include "game/Module1.h"
-#include "screens/Look.h"
-#include "screens/form_Main.h"
+#include "game/GameState.h"
+#include "widgets/Look.h"
+#include "play/PlayScreen.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -19,21 +19,21 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Pokurimo"));
     QApplication::setApplicationName(QStringLiteral("Pokurimo"));
     look::RegisterFontSubstitutes();
-    Module1::SetAppFolder(QStringLiteral(POKURIMO_APP_FOLDER));
-    Module1::g_Level = 1;
-    Module1::g_Stage = 2;
+    game::SetAppFolder(QStringLiteral(POKURIMO_APP_FOLDER));
+    game::shared.level = 1;
+    game::shared.stage = 2;
 
-    auto* play = new form_Main;  // deletes itself when closed
-    if (!play->InitGame()) {
+    auto* play = new PlayScreen;  // deletes itself when closed
+    if (!play->setUpStage()) {
         std::fprintf(stderr, "stage2_idle: the stage 2 course could not be read\n");
         return 1;
     }
-    Module1::WriteCounter(play->lbl_Life, 5);
+    game::WriteCounter(play->lifeBox, 5);
     play->show();
     look::CentreOnScreen(play);
     // The story waits in its own event loop; closing the window ends it.
-    QObject::connect(play, &form_Main::unloaded, &app, &QApplication::quit, Qt::QueuedConnection);
+    QObject::connect(play, &PlayScreen::unloaded, &app, &QApplication::quit, Qt::QueuedConnection);
     QTimer::singleShot(0, play, [] { std::puts("waiting"); std::fflush(stdout); });
-    play->StartGame();
+    play->tellOpening();
     return 0;
 }

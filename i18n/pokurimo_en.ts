@@ -45,7 +45,7 @@
     </message>
 </context>
 <context>
-    <name>form_Main</name>
+    <name>PlayScreen</name>
     <message>
         <source>Stage1 Clear!!</source>
         <translation>Stage 1 Clear!!</translation>
@@ -104,7 +104,7 @@
     </message>
 </context>
 <context>
-    <name>form_Rank</name>
+    <name>RankingScreen</name>
     <message>
         <source>ランキングを保存できなかったよ…ごめんな！</source>
         <translation>Couldn&apos;t save the rankings... sorry, pal!</translation>
@@ -157,7 +157,7 @@
     </message>
 </context>
 <context>
-    <name>form_Title</name>
+    <name>TitleScreen</name>
     <message>
         <source>オレはピポだよ、よろしくなっ！</source>
         <translation>I&apos;m Pipo. Nice to meet ya!</translation>

@@ -1,18 +1,18 @@
 // SPDX-FileCopyrightText: 2026 The Pokurimo developers
 // SPDX-License-Identifier: MIT
 
-#include "game/Module1.h"
+#include "game/GameState.h"
 #include "sound/HeldClocks.h"
 #include "sound/SoundBackend.h"
 
-namespace Module1 {
+namespace sound {
 
 namespace {
 SoundBackend* g_override = nullptr;
 
 QString WavePath(const QString& name)
 {
-    return AppFolder() + QStringLiteral("/sound/") + name + QStringLiteral(".wav");
+    return game::AppFolder() + QStringLiteral("/sound/") + name + QStringLiteral(".wav");
 }
 }  // namespace
 
@@ -49,4 +49,4 @@ void PlayWaveAsync(const QString& name)
         out.alert();
 }
 
-}  // namespace Module1
+}  // namespace sound

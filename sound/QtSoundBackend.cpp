@@ -3,7 +3,7 @@
 
 #include "sound/QtSoundBackend.h"
 
-#include "game/Module1.h"
+#include "game/GameState.h"
 #include "sound/WaveHeader.h"
 
 #include <QApplication>
@@ -145,13 +145,13 @@ void QtSoundBackend::alert()
         QApplication::beep();
 }
 
-namespace Module1 {
+namespace sound {
 SoundBackend& DefaultSoundBackend()
 {
     // Owned by the application, so it goes before the audio system does.
     static QPointer<QtSoundBackend> backend;
     if (!backend)
-        backend = new QtSoundBackend(AppFolder() + QStringLiteral("/sound"), QCoreApplication::instance());
+        backend = new QtSoundBackend(game::AppFolder() + QStringLiteral("/sound"), QCoreApplication::instance());
     return *backend;
 }
-}  // namespace Module1
+}  // namespace sound

@@ -20,9 +20,14 @@ public:
     virtual void alert() = 0;
 };
 
-namespace Module1 {
+namespace sound {
+
+// Sounds by name, from the sound folder beside the course maps.
+void PlayWave(const QString& name);       // synchronous, skipped while a sound plays
+void PlayWaveAsync(const QString& name);  // replaces whatever is playing
+
 // The backend in use; the game's own one unless a test has put another in.
 SoundBackend& Sound();
 // Puts another backend in place (not owned); nullptr restores the game's own.
 void SetSoundBackend(SoundBackend* backend);
-}  // namespace Module1
+}  // namespace sound

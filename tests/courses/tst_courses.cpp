@@ -5,7 +5,7 @@
 // catches the faults it is there for, shown on small hand-made maps.
 
 #include "CourseChecker.h"
-#include "game/CourseRules.h"
+#include "rules/CourseRules.h"
 #include "support/TestEnv.h"
 
 #include <QPainter>
@@ -100,9 +100,9 @@ void CourseTest::committedMapsPassOnBothLevels()
         QVERIFY(report.routeLength <= 900);
 
     // The start point is road in its own right, not only safe because a mark lies there.
-    auto grid = std::make_unique<Module1::MapGrid>();
+    auto grid = std::make_unique<course::MapGrid>();
     QVERIFY(course::BuildGrid(map, *grid));
-    const QPoint s = StartPoint(stage);
+    const QPoint s = startPoint(stage);
     QVERIFY(!course::IsOffRoad(*grid, s.x(), s.y(), course::ProbeHalfSize(2)));
 }
 
@@ -110,8 +110,8 @@ void CourseTest::gridBuildsAgreeOnCommittedMaps()
 {
     for (int stage = 1; stage <= 2; ++stage) {
         const QImage map = LoadMap(stage);
-        auto fast = std::make_unique<Module1::MapGrid>();
-        auto slow = std::make_unique<Module1::MapGrid>();
+        auto fast = std::make_unique<course::MapGrid>();
+        auto slow = std::make_unique<course::MapGrid>();
         QVERIFY(course::BuildGrid(map, *fast));
         QVERIFY(course::BuildGridPerPixel(map, *slow));
         QVERIFY(*fast == *slow);
@@ -137,30 +137,30 @@ void CourseTest::stage2SceneFollowsTheHazardTimers()
     };
     // Stage 1 shows no hazards and no road-works covers at all.
     for (const Element& e : StageScene(1, 0))
-        QVERIFY2(!e.hazard && !e.name.startsWith(QLatin1String("img_Road")), qPrintable(e.name));
+        QVERIFY2(!e.hazard && !e.name.startsWith(QLatin1String("roadWorks")), qPrintable(e.name));
 
     // Planks until the first bridge tick at 1 s, then row 0: only the middle piece open.
     const Scene before = StageScene(2, 9), after = StageScene(2, 10);
     for (int i = 0; i < 3; ++i)
-        QCOMPARE(find(before, QStringLiteral("img_Bridge(%1)").arg(i))->effect, Effect::Safe);
-    QCOMPARE(find(after, QStringLiteral("img_Bridge(0)"))->effect, Effect::Safe);
-    QCOMPARE(find(after, QStringLiteral("img_Bridge(1)"))->effect, Effect::Deadly);
-    QCOMPARE(find(after, QStringLiteral("img_Bridge(2)"))->effect, Effect::Safe);
+        QCOMPARE(find(before, QStringLiteral("bridgePieces(%1)").arg(i))->effect, Effect::Safe);
+    QCOMPARE(find(after, QStringLiteral("bridgePieces(0)"))->effect, Effect::Safe);
+    QCOMPARE(find(after, QStringLiteral("bridgePieces(1)"))->effect, Effect::Deadly);
+    QCOMPARE(find(after, QStringLiteral("bridgePieces(2)"))->effect, Effect::Safe);
     // Taxis step every third step, the rain every eighth.
-    QCOMPARE(find(StageScene(2, 2), QStringLiteral("img_Car2(0)"))->rect.top(), 176);
-    QCOMPARE(find(StageScene(2, 3), QStringLiteral("img_Car2(0)"))->rect.top(), 173);
-    QCOMPARE(find(StageScene(2, 8), QStringLiteral("img_Rain"))->rect.top(), 242);
+    QCOMPARE(find(StageScene(2, 2), QStringLiteral("rightLaneTaxis(0)"))->rect.top(), 176);
+    QCOMPARE(find(StageScene(2, 3), QStringLiteral("rightLaneTaxis(0)"))->rect.top(), 173);
+    QCOMPARE(find(StageScene(2, 8), QStringLiteral("rain"))->rect.top(), 242);
     // The still scene leaves out what moves and keeps the river.
-    QVERIFY(!find(StageScene(2, -1), QStringLiteral("img_Rain")));
-    QVERIFY(find(StageScene(2, -1), QStringLiteral("img_River(0)")));
+    QVERIFY(!find(StageScene(2, -1), QStringLiteral("rain")));
+    QVERIFY(find(StageScene(2, -1), QStringLiteral("riverStrips(0)")));
 
     // A second-lane taxi is deadly on open road but not under a road-works cover,
     // and the rain gives way to mark 12 on top of it.
     const std::vector<std::uint8_t> road(kSide * kSide, 1);
     const SafeField start = Paint(road, StageScene(2, 0));
-    QVERIFY(!start.safe[70 + kSide * 190]);  // img_Car2(0), tops 176..200
+    QVERIFY(!start.safe[70 + kSide * 190]);  // rightLaneTaxis(0), tops 176..200
     int coverStep = 0;
-    while (find(StageScene(2, coverStep), QStringLiteral("img_Car2(0)"))->rect.top() > 150)
+    while (find(StageScene(2, coverStep), QStringLiteral("rightLaneTaxis(0)"))->rect.top() > 150)
         ++coverStep;
     QVERIFY(Paint(road, StageScene(2, coverStep)).safe[70 + kSide * 150]);
     QVERIFY(start.safe[210 + kSide * 260]);
@@ -183,11 +183,11 @@ void CourseTest::markOverGapIsReportedAsJoin()
     // The gap of ten pixels is covered by a mark: the pointer crosses it, but the
     // picture keeps the two stretches apart, so the checker must say so.
     CoursePlan plan = StraightPlan();
-    plan.still.push_back({QStringLiteral("img_Msg(4)"), QRect(128, 140, 14, 21)});
+    plan.still.push_back({QStringLiteral("checkpoints(4)"), QRect(128, 140, 14, 21)});
     const CourseReport report = CheckCourse(MapWithRoad({QRect(10, 140, 120, 21), QRect(140, 140, 150, 21)}), plan, 1);
     QVERIFY(report.routeLength > 0);
     QCOMPARE(report.joins.size(), 1);
-    QVERIFY(report.joins.first().contains(QStringLiteral("img_Msg(4)")));
+    QVERIFY(report.joins.first().contains(QStringLiteral("checkpoints(4)")));
     QVERIFY(!report.passed);
 
     // The same mark over unbroken road joins nothing.

@@ -8,7 +8,7 @@
 #include "CourseChecker.h"
 #include "RoutePath.h"
 
-#include "game/CourseRules.h"
+#include "rules/CourseRules.h"
 
 #include <QGuiApplication>
 #include <QImage>

@@ -7,13 +7,13 @@
 
 #include "support/TestEnv.h"
 
-#include "game/Module1.h"
-#include "scores/HighScoreTable.h"
-#include "screens/Notice.h"
-#include "screens/Widgets.h"
-#include "screens/form_Main.h"
-#include "screens/form_Rank.h"
-#include "screens/form_Title.h"
+#include "game/GameState.h"
+#include "ranking/HighScoreTable.h"
+#include "widgets/Notice.h"
+#include "widgets/Widgets.h"
+#include "play/PlayScreen.h"
+#include "ranking/RankingScreen.h"
+#include "title/TitleScreen.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -33,7 +33,7 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
-using namespace Module1;
+using namespace game;
 
 namespace {
 
@@ -50,15 +50,15 @@ Screen* Shown()
 // that opens to `onRank` (which must close it).
 class Hand : public QObject {
 public:
-    std::function<void(form_Rank&)> onRank = [](form_Rank& rank) { rank.cmd_Close->click(); };
+    std::function<void(RankingScreen&)> onRank = [](RankingScreen& rank) { rank.closeButton->click(); };
 
     Hand()
     {
         connect(&m_tick, &QTimer::timeout, this, [this] {
-            if (auto* rank = qobject_cast<form_Rank*>(QApplication::activeModalWidget()); rank && rank->isVisible())
+            if (auto* rank = qobject_cast<RankingScreen*>(QApplication::activeModalWidget()); rank && rank->isVisible())
                 onRank(*rank);
-            else if (form_Main* play = Shown<form_Main>(); play && g_WaitFlag)
-                play->Nextbox_Click();
+            else if (PlayScreen* play = Shown<PlayScreen>(); play && shared.lineWaiting)
+                play->askForNextLine();
         });
         m_tick.start(10);
     }
@@ -148,15 +148,15 @@ struct RankView {
     QList<QRect> rows;  // every row label's geometry, and the window's
 };
 
-RankView Look(const form_Rank& rank)
+RankView Look(const RankingScreen& rank)
 {
     RankView v;
     for (int i = 0; i < kPlaces; ++i) {
-        v.names << rank.lbl_Nm[i]->text();
-        v.scores << rank.lbl_Score[i]->text();
-        v.rows << rank.lbl_Nm[i]->geometry() << rank.lbl_Score[i]->geometry();
+        v.names << rank.nameLabels[i]->text();
+        v.scores << rank.scoreLabels[i]->text();
+        v.rows << rank.nameLabels[i]->geometry() << rank.scoreLabels[i]->geometry();
     }
-    for (QLabel* label : {rank.Label1, rank.Label2, rank.Label3, rank.Label4, rank.Label5})
+    for (QLabel* label : rank.placeLabels)
         v.rows << label->geometry();
     v.rows << QRect(QPoint(), rank.size());
     return v;
@@ -167,23 +167,23 @@ RankView RankingFromTheTitle()
 {
     RankView seen;
     Hand hand;
-    hand.onRank = [&seen](form_Rank& rank) {
+    hand.onRank = [&seen](RankingScreen& rank) {
         seen = Look(rank);
-        rank.cmd_Close->click();
+        rank.closeButton->click();
     };
-    ShowTitle();
-    form_Title* title = Shown<form_Title>();
+    TitleScreen::open();
+    TitleScreen* title = Shown<TitleScreen>();
     if (title)
-        title->Command4->click();  // returns when the ranking has been closed
+        title->rankingButton->click();  // returns when the ranking has been closed
     return seen;
 }
 
 // The play screen scores its run; `fill` plays the record holder.
-void EnterRecord(form_Main& play, const std::function<void(form_Rank&)>& fill)
+void EnterRecord(PlayScreen& play, const std::function<void(RankingScreen&)>& fill)
 {
     Hand hand;
     hand.onRank = fill;
-    play.CheckRank();  // returns when the ranking has been closed
+    play.scoreRun();  // returns when the ranking has been closed
 }
 
 QMap<QString, QString> StoredKeys(const QString& file, int* lines)
@@ -217,7 +217,7 @@ private Q_SLOTS:
     {
         look::SetNoticeHandler({});
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (qobject_cast<form_Title*>(w) || qobject_cast<form_Main*>(w))
+            if (qobject_cast<TitleScreen*>(w) || qobject_cast<PlayScreen*>(w))
                 w->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         m_env.reset();
@@ -250,17 +250,17 @@ private Q_SLOTS:
             QVERIFY(QFile::remove(folder.map(1)));
         else
             Overwrite(folder.map(1), content);
-        ShowTitle();
-        form_Title* title = Shown<form_Title>();
+        TitleScreen::open();
+        TitleScreen* title = Shown<TitleScreen>();
         QVERIFY(title);
-        title->Command1->click();
+        title->easyButton->click();
         QCOMPARE(m_notices.size(), 1);
         QVERIFY2(m_notices[0].contains(QStringLiteral("map1.dat")), qPrintable(m_notices[0]));
-        QCOMPARE(Shown<form_Title>(), title);
-        QVERIFY(!Shown<form_Main>());
+        QCOMPARE(Shown<TitleScreen>(), title);
+        QVERIFY(!Shown<PlayScreen>());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         for (QWidget* w : QApplication::topLevelWidgets())
-            QVERIFY2(!qobject_cast<form_Main*>(w), "a play screen was left behind");
+            QVERIFY2(!qobject_cast<PlayScreen*>(w), "a play screen was left behind");
     }
 
     // The second map is read only when stage 1 has been cleared.
@@ -269,17 +269,17 @@ private Q_SLOTS:
         AppCopy folder;
         Overwrite(folder.map(2), QByteArray("GIF89a broken"));
         Hand hand;
-        ShowTitle();
-        QTimer::singleShot(0, Shown<form_Title>()->Command1, &QPushButton::click);
-        QTRY_VERIFY(Shown<form_Main>() && !Shown<form_Title>());
-        form_Main* play = Shown<form_Main>();
-        QTRY_VERIFY(!g_WaitFlag && play->lbl_Msg->text().contains(QStringLiteral("スタート")));
-        play->img_Start_Click(0);
-        play->img_Goal_MouseMove(0);  // the clear scene, the record, then stage 2
-        QTRY_VERIFY(Shown<form_Title>() && !Shown<form_Main>());
+        TitleScreen::open();
+        QTimer::singleShot(0, Shown<TitleScreen>()->easyButton, &QPushButton::click);
+        QTRY_VERIFY(Shown<PlayScreen>() && !Shown<TitleScreen>());
+        PlayScreen* play = Shown<PlayScreen>();
+        QTRY_VERIFY(!shared.lineWaiting && play->dialogueText->text().contains(QStringLiteral("スタート")));
+        play->startRun(0);
+        play->reachGoal(0);  // the clear scene, the record, then stage 2
+        QTRY_VERIFY(Shown<TitleScreen>() && !Shown<PlayScreen>());
         QCOMPARE(m_notices.size(), 1);
         QVERIFY2(m_notices[0].contains(QStringLiteral("map2.dat")), qPrintable(m_notices[0]));
-        QCOMPARE(g_HScoreVal[1][1][0], 0);  // the record still counted
+        QCOMPARE(shared.highScores[1][1][0], 0);  // the record still counted
     }
 
     // The map goes away during a game: the next miss reloads it and cannot.
@@ -287,14 +287,14 @@ private Q_SLOTS:
     {
         AppCopy folder;
         Hand hand;
-        ShowTitle();
-        QTimer::singleShot(0, Shown<form_Title>()->Command1, &QPushButton::click);
-        QTRY_VERIFY(Shown<form_Main>() && !g_WaitFlag && Shown<form_Main>()->lbl_Msg->text().contains(QStringLiteral("スタート")));
-        form_Main* play = Shown<form_Main>();
+        TitleScreen::open();
+        QTimer::singleShot(0, Shown<TitleScreen>()->easyButton, &QPushButton::click);
+        QTRY_VERIFY(Shown<PlayScreen>() && !shared.lineWaiting && Shown<PlayScreen>()->dialogueText->text().contains(QStringLiteral("スタート")));
+        PlayScreen* play = Shown<PlayScreen>();
         QVERIFY(QFile::remove(folder.map(1)));
-        play->img_Start_Click(0);
-        play->pic_Map_MouseMove(Qt::NoButton, Qt::NoModifier, 0, 0);  // off the road
-        QTRY_VERIFY(Shown<form_Title>() && !Shown<form_Main>());
+        play->startRun(0);
+        play->moveOnMap(Qt::NoButton, Qt::NoModifier, 0, 0);  // off the road
+        QTRY_VERIFY(Shown<TitleScreen>() && !Shown<PlayScreen>());
         QCOMPARE(m_notices.size(), 1);
         QVERIFY2(m_notices[0].contains(QStringLiteral("map1.dat")), qPrintable(m_notices[0]));
     }
@@ -341,8 +341,8 @@ private Q_SLOTS:
         const RankView shown = RankingFromTheTitle();
         QCOMPARE(shown.names, names);
         QCOMPARE(shown.scores, scores);
-        LoadHighScores();
-        QCOMPARE(g_HScoreName[1][1][2], names[2]);  // what was saved reads back the same
+        scores::LoadHighScores();
+        QCOMPARE(shared.highScoreNames[1][1][2], names[2]);  // what was saved reads back the same
 
         int lines = 0;
         const auto stored = StoredKeys(file, &lines);
@@ -393,15 +393,15 @@ private Q_SLOTS:
     {
         QFETCH(QString, name);
         QFETCH(bool, typed);
-        LoadHighScores();
-        g_Level = 1;
-        g_Stage = 1;
-        auto* play = new form_Main;
-        QVERIFY(play->InitGame());
-        WriteCounter(play->lbl_Time, 7);
+        scores::LoadHighScores();
+        shared.level = 1;
+        shared.stage = 1;
+        auto* play = new PlayScreen;
+        QVERIFY(play->setUpStage());
+        WriteCounter(play->timeBox, 7);
         RankView blank, filled;
-        EnterRecord(*play, [&](form_Rank& rank) {
-            QLineEdit* box = rank.txt_Nm[0];
+        EnterRecord(*play, [&](RankingScreen& rank) {
+            QLineEdit* box = rank.nameEdits[0];
             blank = Look(rank);
             if (!box->isVisibleTo(&rank))
                 blank.names.clear();  // fails below: no entry box for the record
@@ -410,7 +410,7 @@ private Q_SLOTS:
             else
                 box->setText(name);
             filled = Look(rank);
-            rank.cmd_Close->click();
+            rank.closeButton->click();
         });
         play->close();  // back to a title screen, which reads the file again
         QCOMPARE(blank.names.size(), kPlaces);

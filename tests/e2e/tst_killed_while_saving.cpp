@@ -9,8 +9,8 @@
 
 #include "support/TestEnv.h"
 
-#include "game/Module1.h"
-#include "scores/HighScoreTable.h"
+#include "game/GameState.h"
+#include "ranking/HighScoreTable.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -25,7 +25,7 @@
 
 #include <cstdio>
 
-using namespace Module1;
+using namespace game;
 
 namespace {
 
@@ -52,8 +52,8 @@ void PutInMemory(const Table& table)
     for (int level = 1; level <= kLevels; ++level)
         for (int stage = 1; stage <= kStages; ++stage)
             for (int place = 0; place < kPlaces; ++place) {
-                g_HScoreName[level][stage][place] = table[scores::NameKey(level, stage, place)];
-                g_HScoreVal[level][stage][place] = table[scores::ScoreKey(level, stage, place)].toInt();
+                shared.highScoreNames[level][stage][place] = table[scores::NameKey(level, stage, place)];
+                shared.highScores[level][stage][place] = table[scores::ScoreKey(level, stage, place)].toInt();
             }
 }
 
@@ -83,7 +83,7 @@ int SaveLoop(const QString& settingsFolder)
     const Table tables[2] = {MakeTable(false), MakeTable(true)};
     for (unsigned i = 1;; ++i) {
         PutInMemory(tables[i % 2]);
-        if (!SaveHighScores())
+        if (!scores::SaveHighScores())
             return 3;
         if (i == 1) {
             std::fputc('r', stdout);
@@ -107,7 +107,7 @@ int SaveOnce(const QString& settingsFolder)
     QSettings::setDefaultFormat(QSettings::NativeFormat);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder);
     PutInMemory(MakeTable(false));
-    return SaveHighScores() ? 0 : 3;
+    return scores::SaveHighScores() ? 0 : 3;
 }
 
 int Kills()
@@ -127,7 +127,7 @@ private Q_SLOTS:
     {
         TestEnv env;
         PutInMemory(MakeTable(true));
-        QVERIFY(SaveHighScores());
+        QVERIFY(scores::SaveHighScores());
         const QString file = env.settingsFile();
         // What a kill between creating the lock file and writing into it leaves.
         QFile lock(file + QStringLiteral(".lock"));
@@ -153,7 +153,7 @@ private Q_SLOTS:
         const Table first = MakeTable(false);
         const Table second = MakeTable(true);
         PutInMemory(second);
-        QVERIFY(SaveHighScores());
+        QVERIFY(scores::SaveHighScores());
         const QString file = env.settingsFile();
         QCOMPARE(OnDisk(file), second);
 

@@ -6,15 +6,15 @@
 
 #include "support/TestEnv.h"
 
-#include "game/Module1.h"
-#include "game/StageRules.h"
+#include "game/GameState.h"
+#include "rules/StageRules.h"
 #include "i18n/Language.h"
-#include "scores/HighScoreTable.h"
-#include "screens/Look.h"
-#include "screens/Widgets.h"
-#include "screens/form_Main.h"
-#include "screens/form_Rank.h"
-#include "screens/form_Title.h"
+#include "ranking/HighScoreTable.h"
+#include "widgets/Look.h"
+#include "widgets/Widgets.h"
+#include "play/PlayScreen.h"
+#include "ranking/RankingScreen.h"
+#include "title/TitleScreen.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -157,7 +157,7 @@ QStringList DialogueLines()
     QStringList lines;
     for (const Message& m : ReadTs(kTsFile)) {
         const bool spoken = m.context == u"story" || m.context == u"checkpoint" || m.context == u"stage" ||
-                            m.context == u"form_Main";
+                            m.context == u"PlayScreen";
         if (spoken && Placeholders(m.source).isEmpty())
             lines << Translated(m);
     }
@@ -271,24 +271,24 @@ private Q_SLOTS:
         QFETCH(QString, language);
         useLanguage(language);
 
-        form_Title title;
+        TitleScreen title;
         title.setAttribute(Qt::WA_DeleteOnClose, false);
         EXPECT_FITS(CaptionsOverflowing(title));
 
-        form_Main play;
+        PlayScreen play;
         play.setAttribute(Qt::WA_DeleteOnClose, false);
         EXPECT_FITS(CaptionsOverflowing(play));
-        EXPECT_FITS(Overflowing(play.lbl_Stage, {stage::StageName(1), stage::StageName(2)}));
-        EXPECT_FITS(Overflowing(play.lbl_Level, {stage::LevelName(1), stage::LevelName(2)}));
+        EXPECT_FITS(Overflowing(play.stageBox, {stage::StageName(1), stage::StageName(2)}));
+        EXPECT_FITS(Overflowing(play.levelBox, {stage::LevelName(1), stage::LevelName(2)}));
         const QStringList lines = DialogueLines();
         QVERIFY(lines.size() > 30);
         QVERIFY(lines.contains(stage::StartPrompt()));
-        EXPECT_FITS(Overflowing(play.lbl_Msg, lines));
+        EXPECT_FITS(Overflowing(play.dialogueText, lines));
 
-        Module1::LoadHighScores();
-        form_Rank rank;
-        rank.Set_Form();
-        QCOMPARE(rank.lbl_Nm[0]->text(), scores::DefaultName());
+        scores::LoadHighScores();
+        RankingScreen rank;
+        rank.showTable();
+        QCOMPARE(rank.nameLabels[0]->text(), scores::DefaultName());
         EXPECT_FITS(CaptionsOverflowing(rank));
     }
 
@@ -296,10 +296,10 @@ private Q_SLOTS:
     void screensSpeakEnglish()
     {
         useLanguage(QStringLiteral("en"));
-        form_Title title;
+        TitleScreen title;
         title.setAttribute(Qt::WA_DeleteOnClose, false);
-        QCOMPARE(title.Command1->text(), QStringLiteral("Octopus\n(easy)"));
-        QCOMPARE(title.Command3->text(), QStringLiteral("Quit"));
+        QCOMPARE(title.easyButton->text(), QStringLiteral("Octopus\n(easy)"));
+        QCOMPARE(title.quitButton->text(), QStringLiteral("Quit"));
         QCOMPARE(stage::LevelName(2), QStringLiteral("Monkey (hard)"));
         RemoveTranslators();
         QCOMPARE(stage::LevelName(2), QStringLiteral("さる"));

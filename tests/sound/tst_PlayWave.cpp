@@ -4,7 +4,8 @@
 // PlayWave and PlayWaveAsync over a recording backend: which file, in what
 // order, when they wait and when they beep instead.
 #include "WaveBytes.h"
-#include "game/Module1.h"
+#include "game/GameState.h"
+#include "sound/SoundBackend.h"
 #include "sound/QtSoundBackend.h"
 #include "support/TestEnv.h"
 
@@ -46,17 +47,17 @@ private Q_SLOTS:
     }
     void init()
     {
-        Module1::SetAppFolder(appFolder.path());
-        Module1::SetSoundBackend(&env.sound);
+        game::SetAppFolder(appFolder.path());
+        sound::SetSoundBackend(&env.sound);
         env.sound = FakeSound();
     }
 
     void pathIsAppFolderSoundNameWav()
     {
         CallLog log;
-        Module1::SetSoundBackend(&log);
-        Module1::PlayWave(QStringLiteral("Okasiya"));
-        Module1::PlayWaveAsync(QStringLiteral("rIvEr"));  // the name goes in as given
+        sound::SetSoundBackend(&log);
+        sound::PlayWave(QStringLiteral("Okasiya"));
+        sound::PlayWaveAsync(QStringLiteral("rIvEr"));  // the name goes in as given
         const QString folder = appFolder.path() + QStringLiteral("/sound/");
         QCOMPARE(log.calls, QStringList({QStringLiteral("start ") + folder + "Okasiya.wav", QStringLiteral("wait"),
                                          QStringLiteral("stop"), QStringLiteral("start ") + folder + "rIvEr.wav"}));
@@ -66,9 +67,9 @@ private Q_SLOTS:
     {
         env.sound.keepPlaying = true;
         // A checkpoint restarts its sound on every pointer move inside it.
-        Module1::PlayWaveAsync(QStringLiteral("Out"));
-        Module1::PlayWaveAsync(QStringLiteral("Yama"));
-        Module1::PlayWaveAsync(QStringLiteral("Yama"));
+        sound::PlayWaveAsync(QStringLiteral("Out"));
+        sound::PlayWaveAsync(QStringLiteral("Yama"));
+        sound::PlayWaveAsync(QStringLiteral("Yama"));
         QCOMPARE(env.sound.started, QStringList({"Out", "Yama", "Yama"}));
         QVERIFY(env.sound.isPlaying());
         QCOMPARE(env.sound.waits, 0);  // never waits for anything
@@ -78,8 +79,8 @@ private Q_SLOTS:
     void syncIsSkippedWhileSomethingPlays()
     {
         env.sound.keepPlaying = true;
-        Module1::PlayWaveAsync(QStringLiteral("Out"));
-        Module1::PlayWave(QStringLiteral("Click"));  // a button pressed while "Out" still sounds
+        sound::PlayWaveAsync(QStringLiteral("Out"));
+        sound::PlayWave(QStringLiteral("Click"));  // a button pressed while "Out" still sounds
         QCOMPARE(env.sound.started, QStringList({QStringLiteral("Out")}));
         QVERIFY(env.sound.isPlaying());  // "Out" goes on
         QCOMPARE(env.sound.waits, 0);
@@ -88,8 +89,8 @@ private Q_SLOTS:
 
     void syncWaitsForTheEnd()
     {
-        Module1::PlayWave(QStringLiteral("Click"));
-        Module1::PlayWave(QStringLiteral("Click"));
+        sound::PlayWave(QStringLiteral("Click"));
+        sound::PlayWave(QStringLiteral("Click"));
         QCOMPARE(env.sound.started, QStringList({"Click", "Click"}));
         QCOMPARE(env.sound.waits, 2);
         QVERIFY(!env.sound.isPlaying());
@@ -97,10 +98,10 @@ private Q_SLOTS:
 
     void missingFileBeepsOnceAndDoesNotWait()
     {
-        Module1::PlayWave(QStringLiteral("Nothing"));
+        sound::PlayWave(QStringLiteral("Nothing"));
         QCOMPARE(env.sound.alerts, 1);
         QCOMPARE(env.sound.waits, 0);
-        Module1::PlayWaveAsync(QStringLiteral("Nothing"));
+        sound::PlayWaveAsync(QStringLiteral("Nothing"));
         QCOMPARE(env.sound.alerts, 2);
         QCOMPARE(env.sound.started, QStringList());
     }
@@ -108,10 +109,10 @@ private Q_SLOTS:
     void noSoundFolderBeepsForEveryEffect()
     {
         QTemporaryDir bare;  // an application folder without sound/
-        Module1::SetAppFolder(bare.path());
+        game::SetAppFolder(bare.path());
         for (const QString& name : QtSoundBackend::GameEffects()) {
-            Module1::PlayWave(name);
-            Module1::PlayWaveAsync(name);
+            sound::PlayWave(name);
+            sound::PlayWaveAsync(name);
         }
         QCOMPARE(env.sound.alerts, 2 * QtSoundBackend::GameEffects().size());
         QCOMPARE(env.sound.started, QStringList());
@@ -120,13 +121,13 @@ private Q_SLOTS:
 
     void nullRestoresTheGamesOwnBackend()
     {
-        Module1::SetSoundBackend(nullptr);
-        SoundBackend* own = &Module1::Sound();
+        sound::SetSoundBackend(nullptr);
+        SoundBackend* own = &sound::Sound();
         QVERIFY(dynamic_cast<QtSoundBackend*>(own));
-        Module1::SetSoundBackend(&env.sound);
-        QCOMPARE(&Module1::Sound(), static_cast<SoundBackend*>(&env.sound));
-        Module1::SetSoundBackend(nullptr);
-        QCOMPARE(&Module1::Sound(), own);  // made once, kept
+        sound::SetSoundBackend(&env.sound);
+        QCOMPARE(&sound::Sound(), static_cast<SoundBackend*>(&env.sound));
+        sound::SetSoundBackend(nullptr);
+        QCOMPARE(&sound::Sound(), own);  // made once, kept
     }
 };
 

@@ -3,9 +3,9 @@
 
 #include "support/Drive.h"
 
-#include "screens/Widgets.h"
-#include "screens/form_Main.h"
-#include "screens/form_Title.h"
+#include "widgets/Widgets.h"
+#include "play/PlayScreen.h"
+#include "title/TitleScreen.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -47,9 +47,9 @@ void PressKey(QWidget* window, int key, bool autoRepeat)
     }
 }
 
-QWidget* ReceiverAt(const form_Main& play, QPoint mapPoint)
+QWidget* ReceiverAt(const PlayScreen& play, QPoint mapPoint)
 {
-    QWidget* surface = play.pic_Map->surface();
+    QWidget* surface = play.courseMap->surface();
     QWidget* child = surface->childAt(mapPoint);
     return child ? child : surface;
 }
@@ -64,17 +64,17 @@ void SendMouse(QWidget* receiver, QEvent::Type type, QPoint localPoint, Qt::Mous
 }
 }  // namespace
 
-void MoveOnMap(const form_Main& play, QPoint mapPoint, bool buttonHeld)
+void MoveOnMap(const PlayScreen& play, QPoint mapPoint, bool buttonHeld)
 {
     QWidget* receiver = ReceiverAt(play, mapPoint);
-    const QPoint local = receiver->mapFrom(play.pic_Map->surface(), mapPoint);
+    const QPoint local = receiver->mapFrom(play.courseMap->surface(), mapPoint);
     SendMouse(receiver, QEvent::MouseMove, local, Qt::NoButton, buttonHeld ? Qt::LeftButton : Qt::NoButton);
 }
 
-void ClickOnMap(const form_Main& play, QPoint mapPoint)
+void ClickOnMap(const PlayScreen& play, QPoint mapPoint)
 {
     QWidget* receiver = ReceiverAt(play, mapPoint);
-    const QPoint local = receiver->mapFrom(play.pic_Map->surface(), mapPoint);
+    const QPoint local = receiver->mapFrom(play.courseMap->surface(), mapPoint);
     SendMouse(receiver, QEvent::MouseButtonPress, local, Qt::LeftButton, Qt::LeftButton);
     SendMouse(receiver, QEvent::MouseButtonRelease, local, Qt::LeftButton, Qt::NoButton);
 }
@@ -85,11 +85,11 @@ void DoubleClickEnd(QWidget* receiver, QPoint localPoint)
     SendMouse(receiver, QEvent::MouseButtonRelease, localPoint, Qt::LeftButton, Qt::NoButton);
 }
 
-void DoubleClickOnMap(const form_Main& play, QPoint mapPoint)
+void DoubleClickOnMap(const PlayScreen& play, QPoint mapPoint)
 {
     ClickOnMap(play, mapPoint);
     QWidget* receiver = ReceiverAt(play, mapPoint);
-    DoubleClickEnd(receiver, receiver->mapFrom(play.pic_Map->surface(), mapPoint));
+    DoubleClickEnd(receiver, receiver->mapFrom(play.courseMap->surface(), mapPoint));
 }
 
 void Settle()
@@ -102,7 +102,7 @@ int VisibleTitles()
 {
     int n = 0;
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (qobject_cast<form_Title*>(w) && w->isVisible())
+        if (qobject_cast<TitleScreen*>(w) && w->isVisible())
             ++n;
     return n;
 }
@@ -110,10 +110,10 @@ int VisibleTitles()
 void CloseScreens()
 {
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* play = qobject_cast<form_Main*>(w))
+        if (auto* play = qobject_cast<PlayScreen*>(w))
             play->close();
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (qobject_cast<form_Title*>(w))
+        if (qobject_cast<TitleScreen*>(w))
             w->close();
     Settle();
 }

@@ -10,7 +10,7 @@
 #include <functional>
 #include <vector>
 
-class form_Main;
+class PlayScreen;
 class QWidget;
 
 namespace drive {
@@ -23,15 +23,15 @@ void PressKey(QWidget* window, int key, bool autoRepeat = false);
 inline void Space(QWidget* window) { PressKey(window, 0x20); }
 
 // The widget that takes the pointer at a map point (a mark, or the bare map).
-QWidget* ReceiverAt(const form_Main& play, QPoint mapPoint);
+QWidget* ReceiverAt(const PlayScreen& play, QPoint mapPoint);
 // A pointer move / a click at a map point, delivered to that widget.
-void MoveOnMap(const form_Main& play, QPoint mapPoint, bool buttonHeld = false);
-void ClickOnMap(const form_Main& play, QPoint mapPoint);
+void MoveOnMap(const PlayScreen& play, QPoint mapPoint, bool buttonHeld = false);
+void ClickOnMap(const PlayScreen& play, QPoint mapPoint);
 // The second half of a double click as the window system delivers it: a
 // double-click event in place of the second press, then the release.
 void DoubleClickEnd(QWidget* receiver, QPoint localPoint);
 // A whole double click at a map point.
-void DoubleClickOnMap(const form_Main& play, QPoint mapPoint);
+void DoubleClickOnMap(const PlayScreen& play, QPoint mapPoint);
 
 // Lets queued deletions happen, as the main loop would after a handler returns.
 void Settle();

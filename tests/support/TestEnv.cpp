@@ -3,7 +3,8 @@
 
 #include "support/TestEnv.h"
 
-#include "game/Module1.h"
+#include "game/GameState.h"
+#include "sound/SoundBackend.h"
 
 #include <QCoreApplication>
 #include <QSettings>
@@ -14,14 +15,14 @@ TestEnv::TestEnv()
     QCoreApplication::setApplicationName(QStringLiteral("Pokurimo"));
     QSettings::setDefaultFormat(QSettings::NativeFormat);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
-    Module1::SetAppFolder(QStringLiteral(POKURIMO_APP_FOLDER));
-    Module1::SetSoundBackend(&sound);
-    Module1::ResetState();
+    game::SetAppFolder(QStringLiteral(POKURIMO_APP_FOLDER));
+    sound::SetSoundBackend(&sound);
+    game::ResetSharedState();
 }
 
 TestEnv::~TestEnv()
 {
-    Module1::SetSoundBackend(nullptr);
+    sound::SetSoundBackend(nullptr);
 }
 
 QString TestEnv::settingsFile() const

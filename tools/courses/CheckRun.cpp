@@ -4,7 +4,7 @@
 #include "CheckRun.h"
 
 #include "CourseChecker.h"
-#include "game/CourseRules.h"
+#include "rules/CourseRules.h"
 
 namespace coursecheck {
 

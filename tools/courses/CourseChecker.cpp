@@ -3,7 +3,7 @@
 
 #include "CourseChecker.h"
 
-#include "game/CourseRules.h"
+#include "rules/CourseRules.h"
 
 #include <algorithm>
 #include <memory>
@@ -142,7 +142,7 @@ void Spread(std::vector<std::uint8_t>& latest, std::vector<std::uint8_t>& rows, 
 
 std::vector<std::uint8_t> RoadOk(const QImage& map, int r)
 {
-    auto grid = std::make_unique<Module1::MapGrid>();
+    auto grid = std::make_unique<course::MapGrid>();
     std::vector<std::uint8_t> ok(kCells, 0);
     if (!course::BuildGrid(map, *grid))
         return ok;

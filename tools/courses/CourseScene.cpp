@@ -3,8 +3,8 @@
 
 #include "CourseScene.h"
 
-#include "game/HazardSteps.h"
-#include "screens/MapMarks.h"
+#include "rules/HazardSteps.h"
+#include "rules/MapMarks.h"
 
 namespace coursecheck {
 
@@ -56,7 +56,7 @@ QRect StartZone(int index) { return marks::kStart[index == 0 ? 0 : 1].px(); }
 QRect GoalZone(int index) { return marks::kGoal[index == 0 ? 0 : 1].px(); }
 QRect MsgMark(int index) { return marks::kMsg[index].px(); }
 
-QPoint StartPoint(int stage) { return marks::kStartPoint[stage == 1 ? 0 : 1]; }
+QPoint startPoint(int stage) { return marks::kStartPoint[stage == 1 ? 0 : 1]; }
 
 Scene StageScene(int stage, int step)
 {
@@ -64,41 +64,41 @@ Scene StageScene(int stage, int step)
     const bool moving = hazards && step >= 0;
     const Hazards h = Hazards::AtStep(step < 0 ? 0 : step);
     Scene s;
-    auto msg = [&s](int i) { s.push_back(Mark(Indexed("img_Msg", i), MsgMark(i))); };
+    auto msg = [&s](int i) { s.push_back(Mark(Indexed("checkpoints", i), MsgMark(i))); };
 
-    s.push_back(Mark(Indexed("img_Start", 0), StartZone(0)));
-    s.push_back(Mark(Indexed("img_Start", 1), StartZone(1)));
+    s.push_back(Mark(Indexed("startZones", 0), StartZone(0)));
+    s.push_back(Mark(Indexed("startZones", 1), StartZone(1)));
     if (hazards) {
         // The road-works covers swallow the pointer: taxis under them cannot be touched.
-        s.push_back(Mark(Indexed("img_Road", 1), marks::kRoad[1].px()));
-        s.push_back(Mark(Indexed("img_Road", 0), marks::kRoad[0].px()));
+        s.push_back(Mark(Indexed("roadWorks", 1), marks::kRoad[1].px()));
+        s.push_back(Mark(Indexed("roadWorks", 0), marks::kRoad[0].px()));
     }
     if (moving) {
         for (int i = hazard::kCar2Count - 1; i >= 0; --i)
-            s.push_back(Danger(Indexed("img_Car2", i), marks::kCar2[i].atTop(h.car2[static_cast<std::size_t>(i)])));
+            s.push_back(Danger(Indexed("rightLaneTaxis", i), marks::kCar2[i].atTop(h.car2[static_cast<std::size_t>(i)])));
         // The first lane only kills on a click: moving over it is harmless.
         for (int i = hazard::kCar1Count - 1; i >= 0; --i)
-            s.push_back({Indexed("img_Car1", i), marks::kCar1[i].atTop(h.car1[static_cast<std::size_t>(i)]), Effect::Safe, true});
+            s.push_back({Indexed("leftLaneTaxis", i), marks::kCar1[i].atTop(h.car1[static_cast<std::size_t>(i)]), Effect::Safe, true});
     }
-    s.push_back(Mark(Indexed("img_Goal", 1), GoalZone(1)));
+    s.push_back(Mark(Indexed("goalMarks", 1), GoalZone(1)));
     msg(17);
     msg(16);
     if (hazards) {
         for (int i = hazard::kBridgePieces - 1; i >= 0; --i) {
             const QRect piece = marks::kBridge[i].px();
             const bool open = moving && h.open[static_cast<std::size_t>(i)];
-            s.push_back({Indexed("img_Bridge", i), piece, open ? Effect::Deadly : Effect::Safe, true});
+            s.push_back({Indexed("bridgePieces", i), piece, open ? Effect::Deadly : Effect::Safe, true});
         }
-        s.push_back(Danger(Indexed("img_River", 1), marks::kRiver[1].px()));
-        s.push_back(Danger(Indexed("img_River", 0), marks::kRiver[0].px()));
+        s.push_back(Danger(Indexed("riverStrips", 1), marks::kRiver[1].px()));
+        s.push_back(Danger(Indexed("riverStrips", 0), marks::kRiver[0].px()));
     }
     for (int i = 15; i >= 12; --i)
         msg(i);
     if (moving)
-        s.push_back(Danger(QStringLiteral("img_Rain"), marks::kRain.atTop(h.rain.top)));
+        s.push_back(Danger(QStringLiteral("rain"), marks::kRain.atTop(h.rain.top)));
     for (int i = 11; i >= 4; --i)
         msg(i);
-    s.push_back(Mark(Indexed("img_Goal", 0), GoalZone(0)));
+    s.push_back(Mark(Indexed("goalMarks", 0), GoalZone(0)));
     for (int i = 3; i >= 0; --i)
         msg(i);
     return s;
@@ -107,8 +107,8 @@ Scene StageScene(int stage, int step)
 CoursePlan StagePlan(int stage)
 {
     CoursePlan plan;
-    plan.start = StartPoint(stage);
-    auto name = [](int i) { return Indexed("img_Msg", i); };
+    plan.start = startPoint(stage);
+    auto name = [](int i) { return Indexed("checkpoints", i); };
     if (stage == 1) {
         plan.goal = GoalZone(0);
         plan.still = StageScene(1, -1);

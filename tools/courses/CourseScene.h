@@ -20,7 +20,7 @@ namespace coursecheck {
 enum class Effect : std::uint8_t { Safe, Deadly };
 
 struct Element {
-    QString name;    // "img_Msg(5)", as the play screen calls it
+    QString name;    // "checkpoints(5)", as the play screen calls it
     QRect rect;      // map pixels
     Effect effect = Effect::Safe;
     bool hazard = false;  // stage 2 hazards (and the planks) may join road on purpose
@@ -53,6 +53,6 @@ Scene StageScene(int stage, int step);
 CoursePlan StagePlan(int stage);
 
 // Start points of the two stages in map pixels.
-QPoint StartPoint(int stage);
+QPoint startPoint(int stage);
 
 }  // namespace coursecheck

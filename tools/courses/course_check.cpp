@@ -12,6 +12,7 @@
 #include <QPainter>
 
 #include "CourseScene.h"
+#include "rules/MapMarks.h"
 
 namespace {
 void SavePreview(const QImage& map, int stage, const QString& path)
@@ -22,12 +23,12 @@ void SavePreview(const QImage& map, int stage, const QString& path)
     const auto scene = coursecheck::StageScene(stage, 0);
     for (const auto& e : scene) {
         const int index = e.name.section(QLatin1Char('('), 1).remove(QLatin1Char(')')).toInt();
-        const bool own = e.name.startsWith(QLatin1String("img_Msg")) ? (index <= 8) == (stage == 1) : index == stage - 1;
+        const bool own = e.name.startsWith(QLatin1String("checkpoints")) ? marks::CheckpointStage(index) == stage : index == stage - 1;
         p.setPen(e.hazard ? QColor(255, 0, 0) : own ? QColor(0, 0, 255) : QColor(255, 0, 255));
         p.drawRect(QRect(e.rect.topLeft() * zoom, e.rect.size() * zoom).adjusted(0, 0, -1, -1));
     }
     p.setPen(QColor(255, 0, 0));
-    const QPoint s = coursecheck::StartPoint(stage) * zoom;
+    const QPoint s = coursecheck::startPoint(stage) * zoom;
     p.drawEllipse(s, 4, 4);
     p.end();
     big.save(path, "PNG");

@@ -11,14 +11,15 @@
 // with an empty ranking, so that a picture depends on the game and not on the
 // fonts or the scores of the machine that renders it.
 
-#include "game/Module1.h"
+#include "game/GameState.h"
+#include "ranking/HighScoreTable.h"
 #include "i18n/Language.h"
-#include "screens/Look.h"
-#include "screens/Notice.h"
-#include "screens/Widgets.h"
-#include "screens/form_Main.h"
-#include "screens/form_Rank.h"
-#include "screens/form_Title.h"
+#include "widgets/Look.h"
+#include "widgets/Notice.h"
+#include "widgets/Widgets.h"
+#include "play/PlayScreen.h"
+#include "ranking/RankingScreen.h"
+#include "title/TitleScreen.h"
 
 #include <QApplication>
 #include <QDir>
@@ -46,23 +47,23 @@ void Save(QWidget& w, const QString& name)
     w.grab().save(g_out + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
-void PlayScreen(int stage, const QString& name)
+void ShootPlayScreen(int stage, const QString& name)
 {
-    Module1::g_Level = 2;
-    Module1::g_Stage = static_cast<std::int16_t>(stage);
-    form_Main play;
+    game::shared.level = 2;
+    game::shared.stage = static_cast<std::int16_t>(stage);
+    PlayScreen play;
     play.setAttribute(Qt::WA_DeleteOnClose, false);
-    play.InitGame();
-    Module1::WriteCounter(play.lbl_Life, 5);
+    play.setUpStage();
+    game::WriteCounter(play.lifeBox, 5);
     if (stage == 2) {
-        for (MapMark* m : play.Stage2Hazards())
+        for (MapMark* m : play.stage2Hazards())
             m->show();
         for (int i = 0; i < 3; ++i)
-            play.timer_Obj3_Timer();  // an open plank or two
+            play.turnBridge();  // an open plank or two
     }
-    play.SetFace(stage == 1 ? 4 : 3);
+    play.showFace(stage == 1 ? 4 : 3);
     // The longest line of each stage's opening.
-    play.lbl_Msg->setText(stage == 1
+    play.dialogueText->setText(stage == 1
                               ? QCoreApplication::translate(
                                     "story", "あーあ、もっと勝負したかったのにな・・・あれ？これ、ヌッピの忘れもんかなぁ？")
                               : QCoreApplication::translate(
@@ -72,18 +73,18 @@ void PlayScreen(int stage, const QString& name)
 
 void RankScreens()
 {
-    Module1::LoadHighScores();
-    Module1::g_RankLevel = 1;
-    Module1::g_RankStage = 1;
+    scores::LoadHighScores();
+    game::shared.rankingLevel = 1;
+    game::shared.rankingStage = 1;
     {
-        form_Rank rank;
-        rank.Set_Form();
+        RankingScreen rank;
+        rank.showTable();
         Save(rank, QStringLiteral("rank_viewing"));
     }
-    form_Rank rank;
-    rank.txt_Nm[2]->show();
-    rank.Set_Form();
-    rank.txt_Nm[2]->setText(QStringLiteral("ぽくりも"));
+    RankingScreen rank;
+    rank.nameEdits[2]->show();
+    rank.showTable();
+    rank.nameEdits[2]->setText(QStringLiteral("ぽくりも"));
     Save(rank, QStringLiteral("rank_entry"));
 }
 
@@ -210,7 +211,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("PokurimoScreenshots"));  // never the player's scores
     look::RegisterFontSubstitutes();
     look::SetNoticeHandler([](QWidget*, const QString& text) { qWarning("%s", qPrintable(text)); });
-    Module1::SetAppFolder(QCoreApplication::applicationDirPath() + QStringLiteral("/.."));  // the build tree
+    game::SetAppFolder(QCoreApplication::applicationDirPath() + QStringLiteral("/.."));  // the build tree
     const QStringList args = QCoreApplication::arguments();
     const QString out = args.size() > 1 ? args[1] : QStringLiteral("screenshots");
     const QString references = args.size() > 3 && args[2] == u"--compare" ? args[3] : QString();
@@ -222,12 +223,12 @@ int main(int argc, char* argv[])
         g_out = out + QLatin1Char('/') + language;
         QDir().mkpath(g_out);
         {
-            form_Title title;
+            TitleScreen title;
             title.setAttribute(Qt::WA_DeleteOnClose, false);
             Save(title, QStringLiteral("title"));
         }
-        PlayScreen(1, QStringLiteral("play_stage1"));
-        PlayScreen(2, QStringLiteral("play_stage2"));
+        ShootPlayScreen(1, QStringLiteral("play_stage1"));
+        ShootPlayScreen(2, QStringLiteral("play_stage2"));
         RankScreens();
     }
     g_out = out;

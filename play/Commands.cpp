@@ -1,0 +1,67 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
+// The play screen's two buttons, and what closing it does.
+
+#include "game/GameState.h"
+#include "sound/SoundBackend.h"
+#include "play/PlayScreen.h"
+
+#include <QCloseEvent>
+#include <QMessageBox>
+#include <QTimer>
+
+using namespace game;
+
+QString PlayScreen::versionText()
+{
+    // Major "." minor and revision, with nothing between the last two.
+    return tr("Pokurimo Ver.%1.%2%3")
+        .arg(POKURIMO_VERSION_MAJOR)
+        .arg(POKURIMO_VERSION_MINOR)
+        .arg(POKURIMO_VERSION_PATCH);
+}
+
+void PlayScreen::backToTitle()
+{
+    const QPointer<PlayScreen> self(this);
+    sound::PlayWave(QStringLiteral("Click"));
+    if (!self || m_closed)
+        return;
+    close();  // the unload brings the title back
+}
+
+void PlayScreen::showVersion()
+{
+    const QPointer<PlayScreen> self(this);
+    const QString text = versionText();
+    sound::PlayWave(QStringLiteral("Click"));
+    if (!self || m_closed)
+        return;
+    // The timers keep running behind the box, so the clock may run out and
+    // end the game meanwhile: the box is the screen's child and goes with it.
+    auto* box = new QMessageBox(QMessageBox::NoIcon, tr("ﾊﾞｰｼﾞｮﾝ情報"), text, QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->exec();
+    // The hand may have left the map while the box had the pointer.
+    if (self)
+        missIfPointerLeftMap();
+}
+
+void PlayScreen::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    if (!m_closed)
+        unload();
+}
+
+// Whoever closes the play screen, it unloads once: whoever opened it hears so.
+void PlayScreen::unload()
+{
+    m_closed = true;
+    shared.runState = 0;  // no run survives its screen
+    endRunPointer();
+    for (QTimer* t : {clock, taxiTimer, rainTimer, bridgeTimer})
+        t->stop();
+    Q_EMIT unloaded();
+}

@@ -1,0 +1,87 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
+// The dialogue presenter: a face, a line, and a wait for the player.
+
+#include "game/GameState.h"
+#include "widgets/Widgets.h"
+#include "play/PlayScreen.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+using namespace game;
+
+void PlayScreen::showFace(int index)
+{
+    faceBox->setPicture(face(index));
+}
+
+void PlayScreen::clearFace()
+{
+    faceBox->clearPicture();
+}
+
+bool PlayScreen::waitForNext()
+{
+    if (m_closed)
+        return false;
+    const QPointer<PlayScreen> self(this);
+    shared.nextRequested = 0;
+    nextHint->show();
+    do {
+        shared.lineWaiting = 1;
+        // Not while a button is held: taking the focus from a pressed button
+        // cancels its click ("タイトルへ" during a story line).
+        if (QGuiApplication::mouseButtons() == Qt::NoButton)
+            focusKeeper->setFocus();
+        // Sleeps until the next event arrives: a waiting line costs no CPU.
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        if (!self || self->m_closed) {
+            // The play screen went away meanwhile: end the scene, touch nothing.
+            shared.lineWaiting = 0;
+            shared.nextRequested = 0;
+            return false;
+        }
+    } while (shared.nextRequested == 0);
+    shared.lineWaiting = 0;
+    nextHint->hide();
+    shared.nextRequested = 0;
+    return true;
+}
+
+bool PlayScreen::showLine(int face, const QString& text)
+{
+    if (face != 0)
+        showFace(face);
+    dialogueText->setText(text);
+    return waitForNext();
+}
+
+void PlayScreen::askForNextLine()
+{
+    shared.nextRequested = -1;
+}
+
+void PlayScreen::previewKey(int keyCode, Qt::KeyboardModifiers)
+{
+    if (keyCode == Qt::Key_Space)
+        shared.nextRequested = -1;
+}
+
+// Key preview: every key pressed in this window reaches previewKey first,
+// once, before the element that has the focus.
+bool PlayScreen::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+        return QWidget::eventFilter(watched, event);
+    auto* target = static_cast<QWidget*>(watched);
+    QWidget* focus = QApplication::focusWidget();
+    const bool firstReceiver = focus ? target == focus : target == this;
+    if (firstReceiver && target->window() == this && !m_closed) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        previewKey(key->key(), key->modifiers());
+    }
+    return QWidget::eventFilter(watched, event);
+}

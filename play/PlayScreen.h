@@ -1,0 +1,166 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+// The play screen: the course map with its marks and hazards, the status
+// column, the dialogue box and the face box. The layout is built in
+// form_Main_layout.cpp; the game's event procedures live in game/ (one file a
+// concern) and the two buttons' in menus/.
+
+#include "rules/MapMarks.h"
+
+#include <QImage>
+#include <QPixmap>
+#include <QPointer>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+
+class ClickLabel;
+class DrawnHero;
+class MapBox;
+class MapMark;
+class PictureBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+
+class PlayScreen : public QWidget {
+    Q_OBJECT
+public:
+    explicit PlayScreen(QWidget* parent = nullptr);
+    ~PlayScreen() override;
+
+    // --- Elements ---
+    MapBox* courseMap = nullptr;
+    PictureBox* clearPicture = nullptr;
+    PictureBox* faceBox = nullptr;
+    QLabel* stageCaption = nullptr;
+    QLabel* stageBox = nullptr;
+    QLabel* levelCaption = nullptr;
+    QLabel* levelBox = nullptr;
+    QLabel* timeCaption = nullptr;
+    QLabel* timeBox = nullptr;
+    QLabel* lifeCaption = nullptr;
+    QLabel* lifeBox = nullptr;
+    QPushButton* backToTitleButton = nullptr;
+    QPushButton* versionButton = nullptr;
+    QLabel* dialogueText = nullptr;
+    ClickLabel* nextHint = nullptr;
+    QLineEdit* focusKeeper = nullptr;  // keeps the focus while a line waits
+
+    std::array<MapMark*, 2> startZones{};
+    std::array<MapMark*, 2> goalMarks{};
+    std::array<MapMark*, 2> roadWorks{};
+    std::array<MapMark*, 3> leftLaneTaxis{};
+    std::array<MapMark*, 2> rightLaneTaxis{};
+    MapMark* rain = nullptr;
+    std::array<MapMark*, 2> riverStrips{};
+    std::array<MapMark*, 3> bridgePieces{};
+    std::array<MapMark*, marks::kCheckpointCount> checkpoints{};
+
+    QTimer* clock = nullptr;
+    QTimer* taxiTimer = nullptr;
+    QTimer* rainTimer = nullptr;
+    QTimer* bridgeTimer = nullptr;
+
+    std::int16_t m_rainDirection = 0;      // 0 = the rain moves down, 1 = up
+    std::int16_t m_bridgePhase = 0;  // the bridge pattern's next row
+
+    // --- Stage setup (play/StageSetup.cpp) ---
+    // Labels, starting time, checkpoint flags and the course picture. False when
+    // the course picture cannot be loaded (the player has been told).
+    bool setUpStage();
+    // The opening story. False when the play screen was closed meanwhile.
+    bool tellOpening();
+    void buildOffRoadGrid();
+    QString courseFile() const;  // the course picture of the current stage
+
+    // --- Dialogue (play/Dialogue.cpp) ---
+    void showFace(int index);
+    void clearFace();
+    // Waits for the player's "next". False when the play screen was closed
+    // meanwhile: the caller's scene must end without touching the screen again.
+    [[nodiscard]] bool waitForNext();
+    [[nodiscard]] bool showLine(int face, const QString& text);  // face 0 = leave the face as it is
+    void askForNextLine();
+    void previewKey(int keyCode, Qt::KeyboardModifiers shift);
+
+    // --- Course tracking and misses (play/Tracking.cpp) ---
+    void startRun(int index);
+    void moveOnMap(Qt::MouseButtons button, Qt::KeyboardModifiers shift, float x, float y);
+    void pointerLeftMap();
+    void loseLife(const QString& message, bool withSound = true);
+    QPoint startPoint(int index) const;  // map pixel the Start click puts the pointer on
+
+    // --- Checkpoints (play/Checkpoints.cpp) ---
+    void reachCheckpoint(int index);
+
+    // --- Hazards (play/Hazards.cpp) ---
+    void clickLeftLaneTaxi(int index);
+    void touchRightLaneTaxi(int index);
+    void touchRain();
+    void touchRiver(int index);
+    void touchBridge(int index);
+    void moveTaxis();
+    void swayRain();
+    void turnBridge();
+    bool bridgeOpen(int index) const;  // the piece shows open water
+    // The pictures a face, a bridge piece and the run's pointer take.
+    const QPixmap& face(int index) const { return m_faces.at(static_cast<std::size_t>(index)); }  // 1..6
+    const QPixmap& plankPicture() const { return m_plank; }
+    const QPixmap& openWaterPicture() const { return m_openWater; }
+    const QPixmap& heroIcon() const { return m_heroIcon; }  // the piece shows the open-water picture
+
+    // --- Time limit (play/TimeLimit.cpp) ---
+    void tickClock();
+    void timeUp();
+
+    // --- Goal, stage clear, ending, result (play/Goal.cpp) ---
+    void reachGoal(int index);
+    void scoreRun();
+
+    // --- Commands (play/Commands.cpp) ---
+    void backToTitle();
+    void showVersion();
+    static QString versionText();
+
+    // The play screen has been closed (it may still exist until its scenes unwind).
+    bool isClosed() const { return m_closed; }
+
+    // ピポ drawn at the pointer while a run is under way.
+    const DrawnHero* drawnHero() const { return m_hero; }
+
+    // The stage 2 hazards and the road-works covers, in the order the stage shows them.
+    std::array<MapMark*, 13> stage2Hazards() const;
+
+Q_SIGNALS:
+    void unloaded();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildLayout();
+    void buildStatusColumn();
+    void buildDialogue();
+    void buildMapMarks();
+    void loadPictures();
+    void buildTimers();
+    void connectEvents();
+    void unload();
+    // The run's pointer: blank, with ピポ drawn in its place, starting at a map point.
+    void beginRunPointer(QPoint mapPoint);
+    void endRunPointer();  // the ordinary pointer, wherever the run ended
+    void missIfPointerLeftMap();  // after a box over the map has closed
+
+    bool m_closed = false;
+    DrawnHero* m_hero = nullptr;
+    QImage m_course;
+    std::array<QPixmap, 7> m_faces;  // 1..6
+    QPixmap m_plank;
+    QPixmap m_openWater;
+    QPixmap m_heroIcon;  // the course picture shown in courseMap, as 32-bit colours
+};

@@ -1,0 +1,121 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
+// Preparing a stage: labels, starting time, course picture, opening story.
+
+#include "rules/CourseRules.h"
+#include "game/GameState.h"
+#include "play/Story.h"
+#include "rules/StageRules.h"
+#include "widgets/Notice.h"
+#include "widgets/Widgets.h"
+#include "play/PlayScreen.h"
+
+#include <QBuffer>
+#include <QtEndian>
+#include <QDir>
+#include <QFile>
+#include <QImageReader>
+#include <QTimer>
+
+using namespace game;
+
+namespace {
+// The picture loader happily shows half a bitmap; a course must be whole.
+bool BitmapComplete(const QByteArray& bytes)
+{
+    if (!bytes.startsWith("BM") || bytes.size() < 34 || qFromLittleEndian<std::uint32_t>(bytes.constData() + 30) != 0)
+        return true;  // other formats (and compressed bitmaps) their decoder judges
+    const std::uint64_t offset = qFromLittleEndian<std::uint32_t>(bytes.constData() + 10);
+    const std::uint64_t width = qFromLittleEndian<std::uint32_t>(bytes.constData() + 18);
+    const auto height = qFromLittleEndian<std::int32_t>(bytes.constData() + 22);
+    const std::uint64_t bits = qFromLittleEndian<std::uint16_t>(bytes.constData() + 28);
+    const std::uint64_t stride = ((width * bits + 31) / 32) * 4;
+    const std::uint64_t rows = static_cast<std::uint64_t>(height < 0 ? -static_cast<std::int64_t>(height) : height);
+    return offset + stride * rows <= static_cast<std::uint64_t>(bytes.size());
+}
+
+constexpr story::Line kStage1Opening[] = {
+    {0, QT_TRANSLATE_NOOP("story", "ある日、ヌッピがカモナ家に遊びに来ていた")},
+    {4, QT_TRANSLATE_NOOP("story", "おっと、そろそろ帰る時間だ・・・バーイ、ピポ！")},
+    {1, QT_TRANSLATE_NOOP("story", "あーあ、もっと勝負したかったのにな・・・あれ？これ、ヌッピの忘れもんかなぁ？")},
+    {3, QT_TRANSLATE_NOOP("story", "しょーがねぇなぁ・・・届けてやるか！")},
+};
+
+constexpr story::Line kStage2Opening[] = {
+    {0, QT_TRANSLATE_NOOP("story", "休日にピポは、ヌッピのところに遊びに来ていた")},
+    {4, QT_TRANSLATE_NOOP("story", "じゃあ、俺はこれからカリキュラムがあるから・・・おとなしく留守番してろよ！")},
+    {1, QT_TRANSLATE_NOOP("story", "ちえっ！・・・あれー？これって今日のカリキュラムで使うとか言ってた本じゃねーか")},
+    {3, QT_TRANSLATE_NOOP("story", "あいつ、忘れ物多いなぁ・・・ま、いっか、届けるついでに遊びに行こーっと")},
+};
+
+// Reads a course picture whatever its format, judged by its content.
+QImage ReadCourse(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.readAll();
+    if (!BitmapComplete(bytes))
+        return {};
+    QBuffer buffer;
+    buffer.setData(bytes);
+    QImageReader reader(&buffer);
+    reader.setDecideFormatFromContent(true);
+    QImage picture = reader.read();
+    if (picture.width() != kMapSize || picture.height() != kMapSize)
+        return {};
+    return picture.convertToFormat(QImage::Format_RGB32);
+}
+}  // namespace
+
+QString PlayScreen::courseFile() const
+{
+    return AppFolder() + QStringLiteral("/dat/map") + QString::number(shared.stage) + QStringLiteral(".dat");
+}
+
+bool PlayScreen::setUpStage()
+{
+    shared.checkpointSpoken.fill(0);
+    stageBox->setText(stage::StageName(shared.stage));
+    levelBox->setText(stage::LevelName(shared.level));
+    WriteCounter(timeBox, stage::StartingTime(shared.level, shared.stage));
+
+    QImage course = ReadCourse(courseFile());
+    if (course.isNull()) {
+        look::ShowNotice(this, tr("コースの地図「%1」が読めなかったよ・・・タイトルにもどるぜ！")
+                                   .arg(QDir::toNativeSeparators(courseFile())));
+        return false;
+    }
+    m_course = std::move(course);
+    courseMap->setPicture(QPixmap::fromImage(m_course));
+    return true;
+}
+
+bool PlayScreen::tellOpening()
+{
+    if (shared.stage == 1) {
+        clearFace();
+        if (!story::Tell(*this, kStage1Opening))
+            return false;
+    } else if (shared.stage == 2) {
+        for (MapMark* m : stage2Hazards())
+            m->show();
+        EnableTimer(taxiTimer);
+        EnableTimer(rainTimer);
+        EnableTimer(bridgeTimer);
+        clearFace();
+        if (!story::Tell(*this, kStage2Opening))
+            return false;
+    } else {
+        return true;
+    }
+    showFace(1);
+    dialogueText->setText(stage::StartPrompt());
+    return true;
+}
+
+void PlayScreen::buildOffRoadGrid()
+{
+    course::BuildGrid(m_course, shared.offRoadGrid);
+}

@@ -1,0 +1,78 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
+#include "ranking/HighScoreTable.h"
+
+#include "game/GameState.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStringList>
+
+namespace {
+// Visits every entry in the store's order: place fastest, level slowest.
+template <typename Visit>
+void ForEachEntry(Visit visit)
+{
+    for (int level = 1; level <= game::kLevels; ++level)
+        for (int stage = 1; stage <= game::kStages; ++stage)
+            for (int place = 0; place < scores::kPlaces; ++place)
+                visit(level, stage, place);
+}
+
+// QSettings reports a missing settings folder only as a failed write; make
+// sure it exists so that a folder that cannot be made is told apart early.
+bool SettingsFolderReady(const QSettings& store)
+{
+    return QDir().mkpath(QFileInfo(store.fileName()).absolutePath());
+}
+
+// A game killed just as it took the store's lock leaves an empty lock file,
+// which QSettings takes for stale only after 30 s: the next save would hold
+// the screen that long. No live process leaves its lock empty for seconds.
+void RemoveAbandonedLock(const QSettings& store)
+{
+    const QFileInfo lock(store.fileName() + QStringLiteral(".lock"));
+    if (lock.exists() && lock.size() == 0 && lock.lastModified().secsTo(QDateTime::currentDateTime()) >= 2)
+        QFile::remove(lock.filePath());
+}
+}  // namespace
+
+namespace scores {
+
+void LoadHighScores()
+{
+    QSettings store;
+    store.beginGroup(scores::kSettingGroup);
+    ForEachEntry([&store](int level, int stage, int place) {
+        game::shared.highScoreNames[level][stage][place] = scores::StoredName(store.value(scores::NameKey(level, stage, place)));
+        game::shared.highScores[level][stage][place] = scores::StoredScore(store.value(scores::ScoreKey(level, stage, place)));
+    });
+}
+
+bool SaveHighScores()
+{
+    QSettings store;
+    // Write through a temporary file and rename it over the old one, so a
+    // failed save never leaves a half-written table behind.
+    store.setAtomicSyncRequired(true);
+    if (!SettingsFolderReady(store))
+        return false;
+    RemoveAbandonedLock(store);
+    store.beginGroup(scores::kSettingGroup);
+    ForEachEntry([&store](int level, int stage, int place) {
+        store.setValue(scores::NameKey(level, stage, place), game::shared.highScoreNames[level][stage][place]);
+        store.setValue(scores::ScoreKey(level, stage, place), QString::number(game::shared.highScores[level][stage][place]));
+    });
+    store.endGroup();
+    store.sync();
+    // Any trouble counts as a failure: a false alarm after a malformed file
+    // beats a record the player believes saved.
+    return store.status() == QSettings::NoError;
+}
+
+}  // namespace scores

@@ -1,0 +1,58 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+// The ranking screen: the five best results of one level and stage, and the
+// entry box where a new record holder types a name. The layout is built in
+// form_Rank_layout.cpp; the logic lives in ranking/RankingScreen.cpp.
+
+#include "game/GameState.h"
+
+#include <QDialog>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+class RankingScreen : public QDialog {
+    Q_OBJECT
+public:
+    explicit RankingScreen(QWidget* parent = nullptr);
+
+    // Fills the rows for shared.rankingLevel / shared.rankingStage; hides the selectors while
+    // a name is being entered.
+    void showTable();
+    void chooseLevel(int index);  // level selector: 0 = たこ, 1 = さる
+    void chooseStage(int index);  // stage selector: 0 = STAGE1, 1 = STAGE2
+    void nameEdited(int index);
+    void closeAndSave();
+
+    // Every other way of closing (Escape, the close box, the window manager)
+    // goes through here and does what "とじる" does, or nothing while it is disabled.
+    void reject() override;
+
+    // The elements, by their layout names; rows are places 0..4.
+    QLabel* placeLabels[game::kPlaces] = {};
+    QLabel* nameLabels[game::kPlaces] = {};
+    QLabel* scoreLabels[game::kPlaces] = {};
+    QLineEdit* nameEdits[game::kPlaces] = {};
+    QFrame* levelFrame = nullptr;
+    QRadioButton* levelOptions[2] = {};
+    QRadioButton* stageOptions[2] = {};
+    QPushButton* closeButton = nullptr;
+    QFrame* divider = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void buildLayout();    // form_Rank_layout.cpp
+    void connectEvents();  // ranking/RankingScreen.cpp
+    bool enteringName() const;
+    QWidget* firstFocus() const;
+
+    bool m_closing = false;  // closeAndSave is under way (the click sound waits)
+};

@@ -1,0 +1,43 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+// Pure rules of the course: the off-road grid and the probe test.
+
+#include <array>
+#include <cstdint>
+
+class QImage;
+
+namespace course {
+
+constexpr int kMapSize = 300;            // course pictures are 300 x 300
+constexpr int kGridSide = kMapSize + 1;  // the grid keeps a spare row and column
+
+// Off-road grid: cell (x, y) is element x + 301 * y; 1 = off the road.
+using MapGrid = std::array<std::int16_t, kGridSide * kGridSide>;
+
+// Probe half-size for a level: 1 on the easy level, 3 on any other.
+constexpr int ProbeHalfSize(int level) { return level == 1 ? 1 : 3; }
+
+struct ProbeCells {
+    int left, right, top, bottom;
+};
+
+// The probe columns and rows around pointer (x, y), clamped at the map's sides
+// and rounded half to even.
+ProbeCells ProbesAround(float x, float y, int r);
+
+// True when the pointer at (x, y) is off the road: one of the four corner probes
+// lies on background, or the position lies outside the map altogether.
+bool IsOffRoad(const MapGrid& grid, float x, float y, int r);
+
+// Builds the grid from a course picture: 1 where a pixel has exactly the colour
+// of pixel (0, 0). Row 300 and column 300 stay 0. Returns false (and leaves the
+// grid untouched) for a picture that is not 300 x 300.
+bool BuildGrid(const QImage& picture, MapGrid& grid);
+
+// The same grid read one pixel at a time: the reference the fast build must equal.
+bool BuildGridPerPixel(const QImage& picture, MapGrid& grid);
+
+}  // namespace course

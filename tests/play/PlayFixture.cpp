@@ -1,0 +1,71 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
+#include "PlayFixture.h"
+
+#include "game/GameState.h"
+#include "widgets/Notice.h"
+#include "title/TitleScreen.h"
+#include "support/Drive.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+
+PlayFixture::PlayFixture()
+{
+    QDir root(m_folder.path());
+    root.mkpath(QStringLiteral("dat"));
+    root.mkpath(QStringLiteral("sound"));
+    WriteCourse(mapFile(1));
+    WriteCourse(mapFile(2));
+    // The recording sound double only asks whether a file is there.
+    for (const char* name : {"Click", "Start", "Out", "Clear", "Claps", "Yama", "Okasiya", "Kouji", "Car", "Rain", "River"}) {
+        QFile f(root.filePath(QStringLiteral("sound/%1.wav").arg(QLatin1String(name))));
+        f.open(QIODevice::WriteOnly);
+    }
+    game::SetAppFolder(m_folder.path());
+    look::SetNoticeHandler([this](QWidget*, const QString& text) { notices << text; });
+}
+
+QString PlayFixture::mapFile(int stage) const
+{
+    return m_folder.path() + QStringLiteral("/dat/map%1.dat").arg(stage);
+}
+
+void PlayFixture::WriteCourse(const QString& file)
+{
+    QImage img(game::kMapSize, game::kMapSize, QImage::Format_RGB32);
+    img.fill(QColor(40, 140, 60));
+    QPainter p(&img);
+    p.fillRect(QRect(40, 85, 241, 17), QColor(226, 200, 144));   // through the stage 1 start point
+    p.fillRect(QRect(140, 156, 100, 15), QColor(226, 200, 144));  // and the stage 2 one
+    img.save(file, "BMP");
+}
+
+PlayScreen* PlayFixture::open(int level, int stage, int lives)
+{
+    game::shared.level = static_cast<std::int16_t>(level);
+    game::shared.stage = static_cast<std::int16_t>(stage);
+    play = new PlayScreen;
+    QObject::connect(play, &PlayScreen::unloaded, &TitleScreen::open);  // as a game from the title
+    if (!play->setUpStage())
+        return nullptr;
+    game::WriteCounter(play->lifeBox, lives);
+    play->show();
+    return play;
+}
+
+void PlayFixture::close()
+{
+    if (play)
+        delete play.data();
+    drive::CloseScreens();
+    notices.clear();
+    env.sound.started.clear();
+    game::ResetSharedState();
+}
+

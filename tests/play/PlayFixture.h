@@ -1,0 +1,35 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+// A play screen on a course the test draws itself: one straight road through
+// the stage 1 start point, in an application folder of the test's own.
+
+#include "play/PlayScreen.h"
+#include "support/TestEnv.h"
+
+#include <QPointer>
+#include <QTemporaryDir>
+
+class PlayFixture {
+public:
+    PlayFixture();
+    // A fresh play screen for level and stage, set up with `lives`, shown, not started.
+    PlayScreen* open(int level, int stage, int lives = 5);
+    void close();  // deletes the play screen and any title it brought back
+    QString appFolder() const { return m_folder.path(); }
+    QString mapFile(int stage) const;
+    // Draws the test course (a road along y 85..101, x 40..280, and a piece around the stage 2 start).
+    static void WriteCourse(const QString& file);
+
+    TestEnv env;
+    QPointer<PlayScreen> play;
+    QStringList notices;
+
+    static constexpr QPoint kOnRoad{150, 93};
+    static constexpr QPoint kOffRoad{150, 150};
+
+private:
+    QTemporaryDir m_folder;
+};
+

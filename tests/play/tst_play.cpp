@@ -1,0 +1,513 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
+// A stage being played: the Start click, misses, the clock, checkpoints,
+// hazards, and course pictures that cannot be read.
+
+#include "PlayFixture.h"
+#include "game/GameState.h"
+#include "sound/SoundBackend.h"
+#include "widgets/Widgets.h"
+#include "support/Drive.h"
+
+#include "rules/CourseRules.h"
+#include "play/DrawnHero.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QTimer>
+#include <QtTest>
+
+using namespace game;
+using drive::Schedule;
+
+namespace {
+const QString kPrompt = QStringLiteral("「スタート」を押してくれよな！");
+
+QPoint Centre(const MapMark* m)
+{
+    return m->geometry().center();
+}
+
+qint64 Face(const PlayScreen* play)
+{
+    return play->faceBox->picture().cacheKey();
+}
+
+qint64 FaceNo(const PlayScreen* play, int i)
+{
+    return play->face(static_cast<std::size_t>(i)).cacheKey();
+}
+
+// A map point in the play window's pixels.
+QPoint OnWindow(const PlayScreen* play, QPoint mapPoint)
+{
+    return play->courseMap->surface()->mapTo(play, mapPoint);
+}
+
+// The drawn hero's hot spot (the icon's centre), in the play window's pixels.
+QPoint HeroAt(const PlayScreen* play)
+{
+    const QRect r = play->drawnHero()->geometry();
+    return r.topLeft() + QPoint(r.width() / 2, r.height() / 2);
+}
+
+// What a run leaves behind: the ordinary pointer and no icon following it.
+bool PointerIsOrdinary(const PlayScreen* play)
+{
+    return play->cursor().shape() == Qt::ArrowCursor && !play->drawnHero()->running() && play->drawnHero()->isHidden();
+}
+
+// Collects the rectangles a widget repaints.
+class PaintLog : public QObject {
+public:
+    explicit PaintLog(QWidget* w) { w->installEventFilter(this); }
+    QRegion painted;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+};
+}  // namespace
+
+class TestPlay : public QObject {
+    Q_OBJECT
+    PlayFixture fx;
+
+    PlayScreen* started(int level, int stage, int lives = 5)
+    {
+        PlayScreen* play = fx.open(level, stage, lives);
+        if (play)
+            drive::ClickOnMap(*play, Centre(play->startZones[0]));
+        return play;
+    }
+
+private Q_SLOTS:
+    void cleanup()
+    {
+        fx.env.sound.waitMs = 0;
+        fx.close();
+    }
+
+    void startClickBeginsARun()
+    {
+        PlayScreen* play = fx.open(1, 1);
+        QVERIFY(play);
+        QCOMPARE(shared.runState, std::int16_t{0});
+        drive::DoubleClickOnMap(*play, Centre(play->startZones[0]));  // a double click is one Start click
+        QCOMPARE(shared.runState, std::int16_t{1});
+        QVERIFY(play->clock->isActive());
+        QCOMPARE(fx.env.sound.started, QStringList{QStringLiteral("Start")});
+        QCOMPARE(Face(play), FaceNo(play, 1));
+        QVERIFY(play->dialogueText->text().isEmpty());
+        // The system pointer is blank and ピポ is drawn on the start point instead.
+        QCOMPARE(play->cursor().shape(), Qt::BlankCursor);
+        QVERIFY(play->drawnHero()->isVisible());
+        QCOMPARE(HeroAt(play), OnWindow(play, play->startPoint(0)));
+        QCOMPARE(play->drawnHero()->icon().cacheKey(), play->heroIcon().cacheKey());
+        QCOMPARE(MapCell(0, 0), std::int16_t{1});              // the grid was built
+        QCOMPARE(MapCell(kOn().x(), kOn().y()), std::int16_t{0});
+        // The other stage's zone starts a run too, and a second click keeps the clock's beat.
+        drive::ClickOnMap(*play, Centre(play->startZones[1]));
+        QCOMPARE(shared.runState, std::int16_t{1});
+        QCOMPARE(play->startPoint(1), QPoint(152, 163));
+    }
+
+    void nothingIsTestedBeforeStart()
+    {
+        PlayScreen* play = fx.open(2, 1);
+        drive::MoveOnMap(*play, PlayFixture::kOffRoad);
+        drive::MoveOnMap(*play, Centre(play->checkpoints[0]));
+        drive::MoveOnMap(*play, Centre(play->goalMarks[0]));
+        QCOMPARE(ReadCounter(play->lifeBox), 5);
+        QCOMPARE(shared.checkpointSpoken[0], std::int16_t{0});
+        QVERIFY(fx.env.sound.started.isEmpty());
+    }
+
+    void aMissCostsALifeAndSendsThePlayerBack()
+    {
+        PlayScreen* play = started(2, 1, 2);
+        QVERIFY(play);
+        drive::MoveOnMap(*play, PlayFixture::kOnRoad);
+        QCOMPARE(shared.runState, std::int16_t{1});
+        QTest::qWait(1100);  // one tick of the clock
+        QCOMPARE(play->timeBox->text(), QStringLiteral("29"));
+
+        bool startIgnored = false;
+        QString msgDuringWait;
+        Schedule({[&] {
+                      msgDuringWait = play->dialogueText->text();
+                      drive::ClickOnMap(*play, Centre(play->startZones[0]));  // ignored while the line waits
+                      startIgnored = shared.runState == 0 && !play->clock->isActive();
+                  },
+                  [&] { drive::Space(play); }});
+        drive::MoveOnMap(*play, PlayFixture::kOffRoad);  // returns when the player has read the miss
+        QCOMPARE(msgDuringWait, QStringLiteral("うわーん！"));
+        QVERIFY(startIgnored);
+        QCOMPARE(fx.env.sound.started.last(), QStringLiteral("Out"));
+        QCOMPARE(play->lifeBox->text(), QStringLiteral("1"));
+        QCOMPARE(play->timeBox->text(), QStringLiteral("30"));
+        QCOMPARE(play->dialogueText->text(), kPrompt);
+        QCOMPARE(Face(play), FaceNo(play, 1));
+        QVERIFY(PointerIsOrdinary(play));
+        QCOMPARE(play->cursor().shape(), Qt::ArrowCursor);
+
+        // The last life: the play screen closes and the title comes back, once.
+        drive::ClickOnMap(*play, Centre(play->startZones[0]));
+        Schedule({[&] { drive::Space(play); }});
+        drive::MoveOnMap(*play, QPoint(-4, 93), true);  // dragged out of the map
+        drive::Settle();
+        QVERIFY(fx.play.isNull());
+        QCOMPARE(drive::VisibleTitles(), 1);
+        QCOMPARE(shared.runState, std::int16_t{0});
+    }
+
+    void theHeroIsDrawnAtThePointerAboveEverything()
+    {
+        PlayScreen* play = started(1, 1);
+        QVERIFY(play);
+        QApplication::processEvents();
+        const DrawnHero* hero = play->drawnHero();
+        const QImage icon = hero->icon().toImage().convertToFormat(QImage::Format_ARGB32);
+        QVERIFY(!icon.isNull());
+
+        // Over the bare map and over a mark alike, only the old and new icon rectangles are repainted.
+        for (QPoint to : {PlayFixture::kOnRoad, Centre(play->startZones[1])}) {
+            const QRect before = hero->geometry();
+            PaintLog log(play->courseMap);
+            drive::MoveOnMap(*play, to);
+            QCOMPARE(HeroAt(play), OnWindow(play, to));
+            QApplication::processEvents();
+            const QRegion allowed = QRegion(before.translated(-play->courseMap->pos())) +
+                                    QRegion(hero->geometry().translated(-play->courseMap->pos()));
+            QVERIFY(!log.painted.isEmpty());
+            QVERIFY2((log.painted - allowed).isEmpty(), "a pointer move repainted more of the map than the icon");
+        }
+
+        // On screen the icon's opaque pixels cover whatever lies below.
+        const QImage shot = play->grab(hero->geometry()).toImage().convertToFormat(QImage::Format_ARGB32);
+        int opaque = 0;
+        for (int y = 0; y < icon.height(); ++y)
+            for (int x = 0; x < icon.width(); ++x)
+                if (qAlpha(icon.pixel(x, y)) == 255) {
+                    ++opaque;
+                    QCOMPARE(shot.pixel(x, y), icon.pixel(x, y));
+                }
+        QVERIFY(opaque > icon.width() * icon.height() / 4);
+
+        // Leaving the window takes the icon away; coming back in (as when
+        // a box over the map closes) or moving in brings it back.
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(play, &leave);
+        QVERIFY(hero->isHidden());
+        const QPoint back = OnWindow(play, Centre(play->startZones[0]));
+        QEnterEvent enter(back, back, play->mapToGlobal(back));
+        QApplication::sendEvent(play, &enter);
+        QVERIFY(hero->isVisible());
+        QCOMPARE(HeroAt(play), back);
+        QApplication::sendEvent(play, &leave);
+        drive::MoveOnMap(*play, PlayFixture::kOnRoad);
+        QVERIFY(hero->isVisible());
+        // A drag carried beyond the window leaves no icon at its edge (and misses).
+        Schedule({[&] { drive::Space(play); }});
+        drive::MoveOnMap(*play, QPoint(150, 500), true);
+        QVERIFY(PointerIsOrdinary(play));
+        QCOMPARE(play->lifeBox->text(), QStringLiteral("4"));
+    }
+
+    void leavingTheMapIsAMiss()
+    {
+        PlayScreen* play = started(1, 1);
+        QVERIFY(play);
+        QApplication::processEvents();
+        // The pointer as the window system moves it: onto the road, over a
+        // mark (still on the map), then over the status column in one jump.
+        QCursor::setPos(play->mapToGlobal(OnWindow(play, PlayFixture::kOnRoad)));
+        QApplication::processEvents();
+        QCursor::setPos(play->mapToGlobal(OnWindow(play, Centre(play->startZones[1]))));
+        QApplication::processEvents();
+        QCOMPARE(shared.runState, std::int16_t{1});
+        QString shown;
+        Schedule({[&] {
+            shown = play->dialogueText->text();
+            drive::Space(play);
+        }});
+        QCursor::setPos(play->mapToGlobal(play->lifeBox->geometry().center()));
+        QTRY_COMPARE(play->lifeBox->text(), QStringLiteral("4"));
+        QCOMPARE(shown, QStringLiteral("うわーん！"));
+        QVERIFY(PointerIsOrdinary(play));
+
+        // The version box, opened from the keyboard, comes up under the
+        // pointer: the hand is still on the map and the run goes on. A hand
+        // that left the map while the box was open has left the road.
+        const auto versionBoxWhile = [&](QPoint cursorAtClose) {
+            QTimer hand;
+            connect(&hand, &QTimer::timeout, [&] {
+                if (shared.lineWaiting == 1) {
+                    drive::Space(play);  // reads a miss
+                } else if (auto* box = play->findChild<QMessageBox*>()) {
+                    QCursor::setPos(cursorAtClose);
+                    box->accept();
+                }
+            });
+            hand.start(5);
+            play->showVersion();
+            drive::Settle();
+        };
+        drive::ClickOnMap(*play, Centre(play->startZones[0]));
+        QApplication::processEvents();
+        QCOMPARE(shared.runState, std::int16_t{1});
+        versionBoxWhile(QCursor::pos());
+        QCOMPARE(shared.runState, std::int16_t{1});
+        QCOMPARE(play->lifeBox->text(), QStringLiteral("4"));
+        versionBoxWhile(play->mapToGlobal(play->lifeBox->geometry().center()));
+        QCOMPARE(play->lifeBox->text(), QStringLiteral("3"));
+
+        // Outside a run leaving the map is nothing.
+        QCursor::setPos(play->mapToGlobal(OnWindow(play, PlayFixture::kOnRoad)));
+        QApplication::processEvents();
+        QCursor::setPos(play->mapToGlobal(play->lifeBox->geometry().center()));
+        QApplication::processEvents();
+        QCOMPARE(play->lifeBox->text(), QStringLiteral("3"));
+        QCOMPARE(shared.lineWaiting, std::int16_t{0});
+    }
+
+    void everyEndOfARunBringsThePointerBack_data()
+    {
+        QTest::addColumn<QString>("way");
+        for (const char* way : {"miss", "time-up", "goal", "タイトルへ", "close box", "closed behind the version box"})
+            QTest::newRow(way) << QString::fromUtf8(way);
+    }
+
+    void everyEndOfARunBringsThePointerBack()
+    {
+        QFETCH(QString, way);
+        PlayScreen* play = started(2, 1);
+        QVERIFY(play);
+        QVERIFY(!PointerIsOrdinary(play));
+        bool ordinaryAtOnce = false;  // checked where the run has just ended, before the screen goes
+        const auto check = [&] { ordinaryAtOnce = PointerIsOrdinary(play); };
+        if (way == "miss") {
+            Schedule({check, [&] { drive::Space(play); }});
+            drive::MoveOnMap(*play, PlayFixture::kOffRoad);
+        } else if (way == "time-up") {
+            play->timeBox->setText(QStringLiteral("1"));
+            Schedule({check, [&] { drive::Space(play); }});
+            play->tickClock();
+        } else if (way == "goal") {
+            Schedule({check, [&] { play->close(); }});
+            drive::MoveOnMap(*play, Centre(play->goalMarks[0]));
+        } else if (way == "タイトルへ") {
+            play->backToTitle();
+            check();
+        } else if (way == "close box") {
+            play->close();
+            check();
+        } else {
+            Schedule({[&] {
+                const QPointer<QMessageBox> box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (!box)
+                    return;
+                play->close();
+                check();
+                if (box)
+                    box->reject();
+            }});
+            play->showVersion();
+        }
+        QVERIFY(ordinaryAtOnce);
+        QCOMPARE(shared.runState, std::int16_t{0});
+        if (!fx.play || play->isClosed())
+            return;
+        // The icon no longer follows the pointer.
+        drive::MoveOnMap(*play, PlayFixture::kOnRoad);
+        QVERIFY(PointerIsOrdinary(play));
+    }
+
+    void marksAreNotTestedAgainstTheRoad()
+    {
+        PlayScreen* play = started(2, 1);
+        // The stage 2 start zone and stage 2 marks lie on background in this course.
+        drive::MoveOnMap(*play, Centre(play->startZones[1]));
+        drive::MoveOnMap(*play, Centre(play->checkpoints[14]));
+        drive::MoveOnMap(*play, Centre(play->goalMarks[1]));
+        QCOMPARE(shared.runState, std::int16_t{1});
+        QCOMPARE(play->lifeBox->text(), QStringLiteral("5"));
+        QVERIFY(play->dialogueText->text().isEmpty());  // the other stage's marks say nothing
+    }
+
+    void easyClockCountsUpWithoutLimit()
+    {
+        PlayScreen* play = started(1, 2);
+        QCOMPARE(play->timeBox->text(), QStringLiteral("0"));
+        for (int i = 0; i < 120; ++i)
+            play->tickClock();
+        QCOMPARE(play->timeBox->text(), QStringLiteral("120"));
+        QCOMPARE(shared.runState, std::int16_t{1});
+    }
+
+    void hardClockRunsOutAtZero()
+    {
+        PlayScreen* play = started(2, 2);
+        QCOMPARE(play->timeBox->text(), QStringLiteral("90"));
+        play->timeBox->setText(QStringLiteral("2"));
+        play->tickClock();
+        QCOMPARE(play->timeBox->text(), QStringLiteral("1"));
+        QString shownAtTimeout;
+        QString timeAtTimeout;
+        Schedule({[&] {
+            shownAtTimeout = play->dialogueText->text();
+            timeAtTimeout = play->timeBox->text();
+            drive::Space(play);
+        }});
+        play->tickClock();
+        QCOMPARE(shownAtTimeout, QStringLiteral("うわーん！まにあわなかったー！！"));
+        QCOMPARE(timeAtTimeout, QStringLiteral("0"));
+        QCOMPARE(play->timeBox->text(), QStringLiteral("90"));
+        QCOMPARE(play->lifeBox->text(), QStringLiteral("4"));
+        QVERIFY(!play->clock->isActive());
+    }
+
+    void theClickSoundHoldsTheClock()
+    {
+        // Nothing of the game runs while a button's click sounds; a tick that
+        // fell due meanwhile comes right after.
+        PlayScreen* play = started(1, 1);
+        play->clock->setInterval(5);
+        fx.env.sound.waitMs = 60;
+        sound::PlayWave(QStringLiteral("Click"));
+        QCOMPARE(play->timeBox->text(), QStringLiteral("0"));
+        QCoreApplication::processEvents();
+        QVERIFY(ReadCounter(play->timeBox) >= 1);
+        fx.close();
+
+        // One second left on the hard level: "タイトルへ" leaves at once; the
+        // clock does not run out behind its click.
+        play = started(2, 1);
+        play->clock->setInterval(5);
+        play->timeBox->setText(QStringLiteral("1"));
+        const QPointer<PlayScreen> guard(play);
+        Schedule({[guard] { if (guard && shared.lineWaiting) drive::Space(guard); }}, 500);  // ends a wrong time-out line
+        play->backToTitle();
+        QVERIFY(guard && guard->isClosed());
+        QCOMPARE(guard->lifeBox->text(), QStringLiteral("5"));
+        QCOMPARE(guard->timeBox->text(), QStringLiteral("1"));
+        QVERIFY(!fx.env.sound.started.contains(QStringLiteral("Out")));
+    }
+
+    void theSweetShopPausesTheClock()
+    {
+        PlayScreen* play = started(2, 1);
+        drive::MoveOnMap(*play, Centre(play->checkpoints[5]));
+        QVERIFY(!play->clock->isActive());
+        QCOMPARE(fx.env.sound.started.last(), QStringLiteral("Okasiya"));
+        QCOMPARE(play->dialogueText->text(), QStringLiteral("お菓子屋だ！ちょっと一休みしてこーっと"));
+        QCOMPARE(Face(play), FaceNo(play, 3));
+        drive::MoveOnMap(*play, Centre(play->checkpoints[6]));
+        QVERIFY(play->clock->isActive());
+        QCOMPARE(play->dialogueText->text(), QStringLiteral("あともう一息だな"));
+    }
+
+    void checkpointsSpeakOncePerAttempt()
+    {
+        PlayScreen* play = started(1, 1);
+        drive::MoveOnMap(*play, Centre(play->checkpoints[0]));
+        QCOMPARE(play->dialogueText->text(), QStringLiteral("山道と近道と、どっちに行こうかなぁ"));
+        play->dialogueText->setText(QStringLiteral("x"));
+        drive::MoveOnMap(*play, Centre(play->checkpoints[0]));
+        QCOMPARE(play->dialogueText->text(), QStringLiteral("x"));  // spent
+
+        // The mountain mark calls "Yama" again at every step and never speaks.
+        const int before = static_cast<int>(fx.env.sound.started.count(QStringLiteral("Yama")));
+        for (int i = 0; i < 3; ++i)
+            drive::MoveOnMap(*play, Centre(play->checkpoints[1]) + QPoint(i, 0));
+        QCOMPARE(static_cast<int>(fx.env.sound.started.count(QStringLiteral("Yama"))), before + 3);
+        QCOMPARE(shared.checkpointSpoken[1], std::int16_t{0});
+
+        // A clearing mark: face 1, empty line.
+        drive::MoveOnMap(*play, Centre(play->checkpoints[8]));
+        QVERIFY(play->dialogueText->text().isEmpty());
+        QCOMPARE(Face(play), FaceNo(play, 1));
+
+        // After a miss every mark speaks again.
+        Schedule({[&] { drive::Space(play); }});
+        drive::MoveOnMap(*play, PlayFixture::kOffRoad);
+        QCOMPARE(shared.checkpointSpoken[0], std::int16_t{0});
+        drive::ClickOnMap(*play, Centre(play->startZones[0]));
+        drive::MoveOnMap(*play, Centre(play->checkpoints[0]));
+        QCOMPARE(play->dialogueText->text(), QStringLiteral("山道と近道と、どっちに行こうかなぁ"));
+    }
+
+    void stageTwoMarksSpeakOnStageTwoOnly()
+    {
+        PlayScreen* play = started(1, 2);
+        drive::MoveOnMap(*play, Centre(play->checkpoints[0]));
+        QVERIFY(play->dialogueText->text().isEmpty());
+        drive::MoveOnMap(*play, Centre(play->checkpoints[13]));
+        QCOMPARE(play->dialogueText->text(), QStringLiteral("何だよこのむちゃくちゃ高い山はー！"));
+        QCOMPARE(fx.env.sound.started.last(), QStringLiteral("Yama"));
+        QCOMPARE(Face(play), FaceNo(play, 2));
+    }
+
+    void unreadableCoursePicturesAreReported_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("remove");
+        QTest::newRow("missing") << QByteArray() << true;
+        QTest::newRow("empty") << QByteArray() << false;
+        QTest::newRow("not a picture") << QByteArray("this is not a course") << false;
+        QFile good(QStringLiteral(POKURIMO_APP_FOLDER "/dat/map1.dat"));
+        good.open(QIODevice::ReadOnly);
+        QTest::newRow("truncated") << good.read(good.size() / 3) << false;
+        QImage wrongSize(200, 300, QImage::Format_RGB32);
+        wrongSize.fill(Qt::green);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        wrongSize.save(&buffer, "BMP");
+        QTest::newRow("200 x 300") << bytes << false;
+    }
+
+    void unreadableCoursePicturesAreReported()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, remove);
+        QFile file(fx.mapFile(1));
+        if (remove) {
+            QVERIFY(file.remove());
+        } else {
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(content);
+            file.close();
+        }
+        QVERIFY(fx.open(1, 1) == nullptr);
+        QCOMPARE(fx.notices.size(), 1);
+        QVERIFY2(fx.notices[0].contains(QStringLiteral("map1.dat")), qPrintable(fx.notices[0]));
+        PlayFixture::WriteCourse(fx.mapFile(1));
+    }
+
+    void aCoursePictureIsReadByContentNotName()
+    {
+        QImage img(QStringLiteral(POKURIMO_APP_FOLDER "/dat/map2.dat"));
+        QVERIFY(img.save(fx.mapFile(2), "PNG"));
+        PlayScreen* play = fx.open(1, 2);
+        QVERIFY(play);
+        play->buildOffRoadGrid();
+        MapGrid expected{};
+        QVERIFY(course::BuildGridPerPixel(img, expected));
+        QVERIFY(shared.offRoadGrid == expected);
+    }
+
+private:
+    static QPoint kOn() { return PlayFixture::kOnRoad; }
+};
+
+QTEST_MAIN(TestPlay)
+#include "tst_play.moc"

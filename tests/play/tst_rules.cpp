@@ -1,0 +1,261 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
+// The pure rules: probes, the off-road grid, the hazards' steps, scores, counters.
+
+#include "rules/CourseRules.h"
+#include "rules/HazardSteps.h"
+#include "game/GameState.h"
+#include "rules/StageRules.h"
+#include "support/TestEnv.h"
+
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+#include <QtTest>
+
+using namespace game;
+
+namespace {
+// A map of background with one road rectangle.
+QImage RoadMap(const QRect& road)
+{
+    QImage img(kMapSize, kMapSize, QImage::Format_RGB32);
+    img.fill(QColor(40, 140, 60));
+    QPainter(&img).fillRect(road, QColor(226, 200, 144));
+    return img;
+}
+
+MapGrid GridOf(const QImage& img)
+{
+    MapGrid grid{};
+    course::BuildGrid(img, grid);
+    return grid;
+}
+
+// Whether a pointer can slide along the middle row of a horizontal road without a miss.
+bool Passable(int width, int r)
+{
+    const MapGrid grid = GridOf(RoadMap(QRect(0, 100, kMapSize, width)));
+    const float y = 100.0f + static_cast<float>(width - 1) / 2.0f;
+    for (int x = 20; x < 280; ++x)
+        if (course::IsOffRoad(grid, static_cast<float>(x), std::floor(y), r))
+            return false;
+    return true;
+}
+}  // namespace
+
+class TestRules : public QObject {
+    Q_OBJECT
+    TestEnv env;
+
+private Q_SLOTS:
+    void probesClampAtTheSides()
+    {
+        // Level 2 at the map's left and right edges.
+        auto c = course::ProbesAround(0.0f, 150.0f, 3);
+        QCOMPARE(c.left, 0);
+        QCOMPARE(c.right, 3);
+        c = course::ProbesAround(299.0f, 150.0f, 3);
+        QCOMPARE(c.left, 296);
+        QCOMPARE(c.right, 299);
+        // The comparisons are strict: 3 and 296 are not clamped at level 2.
+        c = course::ProbesAround(3.0f, 296.0f, 3);
+        QCOMPARE(c.left, 0);
+        QCOMPARE(c.right, 6);
+        QCOMPARE(c.top, 293);
+        QCOMPARE(c.bottom, 299);
+        // Level 1 clamps below 1 and above 298.
+        c = course::ProbesAround(0.5f, 298.5f, 1);
+        QCOMPARE(c.left, 0);
+        QCOMPARE(c.right, 2);  // 1.5 rounds to the even 2
+        QCOMPARE(c.top, 298);  // 297.5 rounds to the even 298
+        QCOMPARE(c.bottom, 299);
+    }
+
+    void probesRoundHalfToEven()
+    {
+        auto c = course::ProbesAround(10.5f, 11.5f, 1);
+        QCOMPARE(c.left, 10);   // 9.5 -> 10
+        QCOMPARE(c.right, 12);  // 11.5 -> 12
+        QCOMPARE(c.top, 10);    // 10.5 -> 10
+        QCOMPARE(c.bottom, 12); // 12.5 -> 12
+        c = course::ProbesAround(20.4f, 20.6f, 3);
+        QCOMPARE(c.left, 17);
+        QCOMPARE(c.bottom, 24);
+    }
+
+    void positionsOutsideTheMapAreOffRoad()
+    {
+        MapGrid allRoad{};
+        QVERIFY(!course::IsOffRoad(allRoad, 0.0f, 0.0f, 3));
+        QVERIFY(!course::IsOffRoad(allRoad, 299.9f, 299.9f, 3));
+        QVERIFY(course::IsOffRoad(allRoad, -0.5f, 10.0f, 1));
+        QVERIFY(course::IsOffRoad(allRoad, 10.0f, 300.0f, 1));
+        QVERIFY(course::IsOffRoad(allRoad, 1e9f, 10.0f, 1));
+        QVERIFY(course::IsOffRoad(allRoad, std::nanf(""), 10.0f, 1));
+    }
+
+    void onlyTheFourCornersAreLookedAt()
+    {
+        // A 5 px hole between the level 2 probes is not seen; one under a corner is.
+        MapGrid& grid = shared.offRoadGrid;
+        grid.fill(0);
+        for (int x = 148; x <= 152; ++x)
+            MapCell(x, 150) = 1;
+        QVERIFY(!course::IsOffRoad(grid, 150.0f, 150.0f, 3));
+        MapCell(153, 153) = 1;
+        QVERIFY(course::IsOffRoad(grid, 150.0f, 150.0f, 3));
+    }
+
+    void roadWidthNeededPerLevel()
+    {
+        QVERIFY(Passable(3, 1));
+        QVERIFY(!Passable(2, 1));
+        QVERIFY(Passable(7, 3));
+        QVERIFY(!Passable(6, 3));
+    }
+
+    void gridMatchesThePixelByPixelReading_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("stage 1") << QStringLiteral(POKURIMO_APP_FOLDER "/dat/map1.dat");
+        QTest::newRow("stage 2") << QStringLiteral(POKURIMO_APP_FOLDER "/dat/map2.dat");
+        QTest::newRow("synthetic") << QString();
+    }
+
+    void gridMatchesThePixelByPixelReading()
+    {
+        QFETCH(QString, file);
+        QImage picture;
+        if (file.isEmpty()) {
+            // Background colour reused inside the road, an indexed picture, noise.
+            picture = QImage(kMapSize, kMapSize, QImage::Format_Indexed8);
+            picture.setColorTable({qRgb(0, 128, 0), qRgb(200, 200, 200), qRgb(0, 128, 1)});
+            for (int y = 0; y < kMapSize; ++y)
+                for (int x = 0; x < kMapSize; ++x)
+                    picture.setPixel(x, y, static_cast<uint>((x * 7 + y * 13) % 3));
+        } else {
+            QVERIFY2(picture.load(file), qPrintable(file));
+        }
+        MapGrid fast;
+        fast.fill(7);
+        MapGrid slow;
+        QVERIFY(course::BuildGrid(picture, fast));
+        QVERIFY(course::BuildGridPerPixel(picture, slow));
+        QVERIFY(fast == slow);
+        for (int i = 0; i < kGridSide; ++i) {
+            QCOMPARE(fast[static_cast<std::size_t>(300 + kGridSide * i)], 0);  // column 300
+            QCOMPARE(fast[static_cast<std::size_t>(i + kGridSide * 300)], 0);  // row 300
+        }
+        QCOMPARE(fast[0], 1);  // (0, 0) is the background by definition
+    }
+
+    void gridRefusesPicturesOfAnotherSize()
+    {
+        MapGrid grid{};
+        grid[5] = 3;
+        QVERIFY(!course::BuildGrid(QImage(299, 300, QImage::Format_RGB32), grid));
+        QVERIFY(!course::BuildGrid(QImage(), grid));
+        QCOMPARE(grid[5], 3);  // untouched
+    }
+
+    void taxisWrapAtTheLaneEnds()
+    {
+        QCOMPARE(hazard::StepCar1Top(268), 142);
+        QCOMPARE(hazard::StepCar1Top(266), 268);
+        QCOMPARE(hazard::StepCar2Top(144), 270);
+        QCOMPARE(hazard::StepCar2Top(145), 270);
+        QCOMPARE(hazard::StepCar2Top(146), 143);
+        // The second lane's off-loop starting tops join the loop on ticks 12 and 33.
+        int top = hazard::kCar2StartTops[0];
+        int ticks = 0;
+        while (top != 270 && ticks < 100) {
+            top = hazard::StepCar2Top(top);
+            ++ticks;
+        }
+        QCOMPARE(ticks, 12);
+        top = hazard::kCar2StartTops[1];
+        ticks = 0;
+        while (top != 270 && ticks < 100) {
+            top = hazard::StepCar2Top(top);
+            ++ticks;
+        }
+        QCOMPARE(ticks, 33);
+        // A first-lane loop is 64 ticks long.
+        top = 142;
+        for (int i = 0; i < 64; ++i)
+            top = hazard::StepCar1Top(top);
+        QCOMPARE(top, 142);
+    }
+
+    void rainSwaysBetween240And250()
+    {
+        hazard::RainState s{hazard::kRainStartTop, 0};
+        QList<int> tops;
+        for (int i = 0; i < 30; ++i) {
+            s = hazard::StepRain(s);
+            QVERIFY(s.top >= 240 && s.top <= 250);
+            tops << s.top;
+        }
+        QCOMPARE(tops.mid(0, 11), (QList<int>{242, 244, 246, 248, 250, 248, 246, 244, 242, 240, 242}));
+    }
+
+    void bridgePatternOpensMiddleThenLeft()
+    {
+        const auto& p = hazard::kBridgePattern;
+        // Piece 0 lies on the right (x 173), piece 2 on the left (x 113).
+        QCOMPARE(p[0], (std::array<bool, 3>{false, true, false}));
+        QCOMPARE(p[1], (std::array<bool, 3>{false, false, true}));
+        int open[3] = {};
+        for (const auto& row : p) {
+            const int n = row[0] + row[1] + row[2];
+            QVERIFY(n >= 1 && n <= 2);  // never all open, never all closed
+            for (int i = 0; i < 3; ++i)
+                open[i] += row[static_cast<std::size_t>(i)];
+        }
+        QCOMPARE(open[0], 2);
+        QCOMPARE(open[1], 4);
+        QCOMPARE(open[2], 6);
+        std::int16_t phase = 0;
+        for (int i = 0; i < 9; ++i)
+            phase = hazard::NextBridgePhase(phase);
+        QCOMPARE(phase, std::int16_t{0});
+    }
+
+    void scoreIsTheTimeTakenOnBothLevels()
+    {
+        QCOMPARE(stage::StartingTime(1, 1), 0);
+        QCOMPARE(stage::StartingTime(1, 2), 0);
+        QCOMPARE(stage::StartingTime(2, 1), 30);
+        QCOMPARE(stage::StartingTime(2, 2), 90);
+        QCOMPARE(stage::Score(1, 1, 42), 42);
+        // Hard level: more seconds left means a smaller (better) score.
+        QVERIFY(stage::Score(2, 1, 25) < stage::Score(2, 1, 5));
+        QCOMPARE(stage::Score(2, 2, 60), 30);
+    }
+
+    void countersAreStrictDecimalText()
+    {
+        QLabel label;
+        WriteCounter(&label, 30);
+        QCOMPARE(label.text(), QStringLiteral("30"));
+        QCOMPARE(ReadCounter(&label), 30);
+        WriteCounter(&label, -2);
+        QCOMPARE(ReadCounter(&label), -2);
+        for (const char* bad : {"", " 5", "5 ", "+5", "5.0", "0x10", "2147483648", "-", "１２"}) {
+            std::int32_t v = 77;
+            QVERIFY2(!ParseDecimal(QString::fromUtf8(bad), &v), bad);
+            QCOMPARE(v, 77);
+        }
+        std::int32_t v = 0;
+        QVERIFY(ParseDecimal(QStringLiteral("-2147483648"), &v));
+        QCOMPARE(v, INT32_MIN);
+        QVERIFY(ParseDecimal(QStringLiteral("0007"), &v));
+        QCOMPARE(v, 7);
+        QVERIFY(!ParseDecimal(QStringLiteral("99999999999999999999999"), &v));
+    }
+};
+
+QTEST_MAIN(TestRules)
+#include "tst_rules.moc"

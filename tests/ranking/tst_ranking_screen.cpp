@@ -1,0 +1,563 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
+// The ranking screen: its layout, viewing and switching tables, entering a new
+// record holder's name, and every way out storing the name and saving.
+
+#include "StoreFiles.h"
+#include "support/TestEnv.h"
+
+#include "game/GameState.h"
+#include "ranking/HighScoreTable.h"
+#include "widgets/Look.h"
+#include "widgets/Notice.h"
+#include "rules/StageRules.h"
+#include "play/PlayScreen.h"
+#include "ranking/RankingScreen.h"
+
+#include <QCloseEvent>
+#include <QInputMethodEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+
+using namespace game;
+
+namespace {
+
+// A table where every entry tells where it is, names "L1S2-3" and scores 123.
+void FillDistinct()
+{
+    for (int level = 1; level <= kLevels; ++level)
+        for (int stage = 1; stage <= kStages; ++stage)
+            for (int place = 0; place < kPlaces; ++place) {
+                shared.highScoreNames[level][stage][place] = QStringLiteral("L%1S%2-%3").arg(level).arg(stage).arg(place);
+                shared.highScores[level][stage][place] = level * 100 + stage * 10 + place;
+            }
+}
+
+QStringList Shown(QLabel* const (&labels)[kPlaces])
+{
+    QStringList texts;
+    for (QLabel* label : labels)
+        texts << label->text();
+    return texts;
+}
+
+QStringList NamesOf(int level, int stage)
+{
+    return QStringList(std::begin(shared.highScoreNames[level][stage]), std::end(shared.highScoreNames[level][stage]));
+}
+
+QStringList ScoresOf(int level, int stage)
+{
+    QStringList texts;
+    for (std::int32_t v : shared.highScores[level][stage])
+        texts << QString::number(v);
+    return texts;
+}
+
+bool SelectorsShown(const RankingScreen& rank)
+{
+    for (QRadioButton* option : {rank.levelOptions[0], rank.levelOptions[1], rank.stageOptions[0], rank.stageOptions[1]})
+        if (!option->isVisibleTo(&rank))
+            return false;
+    return true;
+}
+
+// Text arrives as an input method commits it, the way Japanese is typed.
+void Type(QLineEdit* box, const QString& text)
+{
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QCoreApplication::sendEvent(box, &event);
+}
+
+// The leftmost column holding a pixel close to `ink`, or -1.
+int FirstColumnWith(const QImage& image, const QColor& ink)
+{
+    for (int x = 0; x < image.width(); ++x)
+        for (int y = 0; y < image.height(); ++y) {
+            const QColor c = image.pixelColor(x, y);
+            if (std::abs(c.red() - ink.red()) + std::abs(c.green() - ink.green()) + std::abs(c.blue() - ink.blue()) < 40)
+                return x;
+        }
+    return -1;
+}
+
+// Where the Tab key goes from `from` (labels are in the chain but take no focus).
+QWidget* NextTabStop(QWidget* from)
+{
+    QWidget* next = from->nextInFocusChain();
+    while (next != from && !(next->focusPolicy() & Qt::TabFocus))
+        next = next->nextInFocusChain();
+    return next;
+}
+
+// Runs the dialog modally while `drive` plays the player; a watchdog ends a
+// dialog the test failed to close, so a fault shows as a failure, not a hang.
+struct ModalRun {
+    int result = -1;
+    bool watchdogFired = false;
+    bool opened = false;
+};
+
+void Watch(RankingScreen& rank, ModalRun& run)
+{
+    run.opened = true;
+    QObject::connect(&rank, &QDialog::finished, &rank, [&run](int result) { run.result = result; });
+    QTimer::singleShot(10000, &rank, [&rank, &run] {
+        if (rank.isVisible()) {
+            run.watchdogFired = true;
+            rank.done(QDialog::Rejected);
+        }
+    });
+}
+
+ModalRun RunModal(RankingScreen& rank, const std::function<void()>& drive)
+{
+    ModalRun run;
+    Watch(rank, run);
+    QTimer::singleShot(0, &rank, drive);
+    rank.exec();
+    return run;
+}
+
+// A cleared stage that took `seconds`, scored by the play screen's own
+// scoreRun; `drive` plays the new record holder on the ranking it opens.
+ModalRun RecordThroughCheckRank(int level, int stage, std::int32_t seconds,
+                                const std::function<void(RankingScreen&)>& drive)
+{
+    PlayScreen play;
+    shared.level = static_cast<std::int16_t>(level);
+    shared.stage = static_cast<std::int16_t>(stage);
+    const int counter = level == 1 ? seconds : stage::StartingTime(level, stage) - seconds;
+    play.timeBox->setText(QString::number(counter));
+    ModalRun run;
+    QTimer::singleShot(0, &play, [&] {
+        if (RankingScreen* rank = play.findChild<RankingScreen*>()) {
+            Watch(*rank, run);
+            drive(*rank);
+        }
+    });
+    play.scoreRun();
+    return run;
+}
+
+// The entry box the ranking opened for the new holder, or nullptr.
+QLineEdit* EntryBox(const RankingScreen& rank)
+{
+    for (QLineEdit* box : rank.nameEdits)
+        if (box->isVisibleTo(&rank))
+            return box;
+    return nullptr;
+}
+
+// The ways out of the window besides "とじる".
+enum class Way { Escape, CloseBox, Reject };
+
+void CloseBy(RankingScreen& rank, Way way)
+{
+    switch (way) {
+    case Way::Escape:
+        QTest::keyClick(rank.focusWidget() ? rank.focusWidget() : &rank, Qt::Key_Escape);
+        break;
+    case Way::CloseBox: {
+        QCloseEvent event;  // what the window manager sends
+        QCoreApplication::sendEvent(&rank, &event);
+        break;
+    }
+    case Way::Reject:
+        rank.reject();
+        break;
+    }
+}
+
+void AddWays()
+{
+    QTest::addColumn<Way>("way");
+    QTest::newRow("escape") << Way::Escape;
+    QTest::newRow("close box") << Way::CloseBox;
+    QTest::newRow("reject") << Way::Reject;
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Way)
+
+class FormRankTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        m_env = std::make_unique<TestEnv>();
+        m_sounds = std::make_unique<SoundFolder>();
+        m_notices.clear();
+        look::SetNoticeHandler([this](QWidget*, const QString& text) { m_notices << text; });
+        scores::LoadHighScores();
+    }
+
+    void cleanup()
+    {
+        look::SetNoticeHandler({});
+        m_sounds.reset();
+        m_env.reset();
+    }
+
+    void layoutAsDrawn()
+    {
+        RankingScreen rank;
+        QCOMPARE(rank.windowTitle(), QStringLiteral("ランキング"));
+        QCOMPARE(rank.size(), QSize(281, 185));
+        QCOMPARE(rank.minimumSize(), rank.maximumSize());
+        QCOMPARE(rank.placeLabels[1]->text(), QStringLiteral("2nd"));
+        QCOMPARE(rank.placeLabels[1]->geometry(), QRect(8, 32, 28, 16));
+        QCOMPARE(rank.nameLabels[2]->geometry(), QRect(48, 56, 169, 16));
+        QCOMPARE(rank.scoreLabels[4]->geometry(), QRect(240, 104, 33, 16));
+        QCOMPARE(rank.nameEdits[4]->geometry(), QRect(48, 104, 169, 18));
+        QCOMPARE(rank.levelOptions[1]->parentWidget(), rank.levelFrame);
+        QCOMPARE(rank.levelOptions[1]->geometry(), QRect(0, 24, 57, 25));
+        QCOMPARE(rank.stageOptions[1]->geometry(), QRect(80, 160, 89, 25));
+        QCOMPARE(rank.closeButton->geometry(), QRect(184, 136, 89, 41));
+        QCOMPARE(rank.closeButton->text(), QStringLiteral("とじる"));
+        QCOMPARE(rank.divider->geometry().left(), 232);
+        QVERIFY(rank.scoreLabels[0]->alignment().testFlags(Qt::AlignRight | Qt::AlignTop));
+        QVERIFY(rank.nameLabels[0]->alignment().testFlags(Qt::AlignLeft | Qt::AlignTop));
+        QCOMPARE(rank.nameLabels[0]->palette().color(QPalette::WindowText), QColor(255, 15, 123));
+        QCOMPARE(rank.scoreLabels[2]->palette().color(QPalette::WindowText), QColor(2, 255, 97));
+        QVERIFY(!rank.nameLabels[0]->autoFillBackground());
+        for (int r = 0; r + 1 < kPlaces; ++r)  // entry boxes never overlap their neighbours
+            QVERIFY(!rank.nameEdits[r]->geometry().intersects(rank.nameEdits[r + 1]->geometry()));
+        for (int r = 0; r < kPlaces; ++r) {
+            QVERIFY(rank.nameEdits[r]->isHidden());
+            QVERIFY(rank.nameEdits[r]->text().isEmpty());
+        }
+        for (QRadioButton* option : {rank.levelOptions[0], rank.levelOptions[1], rank.stageOptions[0], rank.stageOptions[1]})
+            QVERIFY(!option->isChecked());
+        QVERIFY(rank.closeButton->isEnabled());
+    }
+
+    void tabOrderPutsEntryBoxesFirst()
+    {
+        RankingScreen rank;
+        QWidget* expected[] = {rank.nameEdits[0], rank.nameEdits[1], rank.nameEdits[2],   rank.nameEdits[3],   rank.nameEdits[4],
+                               rank.closeButton, rank.stageOptions[0], rank.stageOptions[1], rank.levelOptions[1], rank.levelOptions[0]};
+        for (std::size_t i = 1; i < std::size(expected); ++i)
+            QCOMPARE(NextTabStop(expected[i - 1]), expected[i]);
+    }
+
+    void selectorsKeepToTheirOwnGroup()
+    {
+        RankingScreen rank;
+        shared.rankingLevel = 1;
+        shared.rankingStage = 2;
+        rank.showTable();
+        rank.show();
+        QTest::mouseClick(rank.levelOptions[1], Qt::LeftButton);
+        QVERIFY(rank.levelOptions[1]->isChecked());
+        QVERIFY(!rank.levelOptions[0]->isChecked());
+        QVERIFY(rank.stageOptions[1]->isChecked());  // untouched by the level selector
+        QTest::mouseClick(rank.stageOptions[0], Qt::LeftButton);
+        QVERIFY(!rank.stageOptions[1]->isChecked());
+        QVERIFY(rank.levelOptions[1]->isChecked());
+    }
+
+    void viewingOpensOnChosenTableAndSwitches()
+    {
+        FillDistinct();
+        RankingScreen rank;
+        shared.rankingLevel = 1;
+        shared.rankingStage = 1;
+        rank.showTable();
+        rank.show();
+        QVERIFY(rank.levelOptions[0]->isChecked());
+        QVERIFY(rank.stageOptions[0]->isChecked());
+        QCOMPARE(Shown(rank.nameLabels), NamesOf(1, 1));
+        QCOMPARE(Shown(rank.scoreLabels), ScoresOf(1, 1));
+        QVERIFY(SelectorsShown(rank));
+        QCOMPARE(rank.focusWidget(), rank.closeButton);
+
+        QTest::mouseClick(rank.levelOptions[1], Qt::LeftButton);
+        QCOMPARE(shared.rankingLevel, 2);
+        QCOMPARE(Shown(rank.nameLabels), NamesOf(2, 1));
+        QTest::mouseClick(rank.stageOptions[1], Qt::LeftButton);
+        QCOMPARE(shared.rankingStage, 2);
+        QCOMPARE(Shown(rank.nameLabels), NamesOf(2, 2));
+        QCOMPARE(Shown(rank.scoreLabels), ScoresOf(2, 2));
+        QTest::mouseClick(rank.levelOptions[0], Qt::LeftButton);
+        QCOMPARE(Shown(rank.nameLabels), NamesOf(1, 2));
+        rank.close();
+
+        // The title screen's ranking button opens a new screen on level 1, stage 1.
+        RankingScreen again;
+        shared.rankingLevel = 1;
+        shared.rankingStage = 1;
+        again.showTable();
+        QVERIFY(again.levelOptions[0]->isChecked());
+        QVERIFY(again.stageOptions[0]->isChecked());
+        QCOMPARE(Shown(again.nameLabels), NamesOf(1, 1));
+    }
+
+    void setFormSelectsWithoutCallingItselfBack()
+    {
+        FillDistinct();
+        RankingScreen rank;
+        shared.rankingLevel = 1;
+        shared.rankingStage = 1;
+        rank.showTable();
+        // Moving the selection from one button to the other must not report
+        // the button being cleared as a pick of it.
+        shared.rankingLevel = 2;
+        shared.rankingStage = 2;
+        rank.showTable();
+        QCOMPARE(shared.rankingLevel, 2);
+        QCOMPARE(shared.rankingStage, 2);
+        QVERIFY(rank.levelOptions[1]->isChecked());
+        QVERIFY(rank.stageOptions[1]->isChecked());
+        QCOMPARE(Shown(rank.nameLabels), NamesOf(2, 2));
+    }
+
+    void newThirdPlaceOpensForEntry()
+    {
+        FillDistinct();
+        const QStringList before = NamesOf(2, 1);
+        QStringList scoresShown, namesShown, soundsWhenShown;
+        bool selectorsShown = true;
+        QLineEdit* box = nullptr;
+        bool boxFocusedAndEmpty = false;
+        // The hard level's stage 1 holds 210 to 214; a run of 211 seconds comes third.
+        const ModalRun run = RecordThroughCheckRank(2, 1, 211, [&](RankingScreen& rank) {
+            scoresShown = Shown(rank.scoreLabels);
+            namesShown = Shown(rank.nameLabels);
+            soundsWhenShown = m_env->sound.started;
+            selectorsShown = SelectorsShown(rank);
+            box = EntryBox(rank);
+            boxFocusedAndEmpty = box == rank.nameEdits[2] && rank.focusWidget() == box && box->text().isEmpty();
+            rank.closeButton->click();
+        });
+        QVERIFY(run.opened);
+        QVERIFY(!run.watchdogFired);
+        QCOMPARE(scoresShown, (QStringList{"210", "211", "211", "212", "213"}));  // a tie goes below
+        QCOMPARE(namesShown[3], before[2]);
+        QCOMPARE(namesShown[4], before[3]);
+        QVERIFY(!selectorsShown);
+        QVERIFY(boxFocusedAndEmpty);
+        QCOMPARE(soundsWhenShown, QStringList{QStringLiteral("Claps")});  // the applause comes first
+
+        // A run that makes no place opens nothing.
+        const ModalRun none = RecordThroughCheckRank(2, 1, 300, [](RankingScreen& rank) { rank.closeButton->click(); });
+        QVERIFY(!none.opened);
+        QCOMPARE(ScoresOf(2, 1), (QStringList{"210", "211", "211", "212", "213"}));
+    }
+
+    void selectorsDoNothingDuringEntry()
+    {
+        FillDistinct();
+        QString topScore;
+        bool selectorsShown = true;
+        const ModalRun run = RecordThroughCheckRank(1, 2, 1, [&](RankingScreen& rank) {
+            rank.chooseLevel(1);
+            rank.chooseStage(0);
+            topScore = rank.scoreLabels[0]->text();
+            rank.showTable();  // hidden selectors stay hidden
+            selectorsShown = SelectorsShown(rank);
+            rank.closeButton->click();
+        });
+        QVERIFY(run.opened);
+        QCOMPARE(shared.rankingLevel, 1);
+        QCOMPARE(shared.rankingStage, 2);
+        QCOMPARE(topScore, QStringLiteral("1"));
+        QVERIFY(!selectorsShown);
+    }
+
+    void typingTogglesTheCloseButton()
+    {
+        QList<bool> enabled;
+        QString nameAfterEnter;
+        bool openAfterEnter = false;
+        const ModalRun run = RecordThroughCheckRank(1, 1, 30, [&](RankingScreen& rank) {
+            QLineEdit* box = rank.nameEdits[0];
+            enabled << rank.closeButton->isEnabled();
+            QTest::keyClicks(box, QStringLiteral("ab"));
+            enabled << rank.closeButton->isEnabled();
+            QTest::keyClick(box, Qt::Key_Backspace);
+            enabled << rank.closeButton->isEnabled();
+            QTest::keyClick(box, Qt::Key_Backspace);
+            enabled << rank.closeButton->isEnabled();
+            QTest::keyClicks(box, QStringLiteral("c"));
+            enabled << rank.closeButton->isEnabled();
+            // Enter confirms what the input method typed; it does not close the entry.
+            Type(box, QStringLiteral("ピポ"));
+            QTest::keyClick(box, Qt::Key_Return);
+            QTest::keyClick(box, Qt::Key_Enter);
+            openAfterEnter = rank.isVisible();
+            nameAfterEnter = box->text();
+            // With the focus on "とじる" itself, Enter presses it.
+            rank.closeButton->setFocus();
+            QTest::keyClick(rank.closeButton, Qt::Key_Return);
+        });
+        QVERIFY(run.opened);
+        QVERIFY(!run.watchdogFired);
+        QCOMPARE(enabled, (QList<bool>{true, true, true, false, true}));
+        QVERIFY(openAfterEnter);
+        QCOMPARE(nameAfterEnter, QStringLiteral("cピポ"));
+        QCOMPARE(shared.highScoreNames[1][1][0], QStringLiteral("cピポ"));
+        QCOMPARE(m_env->sound.started, (QStringList{"Claps", "Click"}));
+    }
+
+    void closeStoresTypedNameAndSavesAll()
+    {
+        const QString name = QStringLiteral(" ピポ たろう🐙 ");
+        const ModalRun run = RecordThroughCheckRank(2, 2, 17, [&](RankingScreen& rank) {
+            Type(EntryBox(rank), name);
+            QTest::mouseClick(rank.closeButton, Qt::LeftButton);
+        });
+        QVERIFY(!run.watchdogFired);
+        QCOMPARE(run.result, int(QDialog::Accepted));
+        QCOMPARE(shared.highScoreNames[2][2][0], name);
+        QCOMPARE(shared.highScoreNames[2][2][1], QStringLiteral("ぴぽ"));
+        const auto stored = StoredOnDisk(m_env->settingsFile());
+        QCOMPARE(stored.size(), 40);
+        QCOMPARE(stored.value(QStringLiteral("HScore_Nm_2_2_0")), name);
+        QCOMPARE(stored.value(QStringLiteral("HScore_Val_2_2_0")), QStringLiteral("17"));
+        QCOMPARE(m_env->sound.started, (QStringList{"Claps", "Click"}));
+        QCOMPARE(m_env->sound.waits, 1);  // the click is heard before the window goes
+        QVERIFY(m_notices.isEmpty());
+    }
+
+    void closingAtOnceStoresAnEmptyName()
+    {
+        const ModalRun run = RecordThroughCheckRank(1, 1, 8, [](RankingScreen& rank) { rank.closeButton->click(); });
+        QVERIFY(run.opened);
+        QVERIFY(!run.watchdogFired);
+        QCOMPARE(shared.highScoreNames[1][1][0], QString());
+        QCOMPARE(StoredOnDisk(m_env->settingsFile()).value(QStringLiteral("HScore_Nm_1_1_0")), QString());
+        QCOMPARE(StoredOnDisk(m_env->settingsFile()).value(QStringLiteral("HScore_Val_1_1_0")), QStringLiteral("8"));
+    }
+
+    void otherWaysOutStoreAndSave_data() { AddWays(); }
+
+    void otherWaysOutStoreAndSave()
+    {
+        QFETCH(Way, way);
+        const ModalRun run = RecordThroughCheckRank(1, 2, 99, [&](RankingScreen& rank) {
+            Type(EntryBox(rank), QStringLiteral("さる"));
+            CloseBy(rank, way);
+        });
+        QVERIFY(run.opened);
+        QVERIFY(!run.watchdogFired);
+        QCOMPARE(shared.highScoreNames[1][2][0], QStringLiteral("さる"));
+        QCOMPARE(StoredOnDisk(m_env->settingsFile()).value(QStringLiteral("HScore_Nm_1_2_0")), QStringLiteral("さる"));
+        QCOMPARE(m_env->sound.started, (QStringList{"Claps", "Click"}));
+    }
+
+    void waysOutRefusedWhileBoxIsEmpty_data() { AddWays(); }
+
+    void waysOutRefusedWhileBoxIsEmpty()
+    {
+        QFETCH(Way, way);
+        bool stayedOpen = false;
+        bool savedMeanwhile = true;
+        const ModalRun run = RecordThroughCheckRank(2, 1, 4, [&](RankingScreen& rank) {
+            QLineEdit* box = EntryBox(rank);
+            QTest::keyClicks(box, QStringLiteral("x"));
+            QTest::keyClick(box, Qt::Key_Backspace);
+            CloseBy(rank, way);
+            stayedOpen = rank.isVisible();
+            savedMeanwhile = QFileInfo::exists(m_env->settingsFile());
+            QTest::keyClicks(box, QStringLiteral("y"));
+            CloseBy(rank, way);
+        });
+        QVERIFY(run.opened);
+        QVERIFY(!run.watchdogFired);
+        QVERIFY(stayedOpen);
+        QVERIFY(!savedMeanwhile);
+        QCOMPARE(shared.highScoreNames[2][1][0], QStringLiteral("y"));
+        QCOMPARE(m_env->sound.started, (QStringList{"Claps", "Click"}));
+    }
+
+    void viewingCloseSavesUnchangedTable()
+    {
+        FillDistinct();
+        RankingScreen rank;
+        shared.rankingLevel = 1;
+        shared.rankingStage = 1;
+        rank.showTable();
+        const ModalRun run = RunModal(rank, [&] { CloseBy(rank, Way::Escape); });
+        QVERIFY(!run.watchdogFired);
+        const auto stored = StoredOnDisk(m_env->settingsFile());
+        QCOMPARE(stored.size(), 40);
+        QCOMPARE(stored.value(QStringLiteral("HScore_Nm_2_1_3")), QStringLiteral("L2S1-3"));
+        QCOMPARE(stored.value(QStringLiteral("HScore_Val_1_2_4")), QStringLiteral("124"));
+    }
+
+    void failedSaveIsToldAndOldFileKept()
+    {
+        QVERIFY(scores::SaveHighScores());
+        const QString file = m_env->settingsFile();
+        const QByteArray before = FileBytes(file);
+        ModalRun run;
+        {
+            ReadOnlyFolder locked(QFileInfo(file).absolutePath());
+            if (!locked.works())
+                QSKIP("this machine cannot make a folder read-only");
+            run = RecordThroughCheckRank(1, 1, 12, [&](RankingScreen& rank) {
+                Type(EntryBox(rank), QStringLiteral("ピポ"));
+                rank.closeButton->click();
+            });
+        }
+        QVERIFY(run.opened);
+        QVERIFY(!run.watchdogFired);
+        QCOMPARE(m_notices.size(), 1);
+        QVERIFY(m_notices[0].contains(QStringLiteral("保存できなかった")));
+        QCOMPARE(FileBytes(file), before);
+        QCOMPARE(shared.highScoreNames[1][1][0], QStringLiteral("ピポ"));  // still there for the next save
+    }
+
+    void longNamesKeepTheRows()
+    {
+        const QString longName = QString(10000, QChar(u'W'));
+        shared.highScoreNames[1][1][0] = longName;
+        shared.highScoreNames[1][1][1] = QStringLiteral("\u202Eمرحبا بالعالم") + QString(500, QChar(0x05D0));
+        shared.highScoreNames[1][1][2] = QStringLiteral("a\nb\nc\nd");
+        RankingScreen rank;
+        shared.rankingLevel = 1;
+        shared.rankingStage = 1;
+        rank.showTable();
+        rank.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&rank));
+        QCOMPARE(rank.nameLabels[0]->text(), longName);
+        QCOMPARE(rank.size(), QSize(281, 185));
+        for (int r = 0; r < kPlaces; ++r) {
+            QCOMPARE(rank.nameLabels[r]->geometry(), QRect(48, 8 + 24 * r, 169, 16));
+            QCOMPARE(rank.scoreLabels[r]->geometry(), QRect(240, 8 + 24 * r, 33, 16));
+        }
+
+        // A right-to-left name still starts at the left edge of its row.
+        shared.highScoreNames[1][1][1] = QStringLiteral("\u202Eمرحبا");
+        rank.showTable();
+        const QImage row = rank.grab(rank.nameLabels[1]->geometry()).toImage();
+        const int inkStarts = FirstColumnWith(row, QColor(23, 64, 255));
+        QVERIFY(inkStarts >= 0);
+        QVERIFY2(inkStarts < 8, qPrintable(QStringLiteral("text starts at x = %1").arg(inkStarts)));
+
+        // The entry box takes a name of any length whole.
+        const QString huge(40000, QChar(u'ぽ'));
+        rank.nameEdits[3]->setText(huge);
+        QCOMPARE(rank.nameEdits[3]->text(), huge);
+    }
+
+private:
+    std::unique_ptr<TestEnv> m_env;
+    std::unique_ptr<SoundFolder> m_sounds;
+    QStringList m_notices;
+};
+
+QTEST_MAIN(FormRankTest)
+#include "tst_ranking_screen.moc"

@@ -1,0 +1,331 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
+// The game as a whole, through its real widgets: title, both stages on the
+// real courses, the ranking entry, the ending, and every way of leaving.
+
+#include "CourseChecker.h"
+#include "CourseScene.h"
+#include "Player.h"
+#include "RoutePath.h"
+#include "game/GameState.h"
+#include "widgets/Widgets.h"
+#include "play/PlayScreen.h"
+#include "ranking/RankingScreen.h"
+#include "title/TitleScreen.h"
+#include "support/Drive.h"
+#include "support/TestEnv.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTimer>
+#include <QtTest>
+
+using namespace game;
+
+namespace {
+
+TitleScreen* CurrentTitle()
+{
+    TitleScreen* found = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* t = qobject_cast<TitleScreen*>(w); t && t->isVisible())
+            found = t;
+    return found;
+}
+
+// The way through a stage's real course, with the hazards where they start.
+std::vector<QPoint> Route(int stage)
+{
+    const QImage map(AppFolder() + QStringLiteral("/dat/map%1.dat").arg(stage));
+    const auto field = coursecheck::Paint(coursecheck::RoadOk(map, 1), coursecheck::StageScene(stage, stage == 2 ? 0 : -1));
+    return coursecheck::ShortestRoute(field.safe, coursecheck::startPoint(stage), coursecheck::GoalZone(stage - 1), 2);
+}
+
+void Walk(const PlayScreen* play, const std::vector<QPoint>& route)
+{
+    const QPointer<const PlayScreen> alive(play);
+    for (QPoint p : route) {
+        if (!alive || alive->isClosed() || shared.runState != 1)
+            return;
+        drive::MoveOnMap(*play, p);
+    }
+}
+
+QString Stored(const QString& key)
+{
+    QSettings settings;
+    settings.beginGroup(QStringLiteral("Setting"));
+    return settings.value(key).toString();
+}
+
+}  // namespace
+
+class TestGameFlow : public QObject {
+    Q_OBJECT
+    TestEnv env;
+
+private Q_SLOTS:
+    void init()
+    {
+        ResetSharedState();
+        env.sound.started.clear();
+        QSettings().clear();  // every case starts from a fresh installation
+        TitleScreen::open();
+    }
+
+    void cleanup()
+    {
+        drive::CloseScreens();
+    }
+
+    void aWholeGame()
+    {
+        Player player(QStringLiteral("ぽくりも 1"));
+        player.freezeHazards = true;
+        CurrentTitle()->easyButton->click();  // たこレベル: returns once the opening story is read
+        PlayScreen* play = CurrentPlay();
+        QVERIFY(play);
+        QCOMPARE(drive::VisibleTitles(), 0);
+        QCOMPARE(env.sound.started.first(), QStringLiteral("Click"));
+        QCOMPARE(player.linesSeen.first(), QStringLiteral("ある日、ヌッピがカモナ家に遊びに来ていた"));
+        QCOMPARE(play->dialogueText->text(), QStringLiteral("「スタート」を押してくれよな！"));
+        QCOMPARE(play->lifeBox->text(), QStringLiteral("5"));
+
+        // One slip on stage 1 costs a life that stage 2 does not give back.
+        drive::ClickOnMap(*play, play->startZones[0]->geometry().center());
+        drive::MoveOnMap(*play, QPoint(1, 1));  // the background in the corner
+        QCOMPARE(play->lifeBox->text(), QStringLiteral("4"));
+
+        const auto route1 = Route(1);
+        QVERIFY(!route1.empty());
+        drive::ClickOnMap(*play, play->startZones[0]->geometry().center());
+        Walk(play, route1);  // the goal scene, the record and the stage 2 story happen in here
+        QVERIFY2(shared.stage == 2, qPrintable(play->dialogueText->text()));
+        QCOMPARE(player.recordsEntered, 1);
+        QVERIFY(player.linesSeen.contains(QStringLiteral("Stage1 Clear!!")));
+        QVERIFY(player.linesSeen.contains(QStringLiteral("休日にピポは、ヌッピのところに遊びに来ていた")));
+        QVERIFY(play->clearPicture->isHidden());
+        QCOMPARE(play->lifeBox->text(), QStringLiteral("4"));
+        QCOMPARE(play->stageBox->text(), QStringLiteral("STAGE２・アメリカ"));
+        QVERIFY(play->leftLaneTaxis[0]->isVisible());
+        QVERIFY(env.sound.started.contains(QStringLiteral("Clear")));
+        QVERIFY(env.sound.started.contains(QStringLiteral("Claps")));
+
+        const QString stage1Score = Stored(QStringLiteral("HScore_Val_1_1_0"));
+        QCOMPARE(Stored(QStringLiteral("HScore_Nm_1_1_0")), QStringLiteral("ぽくりも 1"));
+        QCOMPARE(Stored(QStringLiteral("HScore_Nm_1_1_1")), QStringLiteral("ぴぽ"));
+
+        const auto route2 = Route(2);
+        QVERIFY(!route2.empty());
+        drive::ClickOnMap(*play, play->startZones[1]->geometry().center());
+        Walk(play, route2);  // the ending, the record, and back to the title
+        drive::Settle();
+        QVERIFY(CurrentPlay() == nullptr);
+        QCOMPARE(drive::VisibleTitles(), 1);
+        QCOMPARE(player.recordsEntered, 2);
+        QVERIFY(player.linesSeen.contains(QStringLiteral("Thank you for your playing!")));
+        QCOMPARE(player.linesSeen.last(), QStringLiteral("Thank you for your playing!"));
+        QCOMPARE(Stored(QStringLiteral("HScore_Nm_1_2_0")), QStringLiteral("ぽくりも 1"));
+        QCOMPARE(Stored(QStringLiteral("HScore_Val_1_1_0")), stage1Score);
+        // The title that came back has read the table again.
+        QCOMPARE(shared.highScoreNames[1][2][0], QStringLiteral("ぽくりも 1"));
+    }
+
+    void aNewGameBeginsAfresh()
+    {
+        Player player(QStringLiteral("x"));
+        const QString before = Stored(QStringLiteral("HScore_Val_2_1_0"));
+        CurrentTitle()->hardButton->click();  // さるレベル
+        PlayScreen* play = CurrentPlay();
+        QVERIFY(play);
+        QCOMPARE(shared.level, std::int16_t{2});
+        QCOMPARE(play->timeBox->text(), QStringLiteral("30"));
+        QCOMPARE(play->levelBox->text(), QStringLiteral("さる"));
+        drive::ClickOnMap(*play, play->startZones[0]->geometry().center());
+        QCOMPARE(shared.runState, std::int16_t{1});
+        // Leave during the run: no run survives, nothing is stored, the title is back once.
+        play->backToTitleButton->click();
+        drive::Settle();
+        QCOMPARE(shared.runState, std::int16_t{0});
+        QCOMPARE(drive::VisibleTitles(), 1);
+        QCOMPARE(Stored(QStringLiteral("HScore_Val_2_1_0")), before);
+
+        CurrentTitle()->easyButton->click();
+        play = CurrentPlay();
+        QVERIFY(play);
+        QCOMPARE(shared.level, std::int16_t{1});
+        QCOMPARE(shared.stage, std::int16_t{1});
+        QCOMPARE(play->lifeBox->text(), QStringLiteral("5"));
+        QCOMPARE(shared.runState, std::int16_t{0});
+        play->close();  // the window's close box: no click sound
+        drive::Settle();
+        QCOMPARE(drive::VisibleTitles(), 1);
+    }
+
+    void leavingDuringAScene_data()
+    {
+        QTest::addColumn<int>("afterLines");
+        QTest::newRow("stage 1 story") << 1;
+        QTest::newRow("goal scene") << 100;
+    }
+
+    void leavingDuringAScene()
+    {
+        QFETCH(int, afterLines);
+        // A player who presses "タイトルへ" once a given number of lines has been read.
+        int read = 0;
+        QTimer leaver;
+        connect(&leaver, &QTimer::timeout, [&] {
+            PlayScreen* play = CurrentPlay();
+            if (!play || shared.lineWaiting != 1)
+                return;
+            if (read == afterLines || play->dialogueText->text() == QLatin1String("Stage1 Clear!!")) {
+                play->backToTitleButton->click();
+                return;
+            }
+            ++read;
+            drive::Space(play);
+        });
+        leaver.start(2);
+        const QString before = Stored(QStringLiteral("HScore_Val_1_1_0"));
+        const std::int32_t best = shared.highScores[1][1][0];
+        CurrentTitle()->easyButton->click();
+        drive::Settle();
+        if (afterLines < 4) {
+            QVERIFY(CurrentPlay() == nullptr);
+            QCOMPARE(drive::VisibleTitles(), 1);
+            return;
+        }
+        PlayScreen* play = CurrentPlay();
+        QVERIFY(play);
+        drive::ClickOnMap(*play, play->startZones[0]->geometry().center());
+        Walk(play, Route(1));
+        drive::Settle();
+        QVERIFY(CurrentPlay() == nullptr);
+        QCOMPARE(drive::VisibleTitles(), 1);
+        QCOMPARE(Stored(QStringLiteral("HScore_Val_1_1_0")), before);  // a game left mid-scene records nothing
+        QCOMPARE(shared.highScores[1][1][0], best);
+    }
+
+    void versionMessage()
+    {
+        QCOMPARE(PlayScreen::versionText(), QStringLiteral("Pokurimo Ver.1.00"));
+        Player player(QStringLiteral("x"));
+        CurrentTitle()->easyButton->click();
+        PlayScreen* play = CurrentPlay();
+        play->taxiTimer->start();
+        QString title, text;
+        bool timersRan = false;
+        QTimer::singleShot(50, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            title = box->windowTitle();
+            text = box->text();
+            timersRan = play->taxiTimer->isActive();
+            box->accept();
+        });
+        play->versionButton->click();
+        QCOMPARE(title, QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
+        QCOMPARE(text, QStringLiteral("Pokurimo Ver.1.00"));
+        QVERIFY(timersRan);
+        QVERIFY(CurrentPlay() == play);
+    }
+
+    void theClockRunsOutBehindTheVersionBox()
+    {
+        // A player who reads every line, and closes the version box only once
+        // the clock has run out behind it. The box opens under the pointer,
+        // which has not left the map for it: the clock ends the run, not a miss.
+        QStringList lines;
+        QTimer reader;
+        connect(&reader, &QTimer::timeout, [&] {
+            if (shared.lineWaiting == 1 && CurrentPlay() && !lines.contains(CurrentPlay()->dialogueText->text()))
+                lines << CurrentPlay()->dialogueText->text();
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); box && shared.lineWaiting == 1)
+                box->accept();
+            else if (shared.lineWaiting == 1 && CurrentPlay())
+                drive::Space(CurrentPlay());
+        });
+        reader.start(5);
+        CurrentTitle()->hardButton->click();  // さるレベル
+        PlayScreen* play = CurrentPlay();
+        QVERIFY(play);
+        drive::ClickOnMap(*play, play->startZones[0]->geometry().center());
+        WriteCounter(play->lifeBox, 1);
+        play->timeBox->setText(QStringLiteral("1"));
+        const QPointer<PlayScreen> alive(play);
+        play->versionButton->click();
+        drive::Settle();
+        QVERIFY(alive.isNull());
+        QCOMPARE(drive::VisibleTitles(), 1);
+        QVERIFY2(lines.contains(QStringLiteral("うわーん！まにあわなかったー！！")), qPrintable(lines.join(u'|')));
+        QVERIFY2(!lines.contains(QStringLiteral("うわーん！")), "opening the box over the map counted as leaving it");
+    }
+
+    void rankingFromTheTitle()
+    {
+        shared.rankingLevel = 2;
+        shared.rankingStage = 2;
+        int shownLevel = 0, shownStage = 0;
+        bool level1Checked = false;
+        QTimer::singleShot(50, [&] {
+            auto* rank = qobject_cast<RankingScreen*>(QApplication::activeModalWidget());
+            if (!rank)
+                return;
+            shownLevel = shared.rankingLevel;
+            shownStage = shared.rankingStage;
+            level1Checked = rank->levelOptions[0]->isChecked();
+            rank->closeButton->click();
+        });
+        TitleScreen* title = CurrentTitle();
+        title->rankingButton->click();
+        QCOMPARE(shownLevel, 1);
+        QCOMPARE(shownStage, 1);
+        QVERIFY(level1Checked);
+        QCOMPARE(CurrentTitle(), title);  // still there, unchanged
+    }
+
+    void hardLevelRanksTheQuickerRunFirst()
+    {
+        Player player(QStringLiteral("fast"));
+        shared.level = 2;
+        shared.stage = 1;
+        for (auto& row : shared.highScores[2])
+            std::fill(std::begin(row), std::end(row), 500);
+        const auto easyBest = shared.highScores[1][1][0];
+        auto* play = new PlayScreen;
+        QVERIFY(play->setUpStage());
+        play->timeBox->setText(QStringLiteral("5"));  // 25 seconds used
+        play->scoreRun();
+        play->timeBox->setText(QStringLiteral("25"));  // 5 seconds used: quicker
+        play->scoreRun();
+        QCOMPARE(shared.highScores[2][1][0], 5);
+        QCOMPARE(shared.highScores[2][1][1], 25);
+        QCOMPARE(shared.highScores[2][1][2], 500);
+        play->timeBox->setText(QStringLiteral("0"));  // 30 seconds used
+        play->scoreRun();
+        QCOMPARE(shared.highScores[2][1][2], 30);
+        QCOMPARE(player.recordsEntered, 3);
+        QCOMPARE(Stored(QStringLiteral("HScore_Val_2_1_0")), QStringLiteral("5"));
+        QCOMPARE(shared.highScores[1][1][0], easyBest);  // the other tables are untouched
+        delete play;
+    }
+
+    void quitting()
+    {
+        QPointer<TitleScreen> title = CurrentTitle();
+        title->quitButton->click();
+        drive::Settle();
+        QVERIFY(title.isNull());
+        QCOMPARE(env.sound.started, QStringList{QStringLiteral("Click")});
+    }
+};
+
+QTEST_MAIN(TestGameFlow)
+#include "tst_game_flow.moc"

@@ -1,0 +1,35 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+// The title screen: the two level buttons, the ranking and quitting.
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+class TitleScreen : public QWidget {
+    Q_OBJECT
+public:
+    explicit TitleScreen(QWidget* parent = nullptr);
+    // A fresh title screen, shown and active; it deletes itself when closed.
+    static void open();
+
+    QLabel* heroPicture = nullptr;  // the hero
+    QLabel* namePicture = nullptr;  // the game's name
+    QPushButton* easyButton = nullptr;  // "たこレベル"
+    QPushButton* hardButton = nullptr;  // "さるレベル"
+    QPushButton* quitButton = nullptr;  // "おしまい"
+    QPushButton* rankingButton = nullptr;  // "ランキング"
+
+    void reloadScores();
+    void startEasy();
+    void startHard();
+    void quit();
+    void showRanking();
+
+private:
+    void buildLayout();
+    void startLevel(int level);
+};

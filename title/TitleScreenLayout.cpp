@@ -1,0 +1,58 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
+// The title screen's layout.
+
+#include "widgets/Look.h"
+#include "widgets/Widgets.h"
+#include "title/TitleScreen.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+using look::Twips;
+
+namespace {
+QLabel* MakeImage(QWidget* parent, const QRect& geometry, const QString& picture)
+{
+    auto* image = new QLabel(parent);
+    image->setGeometry(geometry);
+    image->setPixmap(QPixmap(picture));
+    image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return image;
+}
+
+}  // namespace
+
+TitleScreen::TitleScreen(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("TitleScreen"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    buildLayout();
+    connect(easyButton, &QPushButton::clicked, this, &TitleScreen::startEasy);
+    connect(hardButton, &QPushButton::clicked, this, &TitleScreen::startHard);
+    connect(quitButton, &QPushButton::clicked, this, &TitleScreen::quit);
+    connect(rankingButton, &QPushButton::clicked, this, &TitleScreen::showRanking);
+    reloadScores();
+}
+
+void TitleScreen::buildLayout()
+{
+    setWindowTitle(QString());
+    look::MakeFixedWindow(this, 357, 190);
+    namePicture = MakeImage(this, Twips(120, 0, 2535, 1305), QStringLiteral(":/pictures/title_logo.png"));
+    heroPicture = MakeImage(this, Twips(2760, 0, 2700, 2850), QStringLiteral(":/pictures/title_hero.png"));
+    heroPicture->setToolTip(tr("オレはピポだよ、よろしくなっ！"));
+    easyButton = MakeButton(this, Twips(120, 1440, 1335, 615), tr("たこレベル"), look::k12pt,
+                          tr("ちょーカンタンってこと"));
+    hardButton = MakeButton(this, Twips(1560, 1440, 1335, 615), tr("さるレベル"), look::k12pt,
+                          tr("時間制限がつくし、当たり判定も厳しくなるぜ"));
+    quitButton = MakeButton(this, Twips(1560, 2280, 1335, 495), tr("おしまい"), look::k12pt,
+                          tr("おわんのか？"));
+    rankingButton = MakeButton(this, Twips(120, 2280, 1335, 495), tr("ランキング"), look::k11_25pt,
+                          tr("はやくゴールするほどいいんだぜ！"));
+    setTabOrder(easyButton, hardButton);
+    setTabOrder(hardButton, quitButton);
+    setTabOrder(quitButton, rankingButton);
+    easyButton->setFocus();
+}

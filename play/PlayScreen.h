@@ -4,8 +4,8 @@
 #pragma once
 // The play screen: the course map with its marks and hazards, the status
 // column, the dialogue box and the face box. The layout is built in
-// form_Main_layout.cpp; the game's event procedures live in game/ (one file a
-// concern) and the two buttons' in menus/.
+// PlayScreenLayout.cpp; what the screen does lives beside it, one file a
+// concern, as the sections below name them.
 
 #include "rules/MapMarks.h"
 
@@ -65,8 +65,8 @@ public:
     QTimer* rainTimer = nullptr;
     QTimer* bridgeTimer = nullptr;
 
-    std::int16_t m_rainDirection = 0;      // 0 = the rain moves down, 1 = up
-    std::int16_t m_bridgePhase = 0;  // the bridge pattern's next row
+    std::int16_t m_rainDirection = 0;  // 0 = the rain moves down, 1 = up
+    std::int16_t m_bridgePhase = 0;    // the bridge pattern's next row
 
     // --- Stage setup (play/StageSetup.cpp) ---
     // Labels, starting time, checkpoint flags and the course picture. False when
@@ -111,7 +111,7 @@ public:
     const QPixmap& face(int index) const { return m_faces.at(static_cast<std::size_t>(index)); }  // 1..6
     const QPixmap& plankPicture() const { return m_plank; }
     const QPixmap& openWaterPicture() const { return m_openWater; }
-    const QPixmap& heroIcon() const { return m_heroIcon; }  // the piece shows the open-water picture
+    const QPixmap& heroIcon() const { return m_heroIcon; }
 
     // --- Time limit (play/TimeLimit.cpp) ---
     void tickClock();

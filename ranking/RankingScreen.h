@@ -4,7 +4,7 @@
 #pragma once
 // The ranking screen: the five best results of one level and stage, and the
 // entry box where a new record holder types a name. The layout is built in
-// form_Rank_layout.cpp; the logic lives in ranking/RankingScreen.cpp.
+// RankingScreenLayout.cpp; what it does in RankingScreen.cpp.
 
 #include "game/GameState.h"
 
@@ -33,7 +33,7 @@ public:
     // goes through here and does what "とじる" does, or nothing while it is disabled.
     void reject() override;
 
-    // The elements, by their layout names; rows are places 0..4.
+    // The elements; rows are places 0..4.
     QLabel* placeLabels[game::kPlaces] = {};
     QLabel* nameLabels[game::kPlaces] = {};
     QLabel* scoreLabels[game::kPlaces] = {};
@@ -49,7 +49,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void buildLayout();    // form_Rank_layout.cpp
+    void buildLayout();
     void connectEvents();  // ranking/RankingScreen.cpp
     bool enteringName() const;
     QWidget* firstFocus() const;

@@ -16,12 +16,12 @@ public:
     // A fresh title screen, shown and active; it deletes itself when closed.
     static void open();
 
-    QLabel* heroPicture = nullptr;  // the hero
-    QLabel* namePicture = nullptr;  // the game's name
-    QPushButton* easyButton = nullptr;  // "たこレベル"
-    QPushButton* hardButton = nullptr;  // "さるレベル"
-    QPushButton* quitButton = nullptr;  // "おしまい"
-    QPushButton* rankingButton = nullptr;  // "ランキング"
+    QLabel* heroPicture = nullptr;
+    QLabel* namePicture = nullptr;
+    QPushButton* easyButton = nullptr;
+    QPushButton* hardButton = nullptr;
+    QPushButton* quitButton = nullptr;
+    QPushButton* rankingButton = nullptr;
 
     void reloadScores();
     void startEasy();

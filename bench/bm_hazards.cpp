@@ -20,15 +20,15 @@ namespace {
 
 void BM_HazardStepRules(benchmark::State& state)
 {
-    std::array<int, hazard::kCar1Count> car1 = hazard::kCar1StartTops;
-    std::array<int, hazard::kCar2Count> car2 = hazard::kCar2StartTops;
+    std::array<int, hazard::kLeftLaneTaxiCount> car1 = hazard::kLeftLaneTaxiStartTops;
+    std::array<int, hazard::kRightLaneTaxiCount> car2 = hazard::kRightLaneTaxiStartTops;
     hazard::RainState rain{hazard::kRainStartTop, 0};
     std::int16_t bridge = 0;
     for (auto _ : state) {
         for (int& top : car1)
-            top = hazard::StepCar1Top(top);
+            top = hazard::StepLeftLaneTaxiTop(top);
         for (int& top : car2)
-            top = hazard::StepCar2Top(top);
+            top = hazard::StepRightLaneTaxiTop(top);
         rain = hazard::StepRain(rain);
         bridge = hazard::NextBridgePhase(bridge);
         benchmark::DoNotOptimize(car1);

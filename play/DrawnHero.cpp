@@ -9,7 +9,6 @@
 
 DrawnHero::DrawnHero(QWidget* window) : QWidget(window)
 {
-    setObjectName(QStringLiteral("DrawnHero"));
     setAttribute(Qt::WA_TransparentForMouseEvents);  // the map below must see every move and click
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::NoFocus);

@@ -57,9 +57,9 @@ void PlayScreen::touchBridge(int index)
 void PlayScreen::moveTaxis()
 {
     for (MapMark* car : leftLaneTaxis)
-        car->setTop(hazard::StepCar1Top(car->y()));
+        car->setTop(hazard::StepLeftLaneTaxiTop(car->y()));
     for (MapMark* car : rightLaneTaxis)
-        car->setTop(hazard::StepCar2Top(car->y()));
+        car->setTop(hazard::StepRightLaneTaxiTop(car->y()));
 }
 
 void PlayScreen::swayRain()

@@ -55,7 +55,6 @@ QTimer* MakeTimer(QObject* parent, int milliseconds)
 
 PlayScreen::PlayScreen(QWidget* parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("PlayScreen"));
     setAttribute(Qt::WA_DeleteOnClose);  // closing discards the screen and its timers
     buildLayout();
     connectEvents();
@@ -71,12 +70,10 @@ void PlayScreen::buildLayout()
     look::MakeFixedWindow(this, 439, 439);
 
     courseMap = new MapBox(Twips(0, 0, 4560, 4560), this);
-    courseMap->setObjectName(QStringLiteral("courseMap"));
     courseMap->setPicture(Picture("map_placeholder.bmp"));
     buildMapMarks();
 
     clearPicture = new PictureBox(Twips(840, 720, 3060, 3060), true, this);
-    clearPicture->setObjectName(QStringLiteral("clearPicture"));
     clearPicture->setPicture(Picture("clear.bmp"));
     clearPicture->hide();
 
@@ -106,10 +103,6 @@ void PlayScreen::buildStatusColumn()
     lifeBox = MakeValueBox(this, Twips(4680, 2640, 1815, 375), Qt::AlignRight);
     versionButton = MakeButton(this, Twips(4680, 3360, 1815, 495), tr("バージョン"), look::k12pt);
     backToTitleButton = MakeButton(this, Twips(4680, 3960, 1815, 495), tr("タイトルへ"), look::k12pt);
-    stageBox->setObjectName(QStringLiteral("stageBox"));
-    levelBox->setObjectName(QStringLiteral("levelBox"));
-    timeBox->setObjectName(QStringLiteral("timeBox"));
-    lifeBox->setObjectName(QStringLiteral("lifeBox"));
 }
 
 void PlayScreen::buildDialogue()
@@ -117,14 +110,12 @@ void PlayScreen::buildDialogue()
     dialogueText = MakeValueBox(this, Twips(0, 4560, 4545, 2010), Qt::AlignLeft);
     look::Paint(dialogueText, Qt::white, Qt::black);
     dialogueText->setWordWrap(true);
-    dialogueText->setObjectName(QStringLiteral("dialogueText"));
 
     nextHint = new ClickLabel(tr("Click or SpaceKey to Next"), this);
     nextHint->setGeometry(Twips(1800, 6240, 2625, 195));
     nextHint->setFont(look::CaptionFont(look::k9_75pt));
     nextHint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     look::PaintText(nextHint, QColor(0, 0, 255));
-    nextHint->setObjectName(QStringLiteral("nextHint"));
 
     faceBox = new PictureBox(Twips(4560, 4560, 2010, 2010), true, this);
     faceBox->setFocusPolicy(Qt::TabFocus);
@@ -139,7 +130,7 @@ void PlayScreen::buildMapMarks()
         m->setObjectName(QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index));
         return m;
     };
-    auto msg = [&](int i) { checkpoints[i] = mark(i, marks::kMsg[i].px(), "checkpoints"); };
+    auto msg = [&](int i) { checkpoints[i] = mark(i, marks::kCheckpointAreas[i].px(), "checkpoints"); };
 
     for (int i : {0, 1, 2, 3})
         msg(i);
@@ -158,13 +149,13 @@ void PlayScreen::buildMapMarks()
     msg(16);
     msg(17);
     goalMarks[1] = mark(1, marks::kGoal[1].px(), "goalMarks");
-    leftLaneTaxis[0] = mark(0, marks::kCar1[0].px(), "leftLaneTaxis");
-    leftLaneTaxis[1] = mark(1, marks::kCar1[1].px(), "leftLaneTaxis");
-    leftLaneTaxis[2] = mark(2, marks::kCar1[2].px(), "leftLaneTaxis");
-    rightLaneTaxis[0] = mark(0, marks::kCar2[0].px(), "rightLaneTaxis");
-    rightLaneTaxis[1] = mark(1, marks::kCar2[1].px(), "rightLaneTaxis");
-    roadWorks[0] = mark(0, marks::kRoad[0].px(), "roadWorks");
-    roadWorks[1] = mark(1, marks::kRoad[1].px(), "roadWorks");
+    leftLaneTaxis[0] = mark(0, marks::kLeftLaneTaxis[0].px(), "leftLaneTaxis");
+    leftLaneTaxis[1] = mark(1, marks::kLeftLaneTaxis[1].px(), "leftLaneTaxis");
+    leftLaneTaxis[2] = mark(2, marks::kLeftLaneTaxis[2].px(), "leftLaneTaxis");
+    rightLaneTaxis[0] = mark(0, marks::kRightLaneTaxis[0].px(), "rightLaneTaxis");
+    rightLaneTaxis[1] = mark(1, marks::kRightLaneTaxis[1].px(), "rightLaneTaxis");
+    roadWorks[0] = mark(0, marks::kRoadWorks[0].px(), "roadWorks");
+    roadWorks[1] = mark(1, marks::kRoadWorks[1].px(), "roadWorks");
     startZones[1] = mark(1, marks::kStart[1].px(), "startZones");
     startZones[0] = mark(0, marks::kStart[0].px(), "startZones");
 

@@ -80,7 +80,6 @@ QRadioButton* Selector(QWidget* parent, const QString& caption, const QRect& rec
 
 void RankingScreen::buildLayout()
 {
-    setObjectName(QStringLiteral("RankingScreen"));
     setWindowTitle(tr("ランキング"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.ico")));
     look::MakeFixedWindow(this, 281, 185);

@@ -9,23 +9,23 @@
 
 namespace hazard {
 
-constexpr int kCar1Count = 3;
-constexpr int kCar2Count = 2;
-constexpr std::array<int, kCar1Count> kCar1StartTops{176, 216, 262};
-constexpr std::array<int, kCar2Count> kCar2StartTops{176, 240};
+constexpr int kLeftLaneTaxiCount = 3;
+constexpr int kRightLaneTaxiCount = 2;
+constexpr std::array<int, kLeftLaneTaxiCount> kLeftLaneTaxiStartTops{176, 216, 262};
+constexpr std::array<int, kRightLaneTaxiCount> kRightLaneTaxiStartTops{176, 240};
 constexpr int kRainStartTop = 240;
 constexpr int kBridgePieces = 3;
 constexpr int kBridgeRows = 9;
 
 // First lane: down 2 px a tick; reaching 270 or more puts the taxi back to 142.
-constexpr int StepCar1Top(int top)
+constexpr int StepLeftLaneTaxiTop(int top)
 {
     top += 2;
     return top >= 270 ? 142 : top;
 }
 
 // Second lane: up 3 px a tick; reaching 142 or less puts the taxi back to 270.
-constexpr int StepCar2Top(int top)
+constexpr int StepRightLaneTaxiTop(int top)
 {
     top -= 3;
     return top <= 142 ? 270 : top;

@@ -26,7 +26,6 @@ QLabel* MakeImage(QWidget* parent, const QRect& geometry, const QString& picture
 
 TitleScreen::TitleScreen(QWidget* parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("TitleScreen"));
     setAttribute(Qt::WA_DeleteOnClose);
     buildLayout();
     connect(easyButton, &QPushButton::clicked, this, &TitleScreen::startEasy);

@@ -18,7 +18,7 @@ using namespace coursecheck;
 namespace {
 
 const QColor kGround(40, 160, 40);
-const QColor kRoad(200, 180, 120);
+const QColor kRoadWorks(200, 180, 120);
 
 // A plain map with the given road rectangles.
 QImage MapWithRoad(const std::vector<QRect>& road)
@@ -27,7 +27,7 @@ QImage MapWithRoad(const std::vector<QRect>& road)
     map.fill(kGround);
     QPainter p(&map);
     for (const QRect& r : road)
-        p.fillRect(r, kRoad);
+        p.fillRect(r, kRoadWorks);
     return map;
 }
 

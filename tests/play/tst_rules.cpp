@@ -162,30 +162,30 @@ private Q_SLOTS:
 
     void taxisWrapAtTheLaneEnds()
     {
-        QCOMPARE(hazard::StepCar1Top(268), 142);
-        QCOMPARE(hazard::StepCar1Top(266), 268);
-        QCOMPARE(hazard::StepCar2Top(144), 270);
-        QCOMPARE(hazard::StepCar2Top(145), 270);
-        QCOMPARE(hazard::StepCar2Top(146), 143);
+        QCOMPARE(hazard::StepLeftLaneTaxiTop(268), 142);
+        QCOMPARE(hazard::StepLeftLaneTaxiTop(266), 268);
+        QCOMPARE(hazard::StepRightLaneTaxiTop(144), 270);
+        QCOMPARE(hazard::StepRightLaneTaxiTop(145), 270);
+        QCOMPARE(hazard::StepRightLaneTaxiTop(146), 143);
         // The second lane's off-loop starting tops join the loop on ticks 12 and 33.
-        int top = hazard::kCar2StartTops[0];
+        int top = hazard::kRightLaneTaxiStartTops[0];
         int ticks = 0;
         while (top != 270 && ticks < 100) {
-            top = hazard::StepCar2Top(top);
+            top = hazard::StepRightLaneTaxiTop(top);
             ++ticks;
         }
         QCOMPARE(ticks, 12);
-        top = hazard::kCar2StartTops[1];
+        top = hazard::kRightLaneTaxiStartTops[1];
         ticks = 0;
         while (top != 270 && ticks < 100) {
-            top = hazard::StepCar2Top(top);
+            top = hazard::StepRightLaneTaxiTop(top);
             ++ticks;
         }
         QCOMPARE(ticks, 33);
         // A first-lane loop is 64 ticks long.
         top = 142;
         for (int i = 0; i < 64; ++i)
-            top = hazard::StepCar1Top(top);
+            top = hazard::StepLeftLaneTaxiTop(top);
         QCOMPARE(top, 142);
     }
 

@@ -14,8 +14,8 @@ QString Indexed(const char* name, int i) { return QStringLiteral("%1(%2)").arg(Q
 
 // The moving hazards after a number of timer ticks since they were enabled.
 struct Hazards {
-    std::array<int, hazard::kCar1Count> car1 = hazard::kCar1StartTops;
-    std::array<int, hazard::kCar2Count> car2 = hazard::kCar2StartTops;
+    std::array<int, hazard::kLeftLaneTaxiCount> car1 = hazard::kLeftLaneTaxiStartTops;
+    std::array<int, hazard::kRightLaneTaxiCount> car2 = hazard::kRightLaneTaxiStartTops;
     hazard::RainState rain{hazard::kRainStartTop, 0};
     std::array<bool, hazard::kBridgePieces> open{};  // all planks until the first bridge tick
     std::int16_t phase = 0;
@@ -25,8 +25,8 @@ struct Hazards {
     {
         Hazards h = *this;
         if (s % 3 == 0) {
-            for (int& top : h.car1) top = hazard::StepCar1Top(top);
-            for (int& top : h.car2) top = hazard::StepCar2Top(top);
+            for (int& top : h.car1) top = hazard::StepLeftLaneTaxiTop(top);
+            for (int& top : h.car2) top = hazard::StepRightLaneTaxiTop(top);
         }
         if (s % 8 == 0)
             h.rain = hazard::StepRain(h.rain);
@@ -54,7 +54,7 @@ Element Danger(QString name, QRect rect) { return {std::move(name), rect, Effect
 
 QRect StartZone(int index) { return marks::kStart[index == 0 ? 0 : 1].px(); }
 QRect GoalZone(int index) { return marks::kGoal[index == 0 ? 0 : 1].px(); }
-QRect MsgMark(int index) { return marks::kMsg[index].px(); }
+QRect CheckpointArea(int index) { return marks::kCheckpointAreas[index].px(); }
 
 QPoint startPoint(int stage) { return marks::kStartPoint[stage == 1 ? 0 : 1]; }
 
@@ -64,21 +64,21 @@ Scene StageScene(int stage, int step)
     const bool moving = hazards && step >= 0;
     const Hazards h = Hazards::AtStep(step < 0 ? 0 : step);
     Scene s;
-    auto msg = [&s](int i) { s.push_back(Mark(Indexed("checkpoints", i), MsgMark(i))); };
+    auto msg = [&s](int i) { s.push_back(Mark(Indexed("checkpoints", i), CheckpointArea(i))); };
 
     s.push_back(Mark(Indexed("startZones", 0), StartZone(0)));
     s.push_back(Mark(Indexed("startZones", 1), StartZone(1)));
     if (hazards) {
         // The road-works covers swallow the pointer: taxis under them cannot be touched.
-        s.push_back(Mark(Indexed("roadWorks", 1), marks::kRoad[1].px()));
-        s.push_back(Mark(Indexed("roadWorks", 0), marks::kRoad[0].px()));
+        s.push_back(Mark(Indexed("roadWorks", 1), marks::kRoadWorks[1].px()));
+        s.push_back(Mark(Indexed("roadWorks", 0), marks::kRoadWorks[0].px()));
     }
     if (moving) {
-        for (int i = hazard::kCar2Count - 1; i >= 0; --i)
-            s.push_back(Danger(Indexed("rightLaneTaxis", i), marks::kCar2[i].atTop(h.car2[static_cast<std::size_t>(i)])));
+        for (int i = hazard::kRightLaneTaxiCount - 1; i >= 0; --i)
+            s.push_back(Danger(Indexed("rightLaneTaxis", i), marks::kRightLaneTaxis[i].atTop(h.car2[static_cast<std::size_t>(i)])));
         // The first lane only kills on a click: moving over it is harmless.
-        for (int i = hazard::kCar1Count - 1; i >= 0; --i)
-            s.push_back({Indexed("leftLaneTaxis", i), marks::kCar1[i].atTop(h.car1[static_cast<std::size_t>(i)]), Effect::Safe, true});
+        for (int i = hazard::kLeftLaneTaxiCount - 1; i >= 0; --i)
+            s.push_back({Indexed("leftLaneTaxis", i), marks::kLeftLaneTaxis[i].atTop(h.car1[static_cast<std::size_t>(i)]), Effect::Safe, true});
     }
     s.push_back(Mark(Indexed("goalMarks", 1), GoalZone(1)));
     msg(17);

@@ -45,7 +45,7 @@ struct CoursePlan {
 // The play screen's map elements, pixel rectangles rounded as the screen places them.
 QRect StartZone(int index);
 QRect GoalZone(int index);
-QRect MsgMark(int index);
+QRect CheckpointArea(int index);
 
 // Stacking order from the top; hazards included only for stage 2, placed as at step n
 // (n < 0: taxis and rain left out, planks closed).

@@ -158,9 +158,9 @@ private:
 
     bool m_closed = false;
     DrawnHero* m_hero = nullptr;
-    QImage m_course;
+    QImage m_course;  // the course picture shown in courseMap, as 32-bit colours
     std::array<QPixmap, 7> m_faces;  // 1..6
     QPixmap m_plank;
     QPixmap m_openWater;
-    QPixmap m_heroIcon;  // the course picture shown in courseMap, as 32-bit colours
+    QPixmap m_heroIcon;
 };

@@ -4,8 +4,9 @@
 // Pokurimo: guide ピポ along the road with the mouse, from the start to the goal.
 
 #include "app/CommandLine.h"
-#include "game/GameState.h"
+#include "game/AppFolder.h"
 #include "i18n/Language.h"
+#include "ranking/HighScoreTable.h"
 #include "title/TitleScreen.h"
 #include "widgets/Look.h"
 
@@ -40,6 +41,7 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.pokurimo.Pokurimo"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.ico")));
     look::RegisterFontSubstitutes();
-    TitleScreen::open();
+    HighScoreTable table;  // the one the screens hand along, for the whole run
+    TitleScreen::open(table);
     return app.exec();
 }

@@ -6,9 +6,11 @@
 // pointer move of a run as the play screen handles it.
 
 #include "BenchSupport.h"
+#include "ranking/HighScoreTable.h"
+#include "game/GameSession.h"
 
 #include "rules/CourseRules.h"
-#include "game/GameState.h"
+#include "game/AppFolder.h"
 #include "play/DrawnHero.h"
 #include "widgets/Widgets.h"
 #include "play/PlayScreen.h"
@@ -125,14 +127,12 @@ BENCHMARK(BM_IsOffRoad)->Arg(1)->Arg(3)->Unit(benchmark::kNanosecond);
 void BM_RunPointerMove(benchmark::State& state)
 {
     const bool paint = state.range(0) != 0;
-    game::shared.level = 1;
-    game::shared.stage = 1;
-    auto form = std::make_unique<PlayScreen>();
+    HighScoreTable table;
+    auto form = std::make_unique<PlayScreen>(table, 1, 1, 5);
     if (!form->setUpStage()) {
         state.SkipWithError("the stage 1 course could not be read");
         return;
     }
-    game::WriteCounter(form->lifeBox, 5);
     form->show();
     QApplication::processEvents();
     form->startRun(0);
@@ -143,7 +143,7 @@ void BM_RunPointerMove(benchmark::State& state)
     const QPoint from = form->startPoint(0);
     const QPoint steps[2] = {from, from + QPoint(1, 0)};
     for (QPoint p : steps)
-        if (course::IsOffRoad(game::shared.offRoadGrid, p.x(), p.y(), course::ProbeHalfSize(1)) || surface->childAt(p)) {
+        if (form->session()->offRoad(p.x(), p.y()) || surface->childAt(p)) {
             state.SkipWithError("the start point's neighbourhood is not bare road");
             return;
         }
@@ -155,11 +155,10 @@ void BM_RunPointerMove(benchmark::State& state)
         if (paint)
             QApplication::processEvents();
     }
-    if (game::shared.runState != 1 || !form->drawnHero()->isVisible())
+    if (!form->session()->runUnderWay() || !form->drawnHero()->isVisible())
         state.SkipWithError("the run ended or the hero was not drawn");
     form->close();
     form.reset();
-    game::ResetSharedState();
 }
 BENCHMARK(BM_RunPointerMove)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 

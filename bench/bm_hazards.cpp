@@ -5,9 +5,11 @@
 // rules, then as the play screen runs it (moving the marks and repainting).
 
 #include "BenchSupport.h"
+#include "ranking/HighScoreTable.h"
+#include "game/GameSession.h"
 
 #include "rules/HazardSteps.h"
-#include "game/GameState.h"
+#include "game/AppFolder.h"
 #include "widgets/Widgets.h"
 #include "play/PlayScreen.h"
 
@@ -43,9 +45,8 @@ BENCHMARK(BM_HazardStepRules);
 // they cause (offscreen platform: drawing without a display).
 void BM_HazardTimersOnScreen(benchmark::State& state)
 {
-    game::shared.level = 1;
-    game::shared.stage = 2;
-    auto form = std::make_unique<PlayScreen>();
+    HighScoreTable table;
+    auto form = std::make_unique<PlayScreen>(table, 1, 2, 5);
     if (!form->setUpStage()) {
         state.SkipWithError("the stage 2 course could not be read");
         return;
@@ -57,13 +58,12 @@ void BM_HazardTimersOnScreen(benchmark::State& state)
     form->show();
     QApplication::processEvents();
     for (auto _ : state) {
-        form->moveTaxis();
-        form->swayRain();
-        form->turnBridge();
+        form->session()->moveTaxis();
+        form->session()->swayRain();
+        form->session()->turnBridge();
         QApplication::processEvents();
     }
     form->hide();
-    game::ResetSharedState();
 }
 BENCHMARK(BM_HazardTimersOnScreen)->Unit(benchmark::kMicrosecond);
 

@@ -5,7 +5,7 @@
 // them (the widget benchmarks need it), torn down before the process exits.
 // Defining main here keeps benchmark_main's own from being linked in.
 
-#include "game/GameState.h"
+#include "game/AppFolder.h"
 #include "widgets/Look.h"
 
 #include <QApplication>

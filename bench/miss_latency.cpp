@@ -7,7 +7,8 @@
 // face 6 as the finish line. Each miss's wait is ended by a space key press.
 // Prints one line: "miss_to_face_ms median=<ms> p95=<ms> max=<ms> samples=<n>".
 
-#include "game/GameState.h"
+#include "game/AppFolder.h"
+#include "ranking/HighScoreTable.h"
 #include "widgets/Look.h"
 #include "widgets/Widgets.h"
 #include "play/PlayScreen.h"
@@ -99,15 +100,12 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Pokurimo"));
     look::RegisterFontSubstitutes();
     game::SetAppFolder(QStringLiteral(POKURIMO_APP_FOLDER));
-    game::shared.level = 2;
-    game::shared.stage = 1;
-
-    PlayScreen play;
+    HighScoreTable table;
+    PlayScreen play(table, 2, 1, kSamples + 1);  // the game never ends here
     if (!play.setUpStage()) {
         std::fprintf(stderr, "miss_latency: the stage 1 course could not be read\n");
         return 1;
     }
-    game::WriteCounter(play.lifeBox, kSamples + 1);  // the game never ends here
     play.show();
     while (!play.windowHandle() || !play.windowHandle()->isExposed())
         QApplication::processEvents(QEventLoop::WaitForMoreEvents);

@@ -5,7 +5,8 @@
 // line waits while the taxis, the rain and the bridge move. run_all.sh reads
 // this process's CPU time. Nothing here is reachable from the game itself.
 
-#include "game/GameState.h"
+#include "game/AppFolder.h"
+#include "ranking/HighScoreTable.h"
 #include "widgets/Look.h"
 #include "play/PlayScreen.h"
 
@@ -20,15 +21,12 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Pokurimo"));
     look::RegisterFontSubstitutes();
     game::SetAppFolder(QStringLiteral(POKURIMO_APP_FOLDER));
-    game::shared.level = 1;
-    game::shared.stage = 2;
-
-    auto* play = new PlayScreen;  // deletes itself when closed
+    HighScoreTable table;
+    auto* play = new PlayScreen(table, 1, 2, 5);  // deletes itself when closed
     if (!play->setUpStage()) {
         std::fprintf(stderr, "stage2_idle: the stage 2 course could not be read\n");
         return 1;
     }
-    game::WriteCounter(play->lifeBox, 5);
     play->show();
     look::CentreOnScreen(play);
     // The story waits in its own event loop; closing the window ends it.

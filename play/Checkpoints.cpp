@@ -3,11 +3,12 @@
 
 // The hero's comments as the pointer crosses the checkpoint marks.
 
-#include "game/GameState.h"
+#include "game/AppFolder.h"
 #include "sound/SoundBackend.h"
 #include "rules/MapMarks.h"
 #include "widgets/Widgets.h"
 #include "play/PlayScreen.h"
+#include "game/GameSession.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -56,22 +57,22 @@ constexpr Checkpoint kCheckpoints[marks::kCheckpointCount] = {
 
 void PlayScreen::reachCheckpoint(int index)
 {
-    if (shared.runState != 1 || index < 0 || index >= marks::kCheckpointCount || shared.checkpointSpoken[index] != 0)
+    if (!m_session->runUnderWay() || index < 0 || index >= marks::kCheckpointCount || m_session->checkpointPassed(index))
         return;
-    if (marks::CheckpointStage(index) != shared.stage)
+    if (marks::CheckpointStage(index) != m_session->stage())
         return;  // the other stage's mark
 
     const Checkpoint& c = kCheckpoints[index];
     if (c.clock == Clock::Stop)
-        clock->stop();
+        m_session->pauseClock();
     if (c.sound)
         sound::PlayWaveAsync(QString::fromLatin1(c.sound));
     if (c.flag)
-        shared.checkpointSpoken[index] = 1;
+        m_session->passCheckpoint(index);
     if (c.face != 0) {
         showFace(c.face);
         dialogueText->setText(QCoreApplication::translate("checkpoint", c.line));
     }
     if (c.clock == Clock::Run)
-        EnableTimer(clock);
+        m_session->resumeClock();
 }

@@ -3,9 +3,10 @@
 
 // The play screen's two buttons, and what closing it does.
 
-#include "game/GameState.h"
+#include "game/AppFolder.h"
 #include "sound/SoundBackend.h"
 #include "play/PlayScreen.h"
+#include "game/GameSession.h"
 
 #include <QCloseEvent>
 #include <QMessageBox>
@@ -59,9 +60,7 @@ void PlayScreen::closeEvent(QCloseEvent* event)
 void PlayScreen::unload()
 {
     m_closed = true;
-    shared.runState = 0;  // no run survives its screen
+    m_session->stop();  // no run, clock or hazard survives its screen
     endRunPointer();
-    for (QTimer* t : {clock, taxiTimer, rainTimer, bridgeTimer})
-        t->stop();
     Q_EMIT unloaded();
 }

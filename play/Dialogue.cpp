@@ -3,9 +3,10 @@
 
 // The dialogue presenter: a face, a line, and a wait for the player.
 
-#include "game/GameState.h"
+#include "game/AppFolder.h"
 #include "widgets/Widgets.h"
 #include "play/PlayScreen.h"
+#include "game/GameSession.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -28,10 +29,10 @@ bool PlayScreen::waitForNext()
     if (m_closed)
         return false;
     const QPointer<PlayScreen> self(this);
-    shared.nextRequested = 0;
+    m_nextRequested = false;
     nextHint->show();
     do {
-        shared.lineWaiting = 1;
+        m_lineWaiting = true;
         // Not while a button is held: taking the focus from a pressed button
         // cancels its click ("タイトルへ" during a story line).
         if (QGuiApplication::mouseButtons() == Qt::NoButton)
@@ -40,14 +41,14 @@ bool PlayScreen::waitForNext()
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         if (!self || self->m_closed) {
             // The play screen went away meanwhile: end the scene, touch nothing.
-            shared.lineWaiting = 0;
-            shared.nextRequested = 0;
+            self->m_lineWaiting = false;
+            self->m_nextRequested = false;
             return false;
         }
-    } while (shared.nextRequested == 0);
-    shared.lineWaiting = 0;
+    } while (!m_nextRequested);
+    m_lineWaiting = false;
     nextHint->hide();
-    shared.nextRequested = 0;
+    m_nextRequested = false;
     return true;
 }
 
@@ -61,13 +62,13 @@ bool PlayScreen::showLine(int face, const QString& text)
 
 void PlayScreen::askForNextLine()
 {
-    shared.nextRequested = -1;
+    m_nextRequested = true;
 }
 
 void PlayScreen::previewKey(int keyCode, Qt::KeyboardModifiers)
 {
     if (keyCode == Qt::Key_Space)
-        shared.nextRequested = -1;
+        m_nextRequested = true;
 }
 
 // Key preview: every key pressed in this window reaches previewKey first,

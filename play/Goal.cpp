@@ -3,11 +3,12 @@
 
 // The goal: the stage-clear scene, the score, and on to stage 2 or the ending.
 
-#include "game/GameState.h"
+#include "game/AppFolder.h"
 #include "sound/SoundBackend.h"
 #include "play/Story.h"
 #include "widgets/Widgets.h"
 #include "play/PlayScreen.h"
+#include "game/GameSession.h"
 
 #include <QTimer>
 
@@ -50,12 +51,11 @@ bool ShowClear(PlayScreen& screen, const QString& text)
 
 void PlayScreen::reachGoal(int index)
 {
-    if (index != shared.stage - 1 || shared.runState != 1)
+    if (index != m_session->stage() - 1 || !m_session->runUnderWay())
         return;
-    clock->stop();
+    m_session->endRun();
     sound::PlayWaveAsync(QStringLiteral("Clear"));
     endRunPointer();
-    shared.runState = 0;
 
     if (index == 0) {
         if (!Tell(*this, kStage1Meeting) || !ShowClear(*this, tr("Stage1 Clear!!")))
@@ -65,7 +65,7 @@ void PlayScreen::reachGoal(int index)
         if (!self || m_closed)
             return;
         clearPicture->hide();
-        shared.stage = 2;
+        m_session->nextStage();
         if (!setUpStage()) {
             close();
             return;

@@ -7,6 +7,7 @@
 // PlayScreenLayout.cpp; what the screen does lives beside it, one file a
 // concern, as the sections below name them.
 
+#include "game/GameSession.h"
 #include "rules/MapMarks.h"
 
 #include <QImage>
@@ -17,6 +18,8 @@
 #include <cstdint>
 
 class ClickLabel;
+
+class HighScoreTable;
 class DrawnHero;
 class MapBox;
 class MapMark;
@@ -29,7 +32,8 @@ class QTimer;
 class PlayScreen : public QWidget {
     Q_OBJECT
 public:
-    explicit PlayScreen(QWidget* parent = nullptr);
+    // A game at `level` from `stage`, with `lives`; a new record goes into `table`.
+    PlayScreen(HighScoreTable& table, int level, int stage = 1, int lives = 5, QWidget* parent = nullptr);
     ~PlayScreen() override;
 
     // --- Elements ---
@@ -60,13 +64,8 @@ public:
     std::array<MapMark*, 3> bridgePieces{};
     std::array<MapMark*, marks::kCheckpointCount> checkpoints{};
 
-    QTimer* clock = nullptr;
-    QTimer* taxiTimer = nullptr;
-    QTimer* rainTimer = nullptr;
-    QTimer* bridgeTimer = nullptr;
-
-    std::int16_t m_rainDirection = 0;  // 0 = the rain moves down, 1 = up
-    std::int16_t m_bridgePhase = 0;    // the bridge pattern's next row
+    // The game this screen shows: level, stage, lives, clock, run and hazards.
+    GameSession* session() const { return m_session; }
 
     // --- Stage setup (play/StageSetup.cpp) ---
     // Labels, starting time, checkpoint flags and the course picture. False when
@@ -74,7 +73,6 @@ public:
     bool setUpStage();
     // The opening story. False when the play screen was closed meanwhile.
     bool tellOpening();
-    void buildOffRoadGrid();
     QString courseFile() const;  // the course picture of the current stage
 
     // --- Dialogue (play/Dialogue.cpp) ---
@@ -85,6 +83,7 @@ public:
     [[nodiscard]] bool waitForNext();
     [[nodiscard]] bool showLine(int face, const QString& text);  // face 0 = leave the face as it is
     void askForNextLine();
+    bool lineWaiting() const { return m_lineWaiting; }  // a story line waits for the player
     void previewKey(int keyCode, Qt::KeyboardModifiers shift);
 
     // --- Course tracking and misses (play/Tracking.cpp) ---
@@ -103,10 +102,6 @@ public:
     void touchRain();
     void touchRiver(int index);
     void touchBridge(int index);
-    void moveTaxis();
-    void swayRain();
-    void turnBridge();
-    bool bridgeOpen(int index) const;  // the piece shows open water
     // The pictures a face, a bridge piece and the run's pointer take.
     const QPixmap& face(int index) const { return m_faces.at(static_cast<std::size_t>(index)); }  // 1..6
     const QPixmap& plankPicture() const { return m_plank; }
@@ -114,7 +109,6 @@ public:
     const QPixmap& heroIcon() const { return m_heroIcon; }
 
     // --- Time limit (play/TimeLimit.cpp) ---
-    void tickClock();
     void timeUp();
 
     // --- Goal, stage clear, ending, result (play/Goal.cpp) ---
@@ -148,15 +142,22 @@ private:
     void buildDialogue();
     void buildMapMarks();
     void loadPictures();
-    void buildTimers();
     void connectEvents();
+    void showSession();  // the labels and hazards follow what the session says
+    void showTaxis();
+    void showBridge();
+    bool runOnStage2() const;
     void unload();
     // The run's pointer: blank, with ピポ drawn in its place, starting at a map point.
     void beginRunPointer(QPoint mapPoint);
     void endRunPointer();  // the ordinary pointer, wherever the run ended
     void missIfPointerLeftMap();  // after a box over the map has closed
 
+    HighScoreTable& m_table;
+    GameSession* m_session;
     bool m_closed = false;
+    bool m_lineWaiting = false;
+    bool m_nextRequested = false;
     DrawnHero* m_hero = nullptr;
     QImage m_course;  // the course picture shown in courseMap, as 32-bit colours
     std::array<QPixmap, 7> m_faces;  // 1..6

@@ -10,6 +10,8 @@
 #include "widgets/Widgets.h"
 #include "play/PlayScreen.h"
 
+#include "game/GameSession.h"
+
 #include <QApplication>
 #include <QIcon>
 #include <QLineEdit>
@@ -43,21 +45,15 @@ QLabel* MakeCaption(QWidget* parent, const QRect& geometry, const QString& text,
     return caption;
 }
 
-QTimer* MakeTimer(QObject* parent, int milliseconds)
-{
-    auto* timer = new QTimer(parent);
-    timer->setInterval(milliseconds);
-    timer->setTimerType(Qt::PreciseTimer);
-    return timer;
-}
-
 }  // namespace
 
-PlayScreen::PlayScreen(QWidget* parent) : QWidget(parent)
+PlayScreen::PlayScreen(HighScoreTable& table, int level, int stage, int lives, QWidget* parent)
+    : QWidget(parent), m_table(table), m_session(new GameSession(level, stage, lives, this))
 {
-    setAttribute(Qt::WA_DeleteOnClose);  // closing discards the screen and its timers
+    setAttribute(Qt::WA_DeleteOnClose);  // closing discards the screen, its session and their timers
     buildLayout();
     connectEvents();
+    showSession();
     qApp->installEventFilter(this);  // key preview: the window sees every key first
 }
 
@@ -80,7 +76,6 @@ void PlayScreen::buildLayout()
     buildStatusColumn();
     buildDialogue();
     loadPictures();
-    buildTimers();
     m_hero = new DrawnHero(this);  // the last child: drawn above everything
 
     setTabOrder(courseMap, faceBox);
@@ -195,14 +190,6 @@ void PlayScreen::loadPictures()
     focusKeeper->setAttribute(Qt::WA_InputMethodEnabled, false);  // the space key must reach the window
 }
 
-void PlayScreen::buildTimers()
-{
-    clock = MakeTimer(this, 1000);
-    taxiTimer = MakeTimer(this, 300);
-    rainTimer = MakeTimer(this, 800);
-    bridgeTimer = MakeTimer(this, 1000);
-}
-
 // Each element's events go to the procedure named after it.
 void PlayScreen::connectEvents()
 {
@@ -229,8 +216,19 @@ void PlayScreen::connectEvents()
     connect(nextHint, &ClickLabel::clicked, this, &PlayScreen::askForNextLine);
     connect(backToTitleButton, &QPushButton::clicked, this, &PlayScreen::backToTitle);
     connect(versionButton, &QPushButton::clicked, this, &PlayScreen::showVersion);
-    connect(clock, &QTimer::timeout, this, &PlayScreen::tickClock);
-    connect(taxiTimer, &QTimer::timeout, this, &PlayScreen::moveTaxis);
-    connect(rainTimer, &QTimer::timeout, this, &PlayScreen::swayRain);
-    connect(bridgeTimer, &QTimer::timeout, this, &PlayScreen::turnBridge);
+}
+
+void PlayScreen::showSession()
+{
+    auto number = [](QLabel* box) { return [box](int value) { box->setText(QString::number(value)); }; };
+    levelBox->setText(stage::LevelName(m_session->level()));
+    lifeBox->setText(QString::number(m_session->lives()));
+    connect(m_session, &GameSession::stageChanged, this,
+            [this](int stage) { stageBox->setText(stage::StageName(stage)); });
+    connect(m_session, &GameSession::livesChanged, this, number(lifeBox));
+    connect(m_session, &GameSession::timeChanged, this, number(timeBox));
+    connect(m_session, &GameSession::timeRanOut, this, &PlayScreen::timeUp);
+    connect(m_session, &GameSession::taxisMoved, this, &PlayScreen::showTaxis);
+    connect(m_session, &GameSession::rainMoved, rain, &MapMark::setTop);
+    connect(m_session, &GameSession::bridgeTurned, this, &PlayScreen::showBridge);
 }

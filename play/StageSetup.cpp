@@ -4,12 +4,13 @@
 // Preparing a stage: labels, starting time, course picture, opening story.
 
 #include "rules/CourseRules.h"
-#include "game/GameState.h"
+#include "game/AppFolder.h"
 #include "play/Story.h"
 #include "rules/StageRules.h"
 #include "widgets/Notice.h"
 #include "widgets/Widgets.h"
 #include "play/PlayScreen.h"
+#include "game/GameSession.h"
 
 #include <QBuffer>
 #include <QtEndian>
@@ -63,7 +64,7 @@ QImage ReadCourse(const QString& path)
     QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
     QImage picture = reader.read();
-    if (picture.width() != kMapSize || picture.height() != kMapSize)
+    if (picture.width() != course::kMapSize || picture.height() != course::kMapSize)
         return {};
     return picture.convertToFormat(QImage::Format_RGB32);
 }
@@ -71,15 +72,12 @@ QImage ReadCourse(const QString& path)
 
 QString PlayScreen::courseFile() const
 {
-    return AppFolder() + QStringLiteral("/dat/map") + QString::number(shared.stage) + QStringLiteral(".dat");
+    return AppFolder() + QStringLiteral("/dat/map") + QString::number(m_session->stage()) + QStringLiteral(".dat");
 }
 
 bool PlayScreen::setUpStage()
 {
-    shared.checkpointSpoken.fill(0);
-    stageBox->setText(stage::StageName(shared.stage));
-    levelBox->setText(stage::LevelName(shared.level));
-    WriteCounter(timeBox, stage::StartingTime(shared.level, shared.stage));
+    m_session->setUpStage();
 
     QImage course = ReadCourse(courseFile());
     if (course.isNull()) {
@@ -94,16 +92,14 @@ bool PlayScreen::setUpStage()
 
 bool PlayScreen::tellOpening()
 {
-    if (shared.stage == 1) {
+    if (m_session->stage() == 1) {
         clearFace();
         if (!story::Tell(*this, kStage1Opening))
             return false;
-    } else if (shared.stage == 2) {
+    } else if (m_session->stage() == 2) {
         for (MapMark* m : stage2Hazards())
             m->show();
-        EnableTimer(taxiTimer);
-        EnableTimer(rainTimer);
-        EnableTimer(bridgeTimer);
+        m_session->startHazards();
         clearFace();
         if (!story::Tell(*this, kStage2Opening))
             return false;
@@ -113,9 +109,4 @@ bool PlayScreen::tellOpening()
     showFace(1);
     dialogueText->setText(stage::StartPrompt());
     return true;
-}
-
-void PlayScreen::buildOffRoadGrid()
-{
-    course::BuildGrid(m_course, shared.offRoadGrid);
 }

@@ -4,13 +4,14 @@
 // A run: the Start click, the off-road test of every pointer move, and the miss.
 
 #include "rules/CourseRules.h"
-#include "game/GameState.h"
+#include "game/AppFolder.h"
 #include "sound/SoundBackend.h"
 #include "rules/StageRules.h"
 #include "play/DrawnHero.h"
 #include "rules/MapMarks.h"
 #include "widgets/Widgets.h"
 #include "play/PlayScreen.h"
+#include "game/GameSession.h"
 
 #include <algorithm>
 
@@ -37,9 +38,8 @@ void PlayScreen::endRunPointer()
 
 void PlayScreen::startRun(int index)
 {
-    if (shared.lineWaiting != 0)
+    if (m_lineWaiting)
         return;
-    buildOffRoadGrid();
     const QPoint start = startPoint(index);
     // Blank first: Xwayland carries out the warp only while the X pointer is hidden.
     beginRunPointer(start);
@@ -47,15 +47,14 @@ void PlayScreen::startRun(int index)
     sound::PlayWaveAsync(QStringLiteral("Start"));
     showFace(1);
     dialogueText->setText(QString());
-    shared.runState = 1;
-    EnableTimer(clock);
+    m_session->startRun(m_course);
 }
 
 void PlayScreen::moveOnMap(Qt::MouseButtons, Qt::KeyboardModifiers, float x, float y)
 {
-    if (shared.runState != 1)
+    if (!m_session->runUnderWay())
         return;
-    if (course::IsOffRoad(shared.offRoadGrid, x, y, course::ProbeHalfSize(shared.level)))
+    if (m_session->offRoad(x, y))
         loseLife(stage::MissCry());
 }
 
@@ -82,14 +81,14 @@ bool PointerOver(const QWidget* widget)
 // as it leaves, and the pointer jumps back to where the hand's pointer is.
 void PlayScreen::pointerLeftMap()
 {
-    if (shared.runState == 1 && !m_closed && !OurBoxIsUp())
+    if (m_session->runUnderWay() && !m_closed && !OurBoxIsUp())
         loseLife(stage::MissCry());
 }
 
 // After a box: a hand that left the map while the box had the pointer has left the road.
 void PlayScreen::missIfPointerLeftMap()
 {
-    if (shared.runState == 1 && !m_closed && !PointerOver(courseMap->surface()))
+    if (m_session->runUnderWay() && !m_closed && !PointerOver(courseMap->surface()))
         loseLife(stage::MissCry());
 }
 
@@ -98,14 +97,12 @@ void PlayScreen::loseLife(const QString& message, bool withSound)
     if (withSound)
         sound::PlayWaveAsync(QStringLiteral("Out"));
     endRunPointer();
-    clock->stop();
-    shared.runState = 0;
+    m_session->endRun();
     showFace(6);
     dialogueText->setText(message);
     if (!waitForNext())
         return;
-    const int lives = ReadCounter(lifeBox) - 1;
-    WriteCounter(lifeBox, lives);
+    const int lives = m_session->takeLife();
     if (lives <= 0 || !setUpStage()) {
         close();  // the game is over; closing brings the title back
         return;

@@ -3,7 +3,6 @@
 
 #include "ranking/HighScoreTable.h"
 
-#include "game/GameState.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -18,8 +17,8 @@ namespace {
 template <typename Visit>
 void ForEachEntry(Visit visit)
 {
-    for (int level = 1; level <= game::kLevels; ++level)
-        for (int stage = 1; stage <= game::kStages; ++stage)
+    for (int level = 1; level <= scores::kLevels; ++level)
+        for (int stage = 1; stage <= scores::kStages; ++stage)
             for (int place = 0; place < scores::kPlaces; ++place)
                 visit(level, stage, place);
 }
@@ -42,19 +41,17 @@ void RemoveAbandonedLock(const QSettings& store)
 }
 }  // namespace
 
-namespace scores {
-
-void LoadHighScores()
+void HighScoreTable::load()
 {
     QSettings store;
     store.beginGroup(scores::kSettingGroup);
-    ForEachEntry([&store](int level, int stage, int place) {
-        game::shared.highScoreNames[level][stage][place] = scores::StoredName(store.value(scores::NameKey(level, stage, place)));
-        game::shared.highScores[level][stage][place] = scores::StoredScore(store.value(scores::ScoreKey(level, stage, place)));
+    ForEachEntry([&](int level, int stage, int place) {
+        m_names[level][stage][place] = scores::StoredName(store.value(scores::NameKey(level, stage, place)));
+        m_scores[level][stage][place] = scores::StoredScore(store.value(scores::ScoreKey(level, stage, place)));
     });
 }
 
-bool SaveHighScores()
+bool HighScoreTable::save() const
 {
     QSettings store;
     // Write through a temporary file and rename it over the old one, so a
@@ -64,9 +61,9 @@ bool SaveHighScores()
         return false;
     RemoveAbandonedLock(store);
     store.beginGroup(scores::kSettingGroup);
-    ForEachEntry([&store](int level, int stage, int place) {
-        store.setValue(scores::NameKey(level, stage, place), game::shared.highScoreNames[level][stage][place]);
-        store.setValue(scores::ScoreKey(level, stage, place), QString::number(game::shared.highScores[level][stage][place]));
+    ForEachEntry([&](int level, int stage, int place) {
+        store.setValue(scores::NameKey(level, stage, place), m_names[level][stage][place]);
+        store.setValue(scores::ScoreKey(level, stage, place), QString::number(m_scores[level][stage][place]));
     });
     store.endGroup();
     store.sync();
@@ -75,4 +72,9 @@ bool SaveHighScores()
     return store.status() == QSettings::NoError;
 }
 
-}  // namespace scores
+int HighScoreTable::enter(int level, int stage, std::int32_t score)
+{
+    const int place = scores::RankPlace(scores(level, stage), score);
+    scores::InsertRecord(names(level, stage), scores(level, stage), place, score);
+    return place;
+}

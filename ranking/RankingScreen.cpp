@@ -19,16 +19,10 @@
 #include <QScopedValueRollback>
 #include <algorithm>
 
-using namespace game;
+using scores::kPlaces;
 
-namespace {
-// The openers always set 1 or 2; keep a stray value inside the table anyway.
-int RankLevel() { return std::clamp<int>(shared.rankingLevel, 1, kLevels); }
-int RankStage() { return std::clamp<int>(shared.rankingStage, 1, kStages); }
-}  // namespace
-
-RankingScreen::RankingScreen(QWidget* parent)
-    : QDialog(parent)
+RankingScreen::RankingScreen(HighScoreTable& table, int level, int stage, QWidget* parent)
+    : QDialog(parent), m_table(table), m_level(std::clamp(level, 1, scores::kLevels)), m_stage(std::clamp(stage, 1, scores::kStages))
 {
     buildLayout();
     connectEvents();
@@ -63,13 +57,11 @@ QWidget* RankingScreen::firstFocus() const
 
 void RankingScreen::showTable()
 {
-    const int level = RankLevel();
-    const int stage = RankStage();
-    levelOptions[level - 1]->setChecked(true);
-    stageOptions[stage - 1]->setChecked(true);
+    levelOptions[m_level - 1]->setChecked(true);
+    stageOptions[m_stage - 1]->setChecked(true);
     for (int i = 0; i < kPlaces; ++i) {
-        nameLabels[i]->setText(shared.highScoreNames[level][stage][i]);
-        scoreLabels[i]->setText(QString::number(shared.highScores[level][stage][i]));
+        nameLabels[i]->setText(m_table.names(m_level, m_stage)[i]);
+        scoreLabels[i]->setText(QString::number(m_table.scores(m_level, m_stage)[i]));
     }
     if (enteringName())
         for (QRadioButton* option : {levelOptions[0], stageOptions[0], levelOptions[1], stageOptions[1]})
@@ -80,7 +72,7 @@ void RankingScreen::chooseLevel(int index)
 {
     if (enteringName())
         return;
-    shared.rankingLevel = static_cast<std::int16_t>(index + 1);
+    m_level = index + 1;
     showTable();
 }
 
@@ -88,7 +80,7 @@ void RankingScreen::chooseStage(int index)
 {
     if (enteringName())
         return;
-    shared.rankingStage = static_cast<std::int16_t>(index + 1);
+    m_stage = index + 1;
     showTable();
 }
 
@@ -103,12 +95,10 @@ void RankingScreen::closeAndSave()
         return;  // a second close while the click sound still plays
     QScopedValueRollback<bool> closing(m_closing, true);
 
-    const int level = RankLevel();
-    const int stage = RankStage();
     for (int i = 0; i < kPlaces; ++i)
         if (nameEdits[i]->isVisibleTo(this))
-            shared.highScoreNames[level][stage][i] = nameEdits[i]->text();
-    if (!scores::SaveHighScores())
+            m_table.names(m_level, m_stage)[i] = nameEdits[i]->text();
+    if (!m_table.save())
         look::ShowNotice(this, tr("ランキングを保存できなかったよ…ごめんな！"));
     sound::PlayWave(QStringLiteral("Click"));
     accept();

@@ -6,10 +6,11 @@
 // entry box where a new record holder types a name. The layout is built in
 // RankingScreenLayout.cpp; what it does in RankingScreen.cpp.
 
-#include "game/GameState.h"
+#include "rules/Scoring.h"
 
 #include <QDialog>
 
+class HighScoreTable;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -19,9 +20,13 @@ class QRadioButton;
 class RankingScreen : public QDialog {
     Q_OBJECT
 public:
-    explicit RankingScreen(QWidget* parent = nullptr);
+    // Shows `table`'s rows of a level and stage (from 1); the player may pick others.
+    RankingScreen(HighScoreTable& table, int level, int stage, QWidget* parent = nullptr);
 
-    // Fills the rows for shared.rankingLevel / shared.rankingStage; hides the selectors while
+    int level() const { return m_level; }
+    int stage() const { return m_stage; }
+
+    // Fills the rows for the level and stage shown; hides the selectors while
     // a name is being entered.
     void showTable();
     void chooseLevel(int index);  // level selector: 0 = たこ, 1 = さる
@@ -34,10 +39,10 @@ public:
     void reject() override;
 
     // The elements; rows are places 0..4.
-    QLabel* placeLabels[game::kPlaces] = {};
-    QLabel* nameLabels[game::kPlaces] = {};
-    QLabel* scoreLabels[game::kPlaces] = {};
-    QLineEdit* nameEdits[game::kPlaces] = {};
+    QLabel* placeLabels[scores::kPlaces] = {};
+    QLabel* nameLabels[scores::kPlaces] = {};
+    QLabel* scoreLabels[scores::kPlaces] = {};
+    QLineEdit* nameEdits[scores::kPlaces] = {};
     QFrame* levelFrame = nullptr;
     QRadioButton* levelOptions[2] = {};
     QRadioButton* stageOptions[2] = {};
@@ -54,5 +59,8 @@ private:
     bool enteringName() const;
     QWidget* firstFocus() const;
 
+    HighScoreTable& m_table;
+    int m_level;
+    int m_stage;
     bool m_closing = false;  // closeAndSave is under way (the click sound waits)
 };

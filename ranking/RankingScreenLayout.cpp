@@ -30,7 +30,7 @@ struct PlaceRow {
     QColor colour;
 };
 
-const PlaceRow kPlaceRows[game::kPlaces] = {
+const PlaceRow kPlaceRows[scores::kPlaces] = {
     {QT_TRANSLATE_NOOP("RankingScreen", "1st"), 375, QColor(255, 15, 123)},
     {QT_TRANSLATE_NOOP("RankingScreen", "2nd"), 420, QColor(23, 64, 255)},
     {QT_TRANSLATE_NOOP("RankingScreen", "3rd"), 390, QColor(2, 255, 97)},
@@ -86,7 +86,7 @@ void RankingScreen::buildLayout()
     // A dialog border rather than a main-window one; modality comes from exec().
     setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
 
-    for (int r = 0; r < game::kPlaces; ++r) {
+    for (int r = 0; r < scores::kPlaces; ++r) {
         const PlaceRow& row = kPlaceRows[r];
         placeLabels[r] = RowLabel(this, tr(row.caption), look::Twips(120, RowTop(r), row.width, 240),
                                    row.colour, Qt::AlignLeft);

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Pokurimo developers
 // SPDX-License-Identifier: MIT
 
-#include "game/GameState.h"
+#include "game/AppFolder.h"
 #include "sound/HeldClocks.h"
 #include "sound/SoundBackend.h"
 

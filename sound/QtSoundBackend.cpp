@@ -3,7 +3,7 @@
 
 #include "sound/QtSoundBackend.h"
 
-#include "game/GameState.h"
+#include "game/AppFolder.h"
 #include "sound/WaveHeader.h"
 
 #include <QApplication>

@@ -5,7 +5,6 @@
 
 #include "title/TitleScreen.h"
 
-#include "game/GameState.h"
 #include "play/PlayScreen.h"
 #include "ranking/HighScoreTable.h"
 #include "ranking/RankingScreen.h"
@@ -15,18 +14,16 @@
 #include <QLabel>
 #include <QPointer>
 
-using namespace game;
-
-void TitleScreen::open()
+void TitleScreen::open(HighScoreTable& table)
 {
-    auto* title = new TitleScreen;
+    auto* title = new TitleScreen(table);
     title->show();
     look::Present(title);
 }
 
 void TitleScreen::reloadScores()
 {
-    scores::LoadHighScores();
+    m_table.load();
 }
 
 void TitleScreen::startLevel(int level)
@@ -35,17 +32,13 @@ void TitleScreen::startLevel(int level)
     sound::PlayWave(QStringLiteral("Click"));
     if (!self)
         return;
-    shared.level = static_cast<std::int16_t>(level);
-    shared.stage = 1;
-    shared.runState = 0;  // a new game never begins with a run in progress
-
-    auto* play = new PlayScreen;  // deletes itself when closed
-    connect(play, &PlayScreen::unloaded, &TitleScreen::open);  // however the game ends, the title comes back
+    auto* play = new PlayScreen(m_table, level);  // deletes itself when closed
+    // However the game ends, the title comes back.
+    connect(play, &PlayScreen::unloaded, [table = &m_table] { TitleScreen::open(*table); });
     if (!play->setUpStage()) {
         delete play;  // never shown: the player stays on the title
         return;
     }
-    WriteCounter(play->lifeBox, 5);
     play->show();
     look::Present(play);  // the space key reads the story at once
     close();
@@ -73,9 +66,7 @@ void TitleScreen::quit()
 void TitleScreen::showRanking()
 {
     const QPointer<TitleScreen> self(this);
-    shared.rankingLevel = 1;
-    shared.rankingStage = 1;
-    RankingScreen rank(this);
+    RankingScreen rank(m_table, 1, 1, this);
     rank.showTable();
     sound::PlayWave(QStringLiteral("Click"));
     if (!self)

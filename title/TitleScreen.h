@@ -6,15 +6,17 @@
 
 #include <QWidget>
 
+class HighScoreTable;
 class QLabel;
 class QPushButton;
 
 class TitleScreen : public QWidget {
     Q_OBJECT
 public:
-    explicit TitleScreen(QWidget* parent = nullptr);
+    // The title reads `table` from the settings store as it opens.
+    explicit TitleScreen(HighScoreTable& table, QWidget* parent = nullptr);
     // A fresh title screen, shown and active; it deletes itself when closed.
-    static void open();
+    static void open(HighScoreTable& table);
 
     QLabel* heroPicture = nullptr;
     QLabel* namePicture = nullptr;
@@ -32,4 +34,6 @@ public:
 private:
     void buildLayout();
     void startLevel(int level);
+
+    HighScoreTable& m_table;
 };

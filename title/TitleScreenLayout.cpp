@@ -24,7 +24,7 @@ QLabel* MakeImage(QWidget* parent, const QRect& geometry, const QString& picture
 
 }  // namespace
 
-TitleScreen::TitleScreen(QWidget* parent) : QWidget(parent)
+TitleScreen::TitleScreen(HighScoreTable& table, QWidget* parent) : QWidget(parent), m_table(table)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     buildLayout();

@@ -5,9 +5,10 @@
 // outside it: course maps missing or broken, a settings file full of junk or
 // unreadable, and odd names typed for a new record.
 
+#include "support/Drive.h"
 #include "support/TestEnv.h"
 
-#include "game/GameState.h"
+#include "game/AppFolder.h"
 #include "ranking/HighScoreTable.h"
 #include "widgets/Notice.h"
 #include "widgets/Widgets.h"
@@ -34,6 +35,7 @@
 #include <unistd.h>
 
 using namespace game;
+using namespace scores;
 
 namespace {
 
@@ -57,7 +59,7 @@ public:
         connect(&m_tick, &QTimer::timeout, this, [this] {
             if (auto* rank = qobject_cast<RankingScreen*>(QApplication::activeModalWidget()); rank && rank->isVisible())
                 onRank(*rank);
-            else if (PlayScreen* play = Shown<PlayScreen>(); play && shared.lineWaiting)
+            else if (PlayScreen* play = Shown<PlayScreen>(); play && play->lineWaiting())
                 play->askForNextLine();
         });
         m_tick.start(10);
@@ -171,7 +173,7 @@ RankView RankingFromTheTitle()
         seen = Look(rank);
         rank.closeButton->click();
     };
-    TitleScreen::open();
+    TitleScreen::open(Table());
     TitleScreen* title = Shown<TitleScreen>();
     if (title)
         title->rankingButton->click();  // returns when the ranking has been closed
@@ -250,7 +252,7 @@ private Q_SLOTS:
             QVERIFY(QFile::remove(folder.map(1)));
         else
             Overwrite(folder.map(1), content);
-        TitleScreen::open();
+        TitleScreen::open(Table());
         TitleScreen* title = Shown<TitleScreen>();
         QVERIFY(title);
         title->easyButton->click();
@@ -269,17 +271,17 @@ private Q_SLOTS:
         AppCopy folder;
         Overwrite(folder.map(2), QByteArray("GIF89a broken"));
         Hand hand;
-        TitleScreen::open();
+        TitleScreen::open(Table());
         QTimer::singleShot(0, Shown<TitleScreen>()->easyButton, &QPushButton::click);
         QTRY_VERIFY(Shown<PlayScreen>() && !Shown<TitleScreen>());
         PlayScreen* play = Shown<PlayScreen>();
-        QTRY_VERIFY(!shared.lineWaiting && play->dialogueText->text().contains(QStringLiteral("スタート")));
+        QTRY_VERIFY(!play->lineWaiting() && play->dialogueText->text().contains(QStringLiteral("スタート")));
         play->startRun(0);
         play->reachGoal(0);  // the clear scene, the record, then stage 2
         QTRY_VERIFY(Shown<TitleScreen>() && !Shown<PlayScreen>());
         QCOMPARE(m_notices.size(), 1);
         QVERIFY2(m_notices[0].contains(QStringLiteral("map2.dat")), qPrintable(m_notices[0]));
-        QCOMPARE(shared.highScores[1][1][0], 0);  // the record still counted
+        QCOMPARE(Table().scores(1, 1)[0], 0);  // the record still counted
     }
 
     // The map goes away during a game: the next miss reloads it and cannot.
@@ -287,9 +289,9 @@ private Q_SLOTS:
     {
         AppCopy folder;
         Hand hand;
-        TitleScreen::open();
+        TitleScreen::open(Table());
         QTimer::singleShot(0, Shown<TitleScreen>()->easyButton, &QPushButton::click);
-        QTRY_VERIFY(Shown<PlayScreen>() && !shared.lineWaiting && Shown<PlayScreen>()->dialogueText->text().contains(QStringLiteral("スタート")));
+        QTRY_VERIFY(Shown<PlayScreen>() && !Shown<PlayScreen>()->lineWaiting() && Shown<PlayScreen>()->dialogueText->text().contains(QStringLiteral("スタート")));
         PlayScreen* play = Shown<PlayScreen>();
         QVERIFY(QFile::remove(folder.map(1)));
         play->startRun(0);
@@ -341,8 +343,8 @@ private Q_SLOTS:
         const RankView shown = RankingFromTheTitle();
         QCOMPARE(shown.names, names);
         QCOMPARE(shown.scores, scores);
-        scores::LoadHighScores();
-        QCOMPARE(shared.highScoreNames[1][1][2], names[2]);  // what was saved reads back the same
+        Table().load();
+        QCOMPARE(Table().names(1, 1)[2], names[2]);  // what was saved reads back the same
 
         int lines = 0;
         const auto stored = StoredKeys(file, &lines);
@@ -393,12 +395,10 @@ private Q_SLOTS:
     {
         QFETCH(QString, name);
         QFETCH(bool, typed);
-        scores::LoadHighScores();
-        shared.level = 1;
-        shared.stage = 1;
-        auto* play = new PlayScreen;
+        Table().load();
+        auto* play = new PlayScreen(Table(), 1, 1, 5);
         QVERIFY(play->setUpStage());
-        WriteCounter(play->timeBox, 7);
+        drive::TakeSeconds(*play->session(), 7);
         RankView blank, filled;
         EnterRecord(*play, [&](RankingScreen& rank) {
             QLineEdit* box = rank.nameEdits[0];

@@ -9,7 +9,7 @@
 
 #include "support/TestEnv.h"
 
-#include "game/GameState.h"
+#include "game/AppFolder.h"
 #include "ranking/HighScoreTable.h"
 
 #include <QDateTime>
@@ -26,16 +26,17 @@
 #include <cstdio>
 
 using namespace game;
+using namespace scores;
 
 namespace {
 
-using Table = QMap<QString, QString>;  // key -> stored text, all 40 keys
+using StoredTable = QMap<QString, QString>;  // key -> stored text, all 40 keys
 
 // Two tables that differ in every key and in length, so that any mix or
 // cut-off of the two shows.
-Table MakeTable(bool second)
+StoredTable MakeTable(bool second)
 {
-    Table table;
+    StoredTable table;
     for (int level = 1; level <= kLevels; ++level)
         for (int stage = 1; stage <= kStages; ++stage)
             for (int place = 0; place < kPlaces; ++place) {
@@ -47,22 +48,22 @@ Table MakeTable(bool second)
     return table;
 }
 
-void PutInMemory(const Table& table)
+void PutInMemory(const StoredTable& table, HighScoreTable& memory)
 {
     for (int level = 1; level <= kLevels; ++level)
         for (int stage = 1; stage <= kStages; ++stage)
             for (int place = 0; place < kPlaces; ++place) {
-                shared.highScoreNames[level][stage][place] = table[scores::NameKey(level, stage, place)];
-                shared.highScores[level][stage][place] = table[scores::ScoreKey(level, stage, place)].toInt();
+                memory.names(level, stage)[place] = table[scores::NameKey(level, stage, place)];
+                memory.scores(level, stage)[place] = table[scores::ScoreKey(level, stage, place)].toInt();
             }
 }
 
 // What the file holds now, read from a copy so no cached state can stand in for it.
-Table OnDisk(const QString& file)
+StoredTable OnDisk(const QString& file)
 {
     QTemporaryDir dir;
     const QString copy = dir.filePath(QStringLiteral("copy.conf"));
-    Table table;
+    StoredTable table;
     if (!QFile::copy(file, copy))
         return table;
     QSettings store(copy, QSettings::IniFormat);
@@ -80,10 +81,11 @@ int SaveLoop(const QString& settingsFolder)
     QCoreApplication::setApplicationName(QStringLiteral("Pokurimo"));
     QSettings::setDefaultFormat(QSettings::NativeFormat);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder);
-    const Table tables[2] = {MakeTable(false), MakeTable(true)};
+    const StoredTable tables[2] = {MakeTable(false), MakeTable(true)};
+    HighScoreTable memory;
     for (unsigned i = 1;; ++i) {
-        PutInMemory(tables[i % 2]);
-        if (!scores::SaveHighScores())
+        PutInMemory(tables[i % 2], memory);
+        if (!memory.save())
             return 3;
         if (i == 1) {
             std::fputc('r', stdout);
@@ -106,8 +108,9 @@ int SaveOnce(const QString& settingsFolder)
     QCoreApplication::setApplicationName(QStringLiteral("Pokurimo"));
     QSettings::setDefaultFormat(QSettings::NativeFormat);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder);
-    PutInMemory(MakeTable(false));
-    return scores::SaveHighScores() ? 0 : 3;
+    HighScoreTable memory;
+    PutInMemory(MakeTable(false), memory);
+    return memory.save() ? 0 : 3;
 }
 
 int Kills()
@@ -126,8 +129,8 @@ private Q_SLOTS:
     void emptyLockLeftByAKillDoesNotHoldTheNextSave()
     {
         TestEnv env;
-        PutInMemory(MakeTable(true));
-        QVERIFY(scores::SaveHighScores());
+        PutInMemory(MakeTable(true), Table());
+        QVERIFY(Table().save());
         const QString file = env.settingsFile();
         // What a kill between creating the lock file and writing into it leaves.
         QFile lock(file + QStringLiteral(".lock"));
@@ -150,10 +153,10 @@ private Q_SLOTS:
     void everyKillLeavesOneWholeTable()
     {
         TestEnv env;
-        const Table first = MakeTable(false);
-        const Table second = MakeTable(true);
-        PutInMemory(second);
-        QVERIFY(scores::SaveHighScores());
+        const StoredTable first = MakeTable(false);
+        const StoredTable second = MakeTable(true);
+        PutInMemory(second, Table());
+        QVERIFY(Table().save());
         const QString file = env.settingsFile();
         QCOMPARE(OnDisk(file), second);
 
@@ -187,7 +190,7 @@ private Q_SLOTS:
                 ++emptyLocks;
                 QThread::sleep(3);
             }
-            const Table stored = OnDisk(file);
+            const StoredTable stored = OnDisk(file);
             if (stored == first)
                 ++seenFirst;
             else if (stored == second)

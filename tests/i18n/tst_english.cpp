@@ -6,7 +6,7 @@
 
 #include "support/TestEnv.h"
 
-#include "game/GameState.h"
+#include "game/AppFolder.h"
 #include "rules/StageRules.h"
 #include "i18n/Language.h"
 #include "ranking/HighScoreTable.h"
@@ -271,11 +271,11 @@ private Q_SLOTS:
         QFETCH(QString, language);
         useLanguage(language);
 
-        TitleScreen title;
+        TitleScreen title(Table());
         title.setAttribute(Qt::WA_DeleteOnClose, false);
         EXPECT_FITS(CaptionsOverflowing(title));
 
-        PlayScreen play;
+        PlayScreen play(Table(), 1);
         play.setAttribute(Qt::WA_DeleteOnClose, false);
         EXPECT_FITS(CaptionsOverflowing(play));
         EXPECT_FITS(Overflowing(play.stageBox, {stage::StageName(1), stage::StageName(2)}));
@@ -285,8 +285,8 @@ private Q_SLOTS:
         QVERIFY(lines.contains(stage::StartPrompt()));
         EXPECT_FITS(Overflowing(play.dialogueText, lines));
 
-        scores::LoadHighScores();
-        RankingScreen rank;
+        Table().load();
+        RankingScreen rank(Table(), 1, 1);
         rank.showTable();
         QCOMPARE(rank.nameLabels[0]->text(), scores::DefaultName());
         EXPECT_FITS(CaptionsOverflowing(rank));
@@ -296,7 +296,7 @@ private Q_SLOTS:
     void screensSpeakEnglish()
     {
         useLanguage(QStringLiteral("en"));
-        TitleScreen title;
+        TitleScreen title(Table());
         title.setAttribute(Qt::WA_DeleteOnClose, false);
         QCOMPARE(title.easyButton->text(), QStringLiteral("Octopus\n(easy)"));
         QCOMPARE(title.quitButton->text(), QStringLiteral("Quit"));

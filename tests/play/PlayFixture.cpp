@@ -3,7 +3,7 @@
 
 #include "PlayFixture.h"
 
-#include "game/GameState.h"
+#include "game/AppFolder.h"
 #include "widgets/Notice.h"
 #include "title/TitleScreen.h"
 #include "support/Drive.h"
@@ -38,7 +38,7 @@ QString PlayFixture::mapFile(int stage) const
 
 void PlayFixture::WriteCourse(const QString& file)
 {
-    QImage img(game::kMapSize, game::kMapSize, QImage::Format_RGB32);
+    QImage img(course::kMapSize, course::kMapSize, QImage::Format_RGB32);
     img.fill(QColor(40, 140, 60));
     QPainter p(&img);
     p.fillRect(QRect(40, 85, 241, 17), QColor(226, 200, 144));   // through the stage 1 start point
@@ -48,13 +48,10 @@ void PlayFixture::WriteCourse(const QString& file)
 
 PlayScreen* PlayFixture::open(int level, int stage, int lives)
 {
-    game::shared.level = static_cast<std::int16_t>(level);
-    game::shared.stage = static_cast<std::int16_t>(stage);
-    play = new PlayScreen;
-    QObject::connect(play, &PlayScreen::unloaded, &TitleScreen::open);  // as a game from the title
+    play = new PlayScreen(Table(), level, stage, lives);
+    QObject::connect(play, &PlayScreen::unloaded, [] { TitleScreen::open(Table()); });  // as a game from the title
     if (!play->setUpStage())
         return nullptr;
-    game::WriteCounter(play->lifeBox, lives);
     play->show();
     return play;
 }
@@ -66,6 +63,5 @@ void PlayFixture::close()
     drive::CloseScreens();
     notices.clear();
     env.sound.started.clear();
-    game::ResetSharedState();
 }
 

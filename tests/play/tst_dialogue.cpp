@@ -4,7 +4,7 @@
 // The dialogue presenter: what advances a line, nested waits, and closing the
 // play screen while a line waits.
 
-#include "game/GameState.h"
+#include "game/AppFolder.h"
 #include "widgets/Widgets.h"
 #include "play/PlayScreen.h"
 #include "title/TitleScreen.h"
@@ -17,6 +17,7 @@
 #include <QtTest>
 
 using namespace game;
+using namespace scores;
 
 class TestDialogue : public QObject {
     Q_OBJECT
@@ -26,10 +27,9 @@ class TestDialogue : public QObject {
 private Q_SLOTS:
     void init()
     {
-        ResetSharedState();
         env.sound.started.clear();
-        play = new PlayScreen;
-        connect(play, &PlayScreen::unloaded, &TitleScreen::open);  // as a game from the title
+        play = new PlayScreen(Table(), 1);
+        connect(play, &PlayScreen::unloaded, [] { TitleScreen::open(Table()); });  // as a game from the title
         play->show();
     }
 
@@ -42,21 +42,20 @@ private Q_SLOTS:
 
     void onlySpaceOrTheHintAdvance()
     {
-        QList<int> flagsWhileWaiting;
+        QList<bool> flagsWhileWaiting;
         bool hintShown = false;
         drive::Schedule({
-            [&] { hintShown = play->nextHint->isVisible(); flagsWhileWaiting << shared.lineWaiting; },
+            [&] { hintShown = play->nextHint->isVisible(); flagsWhileWaiting << play->lineWaiting(); },
             [&] { drive::PressKey(play, Qt::Key_Return); },
             [&] { drive::PressKey(play, Qt::Key_A); },
             [&] { QTest::mouseClick(play->dialogueText, Qt::LeftButton); },
             [&] { QTest::mouseClick(play->faceBox, Qt::LeftButton); },
-            [&] { flagsWhileWaiting << shared.lineWaiting; drive::Space(play); },
+            [&] { flagsWhileWaiting << play->lineWaiting(); drive::Space(play); },
         });
         QVERIFY(play->showLine(4, QStringLiteral("line")));
         QVERIFY(hintShown);
-        QCOMPARE(flagsWhileWaiting, (QList<int>{1, 1}));
-        QCOMPARE(shared.lineWaiting, 0);
-        QCOMPARE(shared.nextRequested, 0);
+        QCOMPARE(flagsWhileWaiting, (QList<bool>{true, true}));
+        QVERIFY(!play->lineWaiting());
         QVERIFY(!play->nextHint->isVisible());
 
         drive::Schedule({[&] { QTest::mouseClick(play->nextHint, Qt::LeftButton); }});
@@ -70,7 +69,7 @@ private Q_SLOTS:
         bool secondStillWaiting = false;
         drive::Schedule({[&] { QTest::mouseClick(play->nextHint, Qt::LeftButton); },
                          [&] { drive::DoubleClickEnd(play->nextHint, QPoint(2, 2)); },
-                         [&] { secondStillWaiting = shared.lineWaiting == 1 && play->dialogueText->text() == "second"; },
+                         [&] { secondStillWaiting = play->lineWaiting() && play->dialogueText->text() == "second"; },
                          [&] { drive::Space(play); }});
         QVERIFY(play->showLine(1, QStringLiteral("first")));
         QVERIFY(play->showLine(0, QStringLiteral("second")));
@@ -81,9 +80,8 @@ private Q_SLOTS:
     {
         drive::Space(play);
         play->askForNextLine();
-        QCOMPARE(shared.nextRequested, -1);
         bool stillWaiting = false;
-        drive::Schedule({[&] { stillWaiting = shared.lineWaiting == 1; }, [&] { drive::Space(play); }});
+        drive::Schedule({[&] { stillWaiting = play->lineWaiting(); }, [&] { drive::Space(play); }});
         QVERIFY(play->waitForNext());
         QVERIFY(stillWaiting);
     }
@@ -129,7 +127,7 @@ private Q_SLOTS:
                 innerReturned = play->waitForNext();
                 outerWaitingAfterInner = true;
             },
-            [&] { outerWaitingAfterInner = outerWaitingAfterInner && shared.lineWaiting == 1; drive::Space(play); },
+            [&] { outerWaitingAfterInner = outerWaitingAfterInner && play->lineWaiting(); drive::Space(play); },
         });
         QVERIFY(play->waitForNext());
         QVERIFY(innerReturned);
@@ -171,7 +169,7 @@ private Q_SLOTS:
         QVERIFY(!scene());
         QCOMPARE(linesShown, 0);
         QVERIFY(!innerResult);  // a wait nested inside ends too
-        QCOMPARE(shared.lineWaiting, 0);
+        QVERIFY(!play || !play->lineWaiting());
         drive::Settle();
         QVERIFY(play.isNull());  // the closed screen is gone, and nothing touched it after
         QCOMPARE(drive::VisibleTitles(), 1);

@@ -4,7 +4,7 @@
 // Stage 2's hazards: when touching them costs a life, and how they move.
 
 #include "PlayFixture.h"
-#include "game/GameState.h"
+#include "game/AppFolder.h"
 #include "widgets/Widgets.h"
 #include "support/Drive.h"
 
@@ -15,6 +15,7 @@
 #include <QtTest>
 
 using namespace game;
+using namespace scores;
 
 namespace {
 QPoint Centre(const QWidget* w)
@@ -48,8 +49,7 @@ class TestHazards : public QObject {
         drive::Schedule({[=] { drive::Space(play); }, [=] { drive::Space(play); }, [=] { drive::Space(play); },
                          [=] { drive::Space(play); }});
         play->tellOpening();
-        for (QTimer* t : {play->taxiTimer, play->rainTimer, play->bridgeTimer})
-            t->stop();
+        play->session()->stopHazards();
         if (run)
             drive::ClickOnMap(*play, Centre(play->startZones[1]));
         fx.env.sound.started.clear();
@@ -60,7 +60,7 @@ class TestHazards : public QObject {
     int touch(PlayScreen* play, QPoint p, bool click = false)
     {
         drive::Schedule({[=] {
-            if (shared.lineWaiting)
+            if (play->lineWaiting())
                 drive::Space(play);
         }});
         if (click)
@@ -68,7 +68,7 @@ class TestHazards : public QObject {
         else
             drive::MoveOnMap(*play, p);
         QTest::qWait(20);
-        return ReadCounter(play->lifeBox);
+        return play->lifeBox->text().toInt();
     }
 
 private Q_SLOTS:
@@ -80,16 +80,15 @@ private Q_SLOTS:
         QVERIFY(play->leftLaneTaxis[0]->isHidden());
         bool movingDuringStory = false;
         drive::Schedule({[&] {
-                             movingDuringStory = play->rain->isVisible() && play->taxiTimer->isActive() &&
-                                                 play->rainTimer->isActive() && play->bridgeTimer->isActive();
+                             movingDuringStory = play->rain->isVisible() && play->session()->hazardsMoving();
                              drive::Space(play);
                          },
                          [=] { drive::Space(play); }, [=] { drive::Space(play); }, [=] { drive::Space(play); }});
         QVERIFY(play->tellOpening());
         QVERIFY(movingDuringStory);
-        QVERIFY(play->taxiTimer->isActive());
-        QCOMPARE(shared.runState, std::int16_t{0});
-        QVERIFY(!play->clock->isActive());
+        QVERIFY(play->session()->hazardsMoving());
+        QVERIFY(!play->session()->runUnderWay());
+        QVERIFY(!play->session()->clockRunning());
         QCOMPARE(play->dialogueText->text(), QStringLiteral("「スタート」を押してくれよな！"));
         for (MapMark* m : {play->roadWorks[0], play->roadWorks[1], play->rightLaneTaxis[1], play->riverStrips[1], play->bridgePieces[2]})
             QVERIFY(m->isVisible());
@@ -100,7 +99,7 @@ private Q_SLOTS:
         PlayScreen* play = stage2(true);
         QVERIFY(play);
         QCOMPARE(touch(play, Centre(play->leftLaneTaxis[0])), 5);  // moving over the first lane is harmless
-        QCOMPARE(shared.runState, std::int16_t{1});
+        QVERIFY(play->session()->runUnderWay());
         QCOMPARE(touch(play, Centre(play->bridgePieces[1])), 5);  // a plank holds
         QCOMPARE(touch(play, Centre(play->leftLaneTaxis[0]), true), 4);  // clicking a taxi is not
         QCOMPARE(fx.env.sound.started.last(), QStringLiteral("Out"));
@@ -120,9 +119,9 @@ private Q_SLOTS:
     void openWaterCostsALife()
     {
         PlayScreen* play = stage2(true);
-        play->turnBridge();  // row 0: the middle piece opens
-        QVERIFY(play->bridgeOpen(1));
-        QVERIFY(!play->bridgeOpen(0) && !play->bridgeOpen(2));
+        play->session()->turnBridge();  // row 0: the middle piece opens
+        QVERIFY(play->session()->bridgeOpen(1));
+        QVERIFY(!play->session()->bridgeOpen(0) && !play->session()->bridgeOpen(2));
         QCOMPARE(touch(play, Centre(play->bridgePieces[0])), 5);
         QCOMPARE(touch(play, Centre(play->bridgePieces[1])), 4);
     }
@@ -130,7 +129,7 @@ private Q_SLOTS:
     void nothingHurtsOutsideARun()
     {
         PlayScreen* play = stage2(false);
-        play->turnBridge();
+        play->session()->turnBridge();
         for (const QWidget* w : {static_cast<const QWidget*>(play->rightLaneTaxis[0]), static_cast<const QWidget*>(play->rain),
                                  static_cast<const QWidget*>(play->riverStrips[1]), static_cast<const QWidget*>(play->bridgePieces[1])})
             QCOMPARE(touch(play, Centre(w)), 5);
@@ -148,48 +147,45 @@ private Q_SLOTS:
         QCOMPARE(touch(play, QPoint(underCover.x(), 168)), 4);  // the part that sticks out
     }
 
-    void hazardsStepAndWrap()
+    void theHazardsShowWhereTheSessionHasThem()
     {
         PlayScreen* play = stage2(false);
-        QCOMPARE(play->m_rainDirection, std::int16_t{0});
-        QCOMPARE(play->m_bridgePhase, std::int16_t{0});
-        play->leftLaneTaxis[0]->setTop(268);
-        play->rightLaneTaxis[0]->setTop(144);
-        play->moveTaxis();
-        QCOMPARE(play->leftLaneTaxis[0]->y(), 142);
-        QCOMPARE(play->rightLaneTaxis[0]->y(), 270);
-        QCOMPARE(play->leftLaneTaxis[1]->y(), 218);
-        QCOMPARE(play->rightLaneTaxis[1]->y(), 237);
-        QCOMPARE(play->leftLaneTaxis[0]->x(), 44);  // only tops change
-
-        play->turnBridge();
-        play->turnBridge();  // row 1: only the left piece (index 2) is open
-        QVERIFY(!play->bridgeOpen(0) && !play->bridgeOpen(1) && play->bridgeOpen(2));
-        QCOMPARE(play->m_bridgePhase, std::int16_t{2});
-
-        for (int i = 0; i < 5; ++i)
-            play->swayRain();
-        QCOMPARE(play->rain->y(), 250);
-        QCOMPARE(play->m_rainDirection, std::int16_t{1});
-        play->swayRain();
-        QCOMPARE(play->rain->y(), 248);
+        GameSession* session = play->session();
+        const int x = play->leftLaneTaxis[0]->x();
+        session->turnBridge();
+        session->turnBridge();  // row 1: only the left piece (index 2) is open
+        QVERIFY(!session->bridgeOpen(0) && !session->bridgeOpen(1) && session->bridgeOpen(2));
+        for (int beat = 0; beat < 70; ++beat) {  // long enough for every taxi to come round again
+            session->moveTaxis();
+            session->swayRain();
+            session->turnBridge();
+            for (int i = 0; i < 3; ++i)
+                QCOMPARE(play->leftLaneTaxis[i]->y(), session->leftLaneTaxiTop(i));
+            for (int i = 0; i < 2; ++i)
+                QCOMPARE(play->rightLaneTaxis[i]->y(), session->rightLaneTaxiTop(i));
+            QCOMPARE(play->rain->y(), session->rainTop());
+            for (int i = 0; i < 3; ++i)
+                QCOMPARE(play->bridgePieces[i]->picture().cacheKey(),
+                         (session->bridgeOpen(i) ? play->openWaterPicture() : play->plankPicture()).cacheKey());
+        }
+        QCOMPARE(play->leftLaneTaxis[0]->x(), x);  // only tops change
     }
 
     void aMissDoesNotResetTheHazards()
     {
         PlayScreen* play = stage2(true);
         for (int i = 0; i < 7; ++i) {
-            play->moveTaxis();
-            play->swayRain();
-            play->turnBridge();
+            play->session()->moveTaxis();
+            play->session()->swayRain();
+            play->session()->turnBridge();
         }
         const int car = play->leftLaneTaxis[0]->y();
         const int rain = play->rain->y();
-        const auto phase = play->m_bridgePhase;
+        const QList<bool> open{play->session()->bridgeOpen(0), play->session()->bridgeOpen(1), play->session()->bridgeOpen(2)};
         QCOMPARE(touch(play, PlayFixture::kOffRoad), 4);
         QCOMPARE(play->leftLaneTaxis[0]->y(), car);
         QCOMPARE(play->rain->y(), rain);
-        QCOMPARE(play->m_bridgePhase, phase);
+        QCOMPARE((QList<bool>{play->session()->bridgeOpen(0), play->session()->bridgeOpen(1), play->session()->bridgeOpen(2)}), open);
         QVERIFY(play->leftLaneTaxis[0]->isVisible());
     }
 
@@ -204,9 +200,9 @@ private Q_SLOTS:
                            static_cast<QWidget*>(play->faceBox), static_cast<QWidget*>(play->backToTitleButton)})
             w->installEventFilter(&still);
         play->leftLaneTaxis[0]->installEventFilter(&moving);
-        play->moveTaxis();
-        play->swayRain();
-        play->turnBridge();
+        play->session()->moveTaxis();
+        play->session()->swayRain();
+        play->session()->turnBridge();
         QTest::qWait(50);
         QVERIFY(moving.paints > 0);
         QCOMPARE(still.paints, 0);

@@ -5,7 +5,7 @@
 // hazards, and course pictures that cannot be read.
 
 #include "PlayFixture.h"
-#include "game/GameState.h"
+#include "game/AppFolder.h"
 #include "sound/SoundBackend.h"
 #include "widgets/Widgets.h"
 #include "support/Drive.h"
@@ -22,6 +22,7 @@
 #include <QtTest>
 
 using namespace game;
+using namespace scores;
 using drive::Schedule;
 
 namespace {
@@ -100,10 +101,10 @@ private Q_SLOTS:
     {
         PlayScreen* play = fx.open(1, 1);
         QVERIFY(play);
-        QCOMPARE(shared.runState, std::int16_t{0});
+        QVERIFY(!play->session()->runUnderWay());
         drive::DoubleClickOnMap(*play, Centre(play->startZones[0]));  // a double click is one Start click
-        QCOMPARE(shared.runState, std::int16_t{1});
-        QVERIFY(play->clock->isActive());
+        QVERIFY(play->session()->runUnderWay());
+        QVERIFY(play->session()->clockRunning());
         QCOMPARE(fx.env.sound.started, QStringList{QStringLiteral("Start")});
         QCOMPARE(Face(play), FaceNo(play, 1));
         QVERIFY(play->dialogueText->text().isEmpty());
@@ -112,11 +113,11 @@ private Q_SLOTS:
         QVERIFY(play->drawnHero()->isVisible());
         QCOMPARE(HeroAt(play), OnWindow(play, play->startPoint(0)));
         QCOMPARE(play->drawnHero()->icon().cacheKey(), play->heroIcon().cacheKey());
-        QCOMPARE(MapCell(0, 0), std::int16_t{1});              // the grid was built
-        QCOMPARE(MapCell(kOn().x(), kOn().y()), std::int16_t{0});
+        QVERIFY(play->session()->offRoad(0, 0));  // the grid was built
+        QVERIFY(!play->session()->offRoad(kOn().x(), kOn().y()));
         // The other stage's zone starts a run too, and a second click keeps the clock's beat.
         drive::ClickOnMap(*play, Centre(play->startZones[1]));
-        QCOMPARE(shared.runState, std::int16_t{1});
+        QVERIFY(play->session()->runUnderWay());
         QCOMPARE(play->startPoint(1), QPoint(152, 163));
     }
 
@@ -126,8 +127,8 @@ private Q_SLOTS:
         drive::MoveOnMap(*play, PlayFixture::kOffRoad);
         drive::MoveOnMap(*play, Centre(play->checkpoints[0]));
         drive::MoveOnMap(*play, Centre(play->goalMarks[0]));
-        QCOMPARE(ReadCounter(play->lifeBox), 5);
-        QCOMPARE(shared.checkpointSpoken[0], std::int16_t{0});
+        QCOMPARE(play->lifeBox->text().toInt(), 5);
+        QVERIFY(!play->session()->checkpointPassed(0));
         QVERIFY(fx.env.sound.started.isEmpty());
     }
 
@@ -136,7 +137,7 @@ private Q_SLOTS:
         PlayScreen* play = started(2, 1, 2);
         QVERIFY(play);
         drive::MoveOnMap(*play, PlayFixture::kOnRoad);
-        QCOMPARE(shared.runState, std::int16_t{1});
+        QVERIFY(play->session()->runUnderWay());
         QTest::qWait(1100);  // one tick of the clock
         QCOMPARE(play->timeBox->text(), QStringLiteral("29"));
 
@@ -145,7 +146,7 @@ private Q_SLOTS:
         Schedule({[&] {
                       msgDuringWait = play->dialogueText->text();
                       drive::ClickOnMap(*play, Centre(play->startZones[0]));  // ignored while the line waits
-                      startIgnored = shared.runState == 0 && !play->clock->isActive();
+                      startIgnored = !play->session()->runUnderWay() && !play->session()->clockRunning();
                   },
                   [&] { drive::Space(play); }});
         drive::MoveOnMap(*play, PlayFixture::kOffRoad);  // returns when the player has read the miss
@@ -164,9 +165,8 @@ private Q_SLOTS:
         Schedule({[&] { drive::Space(play); }});
         drive::MoveOnMap(*play, QPoint(-4, 93), true);  // dragged out of the map
         drive::Settle();
-        QVERIFY(fx.play.isNull());
+        QVERIFY(fx.play.isNull());  // and its run with it
         QCOMPARE(drive::VisibleTitles(), 1);
-        QCOMPARE(shared.runState, std::int16_t{0});
     }
 
     void theHeroIsDrawnAtThePointerAboveEverything()
@@ -233,7 +233,7 @@ private Q_SLOTS:
         QApplication::processEvents();
         QCursor::setPos(play->mapToGlobal(OnWindow(play, Centre(play->startZones[1]))));
         QApplication::processEvents();
-        QCOMPARE(shared.runState, std::int16_t{1});
+        QVERIFY(play->session()->runUnderWay());
         QString shown;
         Schedule({[&] {
             shown = play->dialogueText->text();
@@ -250,7 +250,7 @@ private Q_SLOTS:
         const auto versionBoxWhile = [&](QPoint cursorAtClose) {
             QTimer hand;
             connect(&hand, &QTimer::timeout, [&] {
-                if (shared.lineWaiting == 1) {
+                if (play->lineWaiting()) {
                     drive::Space(play);  // reads a miss
                 } else if (auto* box = play->findChild<QMessageBox*>()) {
                     QCursor::setPos(cursorAtClose);
@@ -263,9 +263,9 @@ private Q_SLOTS:
         };
         drive::ClickOnMap(*play, Centre(play->startZones[0]));
         QApplication::processEvents();
-        QCOMPARE(shared.runState, std::int16_t{1});
+        QVERIFY(play->session()->runUnderWay());
         versionBoxWhile(QCursor::pos());
-        QCOMPARE(shared.runState, std::int16_t{1});
+        QVERIFY(play->session()->runUnderWay());
         QCOMPARE(play->lifeBox->text(), QStringLiteral("4"));
         versionBoxWhile(play->mapToGlobal(play->lifeBox->geometry().center()));
         QCOMPARE(play->lifeBox->text(), QStringLiteral("3"));
@@ -276,7 +276,7 @@ private Q_SLOTS:
         QCursor::setPos(play->mapToGlobal(play->lifeBox->geometry().center()));
         QApplication::processEvents();
         QCOMPARE(play->lifeBox->text(), QStringLiteral("3"));
-        QCOMPARE(shared.lineWaiting, std::int16_t{0});
+        QVERIFY(!play->lineWaiting());
     }
 
     void everyEndOfARunBringsThePointerBack_data()
@@ -298,9 +298,10 @@ private Q_SLOTS:
             Schedule({check, [&] { drive::Space(play); }});
             drive::MoveOnMap(*play, PlayFixture::kOffRoad);
         } else if (way == "time-up") {
-            play->timeBox->setText(QStringLiteral("1"));
+            while (play->session()->time() > 1)
+                play->session()->tick();
             Schedule({check, [&] { drive::Space(play); }});
-            play->tickClock();
+            play->session()->tick();
         } else if (way == "goal") {
             Schedule({check, [&] { play->close(); }});
             drive::MoveOnMap(*play, Centre(play->goalMarks[0]));
@@ -323,7 +324,7 @@ private Q_SLOTS:
             play->showVersion();
         }
         QVERIFY(ordinaryAtOnce);
-        QCOMPARE(shared.runState, std::int16_t{0});
+        QVERIFY(!play->session()->runUnderWay());
         if (!fx.play || play->isClosed())
             return;
         // The icon no longer follows the pointer.
@@ -338,7 +339,7 @@ private Q_SLOTS:
         drive::MoveOnMap(*play, Centre(play->startZones[1]));
         drive::MoveOnMap(*play, Centre(play->checkpoints[14]));
         drive::MoveOnMap(*play, Centre(play->goalMarks[1]));
-        QCOMPARE(shared.runState, std::int16_t{1});
+        QVERIFY(play->session()->runUnderWay());
         QCOMPARE(play->lifeBox->text(), QStringLiteral("5"));
         QVERIFY(play->dialogueText->text().isEmpty());  // the other stage's marks say nothing
     }
@@ -348,17 +349,18 @@ private Q_SLOTS:
         PlayScreen* play = started(1, 2);
         QCOMPARE(play->timeBox->text(), QStringLiteral("0"));
         for (int i = 0; i < 120; ++i)
-            play->tickClock();
+            play->session()->tick();
         QCOMPARE(play->timeBox->text(), QStringLiteral("120"));
-        QCOMPARE(shared.runState, std::int16_t{1});
+        QVERIFY(play->session()->runUnderWay());
     }
 
     void hardClockRunsOutAtZero()
     {
         PlayScreen* play = started(2, 2);
         QCOMPARE(play->timeBox->text(), QStringLiteral("90"));
-        play->timeBox->setText(QStringLiteral("2"));
-        play->tickClock();
+        while (play->session()->time() > 2)
+            play->session()->tick();
+        play->session()->tick();
         QCOMPARE(play->timeBox->text(), QStringLiteral("1"));
         QString shownAtTimeout;
         QString timeAtTimeout;
@@ -367,12 +369,12 @@ private Q_SLOTS:
             timeAtTimeout = play->timeBox->text();
             drive::Space(play);
         }});
-        play->tickClock();
+        play->session()->tick();
         QCOMPARE(shownAtTimeout, QStringLiteral("うわーん！まにあわなかったー！！"));
         QCOMPARE(timeAtTimeout, QStringLiteral("0"));
         QCOMPARE(play->timeBox->text(), QStringLiteral("90"));
         QCOMPARE(play->lifeBox->text(), QStringLiteral("4"));
-        QVERIFY(!play->clock->isActive());
+        QVERIFY(!play->session()->clockRunning());
     }
 
     void theClickSoundHoldsTheClock()
@@ -380,21 +382,22 @@ private Q_SLOTS:
         // Nothing of the game runs while a button's click sounds; a tick that
         // fell due meanwhile comes right after.
         PlayScreen* play = started(1, 1);
-        play->clock->setInterval(5);
+        play->session()->setTickInterval(5);
         fx.env.sound.waitMs = 60;
         sound::PlayWave(QStringLiteral("Click"));
         QCOMPARE(play->timeBox->text(), QStringLiteral("0"));
         QCoreApplication::processEvents();
-        QVERIFY(ReadCounter(play->timeBox) >= 1);
+        QVERIFY(play->timeBox->text().toInt() >= 1);
         fx.close();
 
         // One second left on the hard level: "タイトルへ" leaves at once; the
         // clock does not run out behind its click.
         play = started(2, 1);
-        play->clock->setInterval(5);
-        play->timeBox->setText(QStringLiteral("1"));
+        play->session()->setTickInterval(5);
+        while (play->session()->time() > 1)
+            play->session()->tick();
         const QPointer<PlayScreen> guard(play);
-        Schedule({[guard] { if (guard && shared.lineWaiting) drive::Space(guard); }}, 500);  // ends a wrong time-out line
+        Schedule({[guard] { if (guard && guard->lineWaiting()) drive::Space(guard); }}, 500);  // ends a wrong time-out line
         play->backToTitle();
         QVERIFY(guard && guard->isClosed());
         QCOMPARE(guard->lifeBox->text(), QStringLiteral("5"));
@@ -406,12 +409,12 @@ private Q_SLOTS:
     {
         PlayScreen* play = started(2, 1);
         drive::MoveOnMap(*play, Centre(play->checkpoints[5]));
-        QVERIFY(!play->clock->isActive());
+        QVERIFY(!play->session()->clockRunning());
         QCOMPARE(fx.env.sound.started.last(), QStringLiteral("Okasiya"));
         QCOMPARE(play->dialogueText->text(), QStringLiteral("お菓子屋だ！ちょっと一休みしてこーっと"));
         QCOMPARE(Face(play), FaceNo(play, 3));
         drive::MoveOnMap(*play, Centre(play->checkpoints[6]));
-        QVERIFY(play->clock->isActive());
+        QVERIFY(play->session()->clockRunning());
         QCOMPARE(play->dialogueText->text(), QStringLiteral("あともう一息だな"));
     }
 
@@ -429,7 +432,7 @@ private Q_SLOTS:
         for (int i = 0; i < 3; ++i)
             drive::MoveOnMap(*play, Centre(play->checkpoints[1]) + QPoint(i, 0));
         QCOMPARE(static_cast<int>(fx.env.sound.started.count(QStringLiteral("Yama"))), before + 3);
-        QCOMPARE(shared.checkpointSpoken[1], std::int16_t{0});
+        QVERIFY(!play->session()->checkpointPassed(1));
 
         // A clearing mark: face 1, empty line.
         drive::MoveOnMap(*play, Centre(play->checkpoints[8]));
@@ -439,7 +442,7 @@ private Q_SLOTS:
         // After a miss every mark speaks again.
         Schedule({[&] { drive::Space(play); }});
         drive::MoveOnMap(*play, PlayFixture::kOffRoad);
-        QCOMPARE(shared.checkpointSpoken[0], std::int16_t{0});
+        QVERIFY(!play->session()->checkpointPassed(0));
         drive::ClickOnMap(*play, Centre(play->startZones[0]));
         drive::MoveOnMap(*play, Centre(play->checkpoints[0]));
         QCOMPARE(play->dialogueText->text(), QStringLiteral("山道と近道と、どっちに行こうかなぁ"));
@@ -499,10 +502,10 @@ private Q_SLOTS:
         QVERIFY(img.save(fx.mapFile(2), "PNG"));
         PlayScreen* play = fx.open(1, 2);
         QVERIFY(play);
-        play->buildOffRoadGrid();
-        MapGrid expected{};
+        drive::ClickOnMap(*play, Centre(play->startZones[1]));
+        course::MapGrid expected{};
         QVERIFY(course::BuildGridPerPixel(img, expected));
-        QVERIFY(shared.offRoadGrid == expected);
+        QVERIFY(play->session()->offRoadGrid() == expected);
     }
 
 private:

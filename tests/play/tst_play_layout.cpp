@@ -4,7 +4,7 @@
 // The play screen's layout: where things are, who takes the pointer where
 // marks overlap, and that a shown mark never lets a pointer event through.
 
-#include "game/GameState.h"
+#include "game/AppFolder.h"
 #include "widgets/Widgets.h"
 #include "play/PlayScreen.h"
 #include "title/TitleScreen.h"
@@ -47,8 +47,7 @@ class TestPlayLayout : public QObject {
 private Q_SLOTS:
     void init()
     {
-        game::ResetSharedState();  // no run: the map's moves change nothing here
-        play = new PlayScreen;
+        play = new PlayScreen(Table(), 1);
         play->setAttribute(Qt::WA_DeleteOnClose, false);
         play->show();
     }
@@ -101,12 +100,8 @@ private Q_SLOTS:
 
     void timersStartSwitchedOff()
     {
-        QCOMPARE(play->clock->interval(), 1000);
-        QCOMPARE(play->taxiTimer->interval(), 300);
-        QCOMPARE(play->rainTimer->interval(), 800);
-        QCOMPARE(play->bridgeTimer->interval(), 1000);
-        for (QTimer* t : {play->clock, play->taxiTimer, play->rainTimer, play->bridgeTimer})
-            QVERIFY(!t->isActive());
+        QVERIFY(!play->session()->clockRunning());
+        QVERIFY(!play->session()->hazardsMoving());
     }
 
     void stackingDecidesWhoTakesThePointer_data()
@@ -213,7 +208,7 @@ private Q_SLOTS:
 
     void titleScreenLayout()
     {
-        TitleScreen title;
+        TitleScreen title(Table());
         title.setAttribute(Qt::WA_DeleteOnClose, false);
         QCOMPARE(title.size(), QSize(357, 190));
         QCOMPARE(title.easyButton->geometry(), QRect(8, 96, 89, 41));

@@ -5,7 +5,7 @@
 
 #include "rules/CourseRules.h"
 #include "rules/HazardSteps.h"
-#include "game/GameState.h"
+#include "game/AppFolder.h"
 #include "rules/StageRules.h"
 #include "support/TestEnv.h"
 
@@ -14,7 +14,8 @@
 #include <QPainter>
 #include <QtTest>
 
-using namespace game;
+using namespace course;
+using scores::ParseDecimal;
 
 namespace {
 // A map of background with one road rectangle.
@@ -99,12 +100,12 @@ private Q_SLOTS:
     void onlyTheFourCornersAreLookedAt()
     {
         // A 5 px hole between the level 2 probes is not seen; one under a corner is.
-        MapGrid& grid = shared.offRoadGrid;
-        grid.fill(0);
+        MapGrid grid{};
+        auto cell = [&grid](int x, int y) -> std::int16_t& { return grid[static_cast<std::size_t>(x + kGridSide * y)]; };
         for (int x = 148; x <= 152; ++x)
-            MapCell(x, 150) = 1;
+            cell(x, 150) = 1;
         QVERIFY(!course::IsOffRoad(grid, 150.0f, 150.0f, 3));
-        MapCell(153, 153) = 1;
+        cell(153, 153) = 1;
         QVERIFY(course::IsOffRoad(grid, 150.0f, 150.0f, 3));
     }
 
@@ -235,14 +236,8 @@ private Q_SLOTS:
         QCOMPARE(stage::Score(2, 2, 60), 30);
     }
 
-    void countersAreStrictDecimalText()
+    void storedScoresAreStrictDecimalText()
     {
-        QLabel label;
-        WriteCounter(&label, 30);
-        QCOMPARE(label.text(), QStringLiteral("30"));
-        QCOMPARE(ReadCounter(&label), 30);
-        WriteCounter(&label, -2);
-        QCOMPARE(ReadCounter(&label), -2);
         for (const char* bad : {"", " 5", "5 ", "+5", "5.0", "0x10", "2147483648", "-", "１２"}) {
             std::int32_t v = 77;
             QVERIFY2(!ParseDecimal(QString::fromUtf8(bad), &v), bad);

@@ -3,7 +3,7 @@
 
 #include "StoreFiles.h"
 
-#include "game/GameState.h"
+#include "game/AppFolder.h"
 
 #include <QDir>
 #include <QFile>

@@ -7,7 +7,7 @@
 #include "StoreFiles.h"
 #include "support/TestEnv.h"
 
-#include "game/GameState.h"
+#include "game/AppFolder.h"
 #include "ranking/HighScoreTable.h"
 
 #include <QDir>
@@ -17,6 +17,7 @@
 #include <QtTest>
 
 using namespace game;
+using namespace scores;
 
 namespace {
 using Row = std::int32_t[kPlaces];
@@ -27,8 +28,8 @@ void FillDistinct()
     for (int level = 1; level <= kLevels; ++level)
         for (int stage = 1; stage <= kStages; ++stage)
             for (int place = 0; place < kPlaces; ++place) {
-                shared.highScoreNames[level][stage][place] = QStringLiteral("n%1%2%3").arg(level).arg(stage).arg(place);
-                shared.highScores[level][stage][place] = level * 1000 + stage * 100 + place;
+                Table().names(level, stage)[place] = QStringLiteral("n%1%2%3").arg(level).arg(stage).arg(place);
+                Table().scores(level, stage)[place] = level * 1000 + stage * 100 + place;
             }
 }
 
@@ -41,15 +42,15 @@ private Q_SLOTS:
     void emptyStoreGivesDefaultsAndSaveWritesEveryKey()
     {
         TestEnv env;
-        scores::LoadHighScores();
+        Table().load();
         for (int level = 1; level <= kLevels; ++level)
             for (int stage = 1; stage <= kStages; ++stage)
                 for (int place = 0; place < kPlaces; ++place) {
-                    QCOMPARE(shared.highScoreNames[level][stage][place], QStringLiteral("ぴぽ"));
-                    QCOMPARE(shared.highScores[level][stage][place], 500);
+                    QCOMPARE(Table().names(level, stage)[place], QStringLiteral("ぴぽ"));
+                    QCOMPARE(Table().scores(level, stage)[place], 500);
                 }
 
-        QVERIFY(scores::SaveHighScores());
+        QVERIFY(Table().save());
         const auto stored = StoredOnDisk(env.settingsFile());
         QCOMPARE(stored.size(), 40);
         QCOMPARE(stored.value(QStringLiteral("HScore_Val_2_1_0")), QStringLiteral("500"));
@@ -61,14 +62,14 @@ private Q_SLOTS:
     {
         TestEnv env;
         WriteStoreFile(env.settingsFile(), "[Setting]\nHScore_Val_1_1_0=42\nHScore_Nm_1_2_3=\n");
-        scores::LoadHighScores();
-        QCOMPARE(shared.highScores[1][1][0], 42);
-        QCOMPARE(shared.highScoreNames[1][1][0], QStringLiteral("ぴぽ"));
-        QCOMPARE(shared.highScores[1][1][1], 500);
-        QCOMPARE(shared.highScores[2][1][0], 500);
+        Table().load();
+        QCOMPARE(Table().scores(1, 1)[0], 42);
+        QCOMPARE(Table().names(1, 1)[0], QStringLiteral("ぴぽ"));
+        QCOMPARE(Table().scores(1, 1)[1], 500);
+        QCOMPARE(Table().scores(2, 1)[0], 500);
         // An empty name is a name: only a missing key takes the default.
-        QCOMPARE(shared.highScoreNames[1][2][3], QString());
-        QCOMPARE(shared.highScoreNames[1][2][2], QStringLiteral("ぴぽ"));
+        QCOMPARE(Table().names(1, 2)[3], QString());
+        QCOMPARE(Table().names(1, 2)[2], QStringLiteral("ぴぽ"));
     }
 
     // Players' records outlive releases: this release writes a table byte for
@@ -78,20 +79,20 @@ private Q_SLOTS:
         const QByteArray released = FileBytes(QStringLiteral(POKURIMO_SOURCE_DIR "/tests/ranking/written_by_1.0.0.conf"));
         TestEnv env;
         FillDistinct();
-        shared.highScoreNames[1][1][0] = QStringLiteral("ぽくりも 太郎");
-        shared.highScoreNames[2][2][4] = QStringLiteral("[Setting]\n=;#\"q\",a, b\\x41\\");
-        const SharedState written = shared;
-        QVERIFY(scores::SaveHighScores());
+        Table().names(1, 1)[0] = QStringLiteral("ぽくりも 太郎");
+        Table().names(2, 2)[4] = QStringLiteral("[Setting]\n=;#\"q\",a, b\\x41\\");
+        const HighScoreTable written = Table();
+        QVERIFY(Table().save());
         QCOMPARE(FileBytes(env.settingsFile()), released);
 
         TestEnv fresh;  // a new game start: empty table, the release's file copied in
         WriteStoreFile(fresh.settingsFile(), released);
-        scores::LoadHighScores();
+        Table().load();
         for (int level = 1; level <= kLevels; ++level)
             for (int stage = 1; stage <= kStages; ++stage)
                 for (int place = 0; place < kPlaces; ++place) {
-                    QCOMPARE(shared.highScores[level][stage][place], written.highScores[level][stage][place]);
-                    QCOMPARE(shared.highScoreNames[level][stage][place], written.highScoreNames[level][stage][place]);
+                    QCOMPARE(Table().scores(level, stage)[place], written.scores(level, stage)[place]);
+                    QCOMPARE(Table().names(level, stage)[place], written.names(level, stage)[place]);
                 }
     }
 
@@ -116,19 +117,19 @@ private Q_SLOTS:
         QByteArray bytes;
         {
             TestEnv env;
-            scores::LoadHighScores();
-            shared.highScoreNames[2][2][4] = name;
-            shared.highScoreNames[1][1][0] = name;
-            QVERIFY(scores::SaveHighScores());
+            Table().load();
+            Table().names(2, 2)[4] = name;
+            Table().names(1, 1)[0] = name;
+            QVERIFY(Table().save());
             bytes = FileBytes(env.settingsFile());
         }
         TestEnv fresh;
         WriteStoreFile(fresh.settingsFile(), bytes);
-        scores::LoadHighScores();
-        QCOMPARE(shared.highScoreNames[2][2][4], name);
-        QCOMPARE(shared.highScoreNames[1][1][0], name);
-        QCOMPARE(shared.highScoreNames[2][2][3], QStringLiteral("ぴぽ"));
-        QCOMPARE(shared.highScores[2][2][4], 500);
+        Table().load();
+        QCOMPARE(Table().names(2, 2)[4], name);
+        QCOMPARE(Table().names(1, 1)[0], name);
+        QCOMPARE(Table().names(2, 2)[3], QStringLiteral("ぴぽ"));
+        QCOMPARE(Table().scores(2, 2)[4], 500);
     }
 
     void storedScores_data()
@@ -160,33 +161,33 @@ private Q_SLOTS:
         QFETCH(int, loaded);
         TestEnv env;
         WriteStoreFile(env.settingsFile(), "[Setting]\nHScore_Val_2_2_1=" + stored + "\nHScore_Val_2_2_2=9\n");
-        scores::LoadHighScores();
-        QCOMPARE(shared.highScores[2][2][1], loaded);
-        QCOMPARE(shared.highScores[2][2][2], 9);  // a bad line spoils nothing around it
+        Table().load();
+        QCOMPARE(Table().scores(2, 2)[1], loaded);
+        QCOMPARE(Table().scores(2, 2)[2], 9);  // a bad line spoils nothing around it
     }
 
     void failedSaveLeavesOldFile()
     {
         TestEnv env;
-        scores::LoadHighScores();
-        QVERIFY(scores::SaveHighScores());
+        Table().load();
+        QVERIFY(Table().save());
         const QString file = env.settingsFile();
         const QByteArray before = FileBytes(file);
         const QString folder = QFileInfo(file).absolutePath();
 
-        shared.highScoreNames[1][1][0] = QStringLiteral("あたらしい");
-        shared.highScores[1][1][0] = 3;
+        Table().names(1, 1)[0] = QStringLiteral("あたらしい");
+        Table().scores(1, 1)[0] = 3;
         {
             ReadOnlyFolder locked(folder);
             if (!locked.works())
                 QSKIP("this machine cannot make a folder read-only");
-            QVERIFY(!scores::SaveHighScores());
+            QVERIFY(!Table().save());
         }
         QCOMPARE(FileBytes(file), before);
         QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("Pokurimo.conf")});
 
         // Once the folder can be written again the same table saves.
-        QVERIFY(scores::SaveHighScores());
+        QVERIFY(Table().save());
         QCOMPARE(StoredOnDisk(file).value(QStringLiteral("HScore_Nm_1_1_0")), QStringLiteral("あたらしい"));
     }
 
@@ -196,9 +197,9 @@ private Q_SLOTS:
         const QString blocker = env.settingsFolder() + QStringLiteral("/blocker");
         WriteStoreFile(blocker, "a file where a folder should be");
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, blocker + QStringLiteral("/inside"));
-        scores::LoadHighScores();
-        QCOMPARE(shared.highScores[1][1][0], 500);
-        QVERIFY(!scores::SaveHighScores());
+        Table().load();
+        QCOMPARE(Table().scores(1, 1)[0], 500);
+        QVERIFY(!Table().save());
         QVERIFY(QFileInfo(blocker).isFile());
     }
 

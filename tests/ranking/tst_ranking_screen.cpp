@@ -5,9 +5,10 @@
 // record holder's name, and every way out storing the name and saving.
 
 #include "StoreFiles.h"
+#include "support/Drive.h"
 #include "support/TestEnv.h"
 
-#include "game/GameState.h"
+#include "game/AppFolder.h"
 #include "ranking/HighScoreTable.h"
 #include "widgets/Look.h"
 #include "widgets/Notice.h"
@@ -27,6 +28,7 @@
 #include <functional>
 
 using namespace game;
+using namespace scores;
 
 namespace {
 
@@ -36,8 +38,8 @@ void FillDistinct()
     for (int level = 1; level <= kLevels; ++level)
         for (int stage = 1; stage <= kStages; ++stage)
             for (int place = 0; place < kPlaces; ++place) {
-                shared.highScoreNames[level][stage][place] = QStringLiteral("L%1S%2-%3").arg(level).arg(stage).arg(place);
-                shared.highScores[level][stage][place] = level * 100 + stage * 10 + place;
+                Table().names(level, stage)[place] = QStringLiteral("L%1S%2-%3").arg(level).arg(stage).arg(place);
+                Table().scores(level, stage)[place] = level * 100 + stage * 10 + place;
             }
 }
 
@@ -51,13 +53,13 @@ QStringList Shown(QLabel* const (&labels)[kPlaces])
 
 QStringList NamesOf(int level, int stage)
 {
-    return QStringList(std::begin(shared.highScoreNames[level][stage]), std::end(shared.highScoreNames[level][stage]));
+    return QStringList(std::begin(Table().names(level, stage)), std::end(Table().names(level, stage)));
 }
 
 QStringList ScoresOf(int level, int stage)
 {
     QStringList texts;
-    for (std::int32_t v : shared.highScores[level][stage])
+    for (std::int32_t v : Table().scores(level, stage))
         texts << QString::number(v);
     return texts;
 }
@@ -133,11 +135,8 @@ ModalRun RunModal(RankingScreen& rank, const std::function<void()>& drive)
 ModalRun RecordThroughCheckRank(int level, int stage, std::int32_t seconds,
                                 const std::function<void(RankingScreen&)>& drive)
 {
-    PlayScreen play;
-    shared.level = static_cast<std::int16_t>(level);
-    shared.stage = static_cast<std::int16_t>(stage);
-    const int counter = level == 1 ? seconds : stage::StartingTime(level, stage) - seconds;
-    play.timeBox->setText(QString::number(counter));
+    PlayScreen play(Table(), level, stage, 5);
+    drive::TakeSeconds(*play.session(), seconds);
     ModalRun run;
     QTimer::singleShot(0, &play, [&] {
         if (RankingScreen* rank = play.findChild<RankingScreen*>()) {
@@ -200,7 +199,7 @@ private Q_SLOTS:
         m_sounds = std::make_unique<SoundFolder>();
         m_notices.clear();
         look::SetNoticeHandler([this](QWidget*, const QString& text) { m_notices << text; });
-        scores::LoadHighScores();
+        Table().load();
     }
 
     void cleanup()
@@ -212,7 +211,7 @@ private Q_SLOTS:
 
     void layoutAsDrawn()
     {
-        RankingScreen rank;
+        RankingScreen rank(Table(), 1, 1);
         QCOMPARE(rank.windowTitle(), QStringLiteral("ランキング"));
         QCOMPARE(rank.size(), QSize(281, 185));
         QCOMPARE(rank.minimumSize(), rank.maximumSize());
@@ -245,7 +244,7 @@ private Q_SLOTS:
 
     void tabOrderPutsEntryBoxesFirst()
     {
-        RankingScreen rank;
+        RankingScreen rank(Table(), 1, 1);
         QWidget* expected[] = {rank.nameEdits[0], rank.nameEdits[1], rank.nameEdits[2],   rank.nameEdits[3],   rank.nameEdits[4],
                                rank.closeButton, rank.stageOptions[0], rank.stageOptions[1], rank.levelOptions[1], rank.levelOptions[0]};
         for (std::size_t i = 1; i < std::size(expected); ++i)
@@ -254,9 +253,7 @@ private Q_SLOTS:
 
     void selectorsKeepToTheirOwnGroup()
     {
-        RankingScreen rank;
-        shared.rankingLevel = 1;
-        shared.rankingStage = 2;
+        RankingScreen rank(Table(), 1, 2);
         rank.showTable();
         rank.show();
         QTest::mouseClick(rank.levelOptions[1], Qt::LeftButton);
@@ -271,9 +268,7 @@ private Q_SLOTS:
     void viewingOpensOnChosenTableAndSwitches()
     {
         FillDistinct();
-        RankingScreen rank;
-        shared.rankingLevel = 1;
-        shared.rankingStage = 1;
+        RankingScreen rank(Table(), 1, 1);
         rank.showTable();
         rank.show();
         QVERIFY(rank.levelOptions[0]->isChecked());
@@ -284,10 +279,10 @@ private Q_SLOTS:
         QCOMPARE(rank.focusWidget(), rank.closeButton);
 
         QTest::mouseClick(rank.levelOptions[1], Qt::LeftButton);
-        QCOMPARE(shared.rankingLevel, 2);
+        QCOMPARE(rank.level(), 2);
         QCOMPARE(Shown(rank.nameLabels), NamesOf(2, 1));
         QTest::mouseClick(rank.stageOptions[1], Qt::LeftButton);
-        QCOMPARE(shared.rankingStage, 2);
+        QCOMPARE(rank.stage(), 2);
         QCOMPARE(Shown(rank.nameLabels), NamesOf(2, 2));
         QCOMPARE(Shown(rank.scoreLabels), ScoresOf(2, 2));
         QTest::mouseClick(rank.levelOptions[0], Qt::LeftButton);
@@ -295,9 +290,7 @@ private Q_SLOTS:
         rank.close();
 
         // The title screen's ranking button opens a new screen on level 1, stage 1.
-        RankingScreen again;
-        shared.rankingLevel = 1;
-        shared.rankingStage = 1;
+        RankingScreen again(Table(), 1, 1);
         again.showTable();
         QVERIFY(again.levelOptions[0]->isChecked());
         QVERIFY(again.stageOptions[0]->isChecked());
@@ -307,17 +300,14 @@ private Q_SLOTS:
     void setFormSelectsWithoutCallingItselfBack()
     {
         FillDistinct();
-        RankingScreen rank;
-        shared.rankingLevel = 1;
-        shared.rankingStage = 1;
-        rank.showTable();
+        RankingScreen rank(Table(), 2, 2);
+        rank.levelOptions[0]->setChecked(true);
+        rank.stageOptions[0]->setChecked(true);
         // Moving the selection from one button to the other must not report
         // the button being cleared as a pick of it.
-        shared.rankingLevel = 2;
-        shared.rankingStage = 2;
         rank.showTable();
-        QCOMPARE(shared.rankingLevel, 2);
-        QCOMPARE(shared.rankingStage, 2);
+        QCOMPARE(rank.level(), 2);
+        QCOMPARE(rank.stage(), 2);
         QVERIFY(rank.levelOptions[1]->isChecked());
         QVERIFY(rank.stageOptions[1]->isChecked());
         QCOMPARE(Shown(rank.nameLabels), NamesOf(2, 2));
@@ -361,17 +351,18 @@ private Q_SLOTS:
         FillDistinct();
         QString topScore;
         bool selectorsShown = true;
+        QPoint shownTable;
         const ModalRun run = RecordThroughCheckRank(1, 2, 1, [&](RankingScreen& rank) {
             rank.chooseLevel(1);
             rank.chooseStage(0);
             topScore = rank.scoreLabels[0]->text();
             rank.showTable();  // hidden selectors stay hidden
             selectorsShown = SelectorsShown(rank);
+            shownTable = QPoint(rank.level(), rank.stage());
             rank.closeButton->click();
         });
         QVERIFY(run.opened);
-        QCOMPARE(shared.rankingLevel, 1);
-        QCOMPARE(shared.rankingStage, 2);
+        QCOMPARE(shownTable, QPoint(1, 2));
         QCOMPARE(topScore, QStringLiteral("1"));
         QVERIFY(!selectorsShown);
     }
@@ -407,7 +398,7 @@ private Q_SLOTS:
         QCOMPARE(enabled, (QList<bool>{true, true, true, false, true}));
         QVERIFY(openAfterEnter);
         QCOMPARE(nameAfterEnter, QStringLiteral("cピポ"));
-        QCOMPARE(shared.highScoreNames[1][1][0], QStringLiteral("cピポ"));
+        QCOMPARE(Table().names(1, 1)[0], QStringLiteral("cピポ"));
         QCOMPARE(m_env->sound.started, (QStringList{"Claps", "Click"}));
     }
 
@@ -420,8 +411,8 @@ private Q_SLOTS:
         });
         QVERIFY(!run.watchdogFired);
         QCOMPARE(run.result, int(QDialog::Accepted));
-        QCOMPARE(shared.highScoreNames[2][2][0], name);
-        QCOMPARE(shared.highScoreNames[2][2][1], QStringLiteral("ぴぽ"));
+        QCOMPARE(Table().names(2, 2)[0], name);
+        QCOMPARE(Table().names(2, 2)[1], QStringLiteral("ぴぽ"));
         const auto stored = StoredOnDisk(m_env->settingsFile());
         QCOMPARE(stored.size(), 40);
         QCOMPARE(stored.value(QStringLiteral("HScore_Nm_2_2_0")), name);
@@ -436,7 +427,7 @@ private Q_SLOTS:
         const ModalRun run = RecordThroughCheckRank(1, 1, 8, [](RankingScreen& rank) { rank.closeButton->click(); });
         QVERIFY(run.opened);
         QVERIFY(!run.watchdogFired);
-        QCOMPARE(shared.highScoreNames[1][1][0], QString());
+        QCOMPARE(Table().names(1, 1)[0], QString());
         QCOMPARE(StoredOnDisk(m_env->settingsFile()).value(QStringLiteral("HScore_Nm_1_1_0")), QString());
         QCOMPARE(StoredOnDisk(m_env->settingsFile()).value(QStringLiteral("HScore_Val_1_1_0")), QStringLiteral("8"));
     }
@@ -452,7 +443,7 @@ private Q_SLOTS:
         });
         QVERIFY(run.opened);
         QVERIFY(!run.watchdogFired);
-        QCOMPARE(shared.highScoreNames[1][2][0], QStringLiteral("さる"));
+        QCOMPARE(Table().names(1, 2)[0], QStringLiteral("さる"));
         QCOMPARE(StoredOnDisk(m_env->settingsFile()).value(QStringLiteral("HScore_Nm_1_2_0")), QStringLiteral("さる"));
         QCOMPARE(m_env->sound.started, (QStringList{"Claps", "Click"}));
     }
@@ -478,16 +469,14 @@ private Q_SLOTS:
         QVERIFY(!run.watchdogFired);
         QVERIFY(stayedOpen);
         QVERIFY(!savedMeanwhile);
-        QCOMPARE(shared.highScoreNames[2][1][0], QStringLiteral("y"));
+        QCOMPARE(Table().names(2, 1)[0], QStringLiteral("y"));
         QCOMPARE(m_env->sound.started, (QStringList{"Claps", "Click"}));
     }
 
     void viewingCloseSavesUnchangedTable()
     {
         FillDistinct();
-        RankingScreen rank;
-        shared.rankingLevel = 1;
-        shared.rankingStage = 1;
+        RankingScreen rank(Table(), 1, 1);
         rank.showTable();
         const ModalRun run = RunModal(rank, [&] { CloseBy(rank, Way::Escape); });
         QVERIFY(!run.watchdogFired);
@@ -499,7 +488,7 @@ private Q_SLOTS:
 
     void failedSaveIsToldAndOldFileKept()
     {
-        QVERIFY(scores::SaveHighScores());
+        QVERIFY(Table().save());
         const QString file = m_env->settingsFile();
         const QByteArray before = FileBytes(file);
         ModalRun run;
@@ -517,18 +506,16 @@ private Q_SLOTS:
         QCOMPARE(m_notices.size(), 1);
         QVERIFY(m_notices[0].contains(QStringLiteral("保存できなかった")));
         QCOMPARE(FileBytes(file), before);
-        QCOMPARE(shared.highScoreNames[1][1][0], QStringLiteral("ピポ"));  // still there for the next save
+        QCOMPARE(Table().names(1, 1)[0], QStringLiteral("ピポ"));  // still there for the next save
     }
 
     void longNamesKeepTheRows()
     {
         const QString longName = QString(10000, QChar(u'W'));
-        shared.highScoreNames[1][1][0] = longName;
-        shared.highScoreNames[1][1][1] = QStringLiteral("\u202Eمرحبا بالعالم") + QString(500, QChar(0x05D0));
-        shared.highScoreNames[1][1][2] = QStringLiteral("a\nb\nc\nd");
-        RankingScreen rank;
-        shared.rankingLevel = 1;
-        shared.rankingStage = 1;
+        Table().names(1, 1)[0] = longName;
+        Table().names(1, 1)[1] = QStringLiteral("\u202Eمرحبا بالعالم") + QString(500, QChar(0x05D0));
+        Table().names(1, 1)[2] = QStringLiteral("a\nb\nc\nd");
+        RankingScreen rank(Table(), 1, 1);
         rank.showTable();
         rank.show();
         QVERIFY(QTest::qWaitForWindowExposed(&rank));
@@ -540,7 +527,7 @@ private Q_SLOTS:
         }
 
         // A right-to-left name still starts at the left edge of its row.
-        shared.highScoreNames[1][1][1] = QStringLiteral("\u202Eمرحبا");
+        Table().names(1, 1)[1] = QStringLiteral("\u202Eمرحبا");
         rank.showTable();
         const QImage row = rank.grab(rank.nameLabels[1]->geometry()).toImage();
         const int inkStarts = FirstColumnWith(row, QColor(23, 64, 255));

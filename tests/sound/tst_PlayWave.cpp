@@ -4,7 +4,7 @@
 // PlayWave and PlayWaveAsync over a recording backend: which file, in what
 // order, when they wait and when they beep instead.
 #include "WaveBytes.h"
-#include "game/GameState.h"
+#include "game/AppFolder.h"
 #include "sound/SoundBackend.h"
 #include "sound/QtSoundBackend.h"
 #include "support/TestEnv.h"

@@ -3,6 +3,8 @@
 
 #include "support/Drive.h"
 
+#include "game/GameSession.h"
+
 #include "widgets/Widgets.h"
 #include "play/PlayScreen.h"
 #include "title/TitleScreen.h"
@@ -10,6 +12,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <memory>
 
@@ -90,6 +93,14 @@ void DoubleClickOnMap(const PlayScreen& play, QPoint mapPoint)
     ClickOnMap(play, mapPoint);
     QWidget* receiver = ReceiverAt(play, mapPoint);
     DoubleClickEnd(receiver, receiver->mapFrom(play.courseMap->surface(), mapPoint));
+}
+
+void TakeSeconds(GameSession& session, int seconds)
+{
+    session.setUpStage();
+    const QSignalBlocker quiet(&session);
+    for (int i = 0; i < seconds; ++i)
+        session.tick();
 }
 
 void Settle()

@@ -10,6 +10,7 @@
 #include <functional>
 #include <vector>
 
+class GameSession;
 class PlayScreen;
 class QWidget;
 
@@ -32,6 +33,10 @@ void ClickOnMap(const PlayScreen& play, QPoint mapPoint);
 void DoubleClickEnd(QWidget* receiver, QPoint localPoint);
 // A whole double click at a map point.
 void DoubleClickOnMap(const PlayScreen& play, QPoint mapPoint);
+
+// The stage's clock run for `seconds` from the stage's start, as at a goal
+// reached that late; quietly, so a hard clock may run past its limit.
+void TakeSeconds(GameSession& session, int seconds);
 
 // Lets queued deletions happen, as the main loop would after a handler returns.
 void Settle();

@@ -3,21 +3,28 @@
 
 #include "support/TestEnv.h"
 
-#include "game/GameState.h"
+#include "game/AppFolder.h"
+#include "ranking/HighScoreTable.h"
 #include "sound/SoundBackend.h"
 
 #include <QCoreApplication>
 #include <QSettings>
 
+HighScoreTable& Table()
+{
+    static HighScoreTable table;
+    return table;
+}
+
 TestEnv::TestEnv()
 {
+    Table() = HighScoreTable();
     QCoreApplication::setOrganizationName(QStringLiteral("Pokurimo"));
     QCoreApplication::setApplicationName(QStringLiteral("Pokurimo"));
     QSettings::setDefaultFormat(QSettings::NativeFormat);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
     game::SetAppFolder(QStringLiteral(POKURIMO_APP_FOLDER));
     sound::SetSoundBackend(&sound);
-    game::ResetSharedState();
 }
 
 TestEnv::~TestEnv()

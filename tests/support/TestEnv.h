@@ -9,6 +9,12 @@
 
 #include <QTemporaryDir>
 
+#include "ranking/HighScoreTable.h"
+
+// The high-score table the test's screens are handed, as the title hands its
+// own; every TestEnv starts it empty.
+HighScoreTable& Table();
+
 class TestEnv {
 public:
     TestEnv();

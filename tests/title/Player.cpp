@@ -3,8 +3,9 @@
 
 #include "Player.h"
 
-#include "game/GameState.h"
+#include "game/AppFolder.h"
 #include "play/PlayScreen.h"
+#include "game/GameSession.h"
 #include "ranking/RankingScreen.h"
 #include "support/Drive.h"
 
@@ -44,12 +45,9 @@ void Player::look()
     PlayScreen* play = CurrentPlay();
     if (!play)
         return;
-    if (freezeHazards && play->taxiTimer->isActive()) {
-        play->taxiTimer->stop();
-        play->rainTimer->stop();
-        play->bridgeTimer->stop();
-    }
-    if (game::shared.lineWaiting == 1) {
+    if (freezeHazards)
+        play->session()->stopHazards();
+    if (play->lineWaiting()) {
         linesSeen << play->dialogueText->text();
         ++linesRead;
         drive::Space(play);

@@ -8,7 +8,7 @@
 #include "CourseScene.h"
 #include "Player.h"
 #include "RoutePath.h"
-#include "game/GameState.h"
+#include "game/AppFolder.h"
 #include "widgets/Widgets.h"
 #include "play/PlayScreen.h"
 #include "ranking/RankingScreen.h"
@@ -26,6 +26,7 @@
 #include <QtTest>
 
 using namespace game;
+using namespace scores;
 
 namespace {
 
@@ -50,7 +51,7 @@ void Walk(const PlayScreen* play, const std::vector<QPoint>& route)
 {
     const QPointer<const PlayScreen> alive(play);
     for (QPoint p : route) {
-        if (!alive || alive->isClosed() || shared.runState != 1)
+        if (!alive || alive->isClosed() || !play->session()->runUnderWay())
             return;
         drive::MoveOnMap(*play, p);
     }
@@ -72,10 +73,9 @@ class TestGameFlow : public QObject {
 private Q_SLOTS:
     void init()
     {
-        ResetSharedState();
         env.sound.started.clear();
         QSettings().clear();  // every case starts from a fresh installation
-        TitleScreen::open();
+        TitleScreen::open(Table());
     }
 
     void cleanup()
@@ -105,7 +105,7 @@ private Q_SLOTS:
         QVERIFY(!route1.empty());
         drive::ClickOnMap(*play, play->startZones[0]->geometry().center());
         Walk(play, route1);  // the goal scene, the record and the stage 2 story happen in here
-        QVERIFY2(shared.stage == 2, qPrintable(play->dialogueText->text()));
+        QVERIFY2(play->session()->stage() == 2, qPrintable(play->dialogueText->text()));
         QCOMPARE(player.recordsEntered, 1);
         QVERIFY(player.linesSeen.contains(QStringLiteral("Stage1 Clear!!")));
         QVERIFY(player.linesSeen.contains(QStringLiteral("休日にピポは、ヌッピのところに遊びに来ていた")));
@@ -133,7 +133,7 @@ private Q_SLOTS:
         QCOMPARE(Stored(QStringLiteral("HScore_Nm_1_2_0")), QStringLiteral("ぽくりも 1"));
         QCOMPARE(Stored(QStringLiteral("HScore_Val_1_1_0")), stage1Score);
         // The title that came back has read the table again.
-        QCOMPARE(shared.highScoreNames[1][2][0], QStringLiteral("ぽくりも 1"));
+        QCOMPARE(Table().names(1, 2)[0], QStringLiteral("ぽくりも 1"));
     }
 
     void aNewGameBeginsAfresh()
@@ -143,25 +143,24 @@ private Q_SLOTS:
         CurrentTitle()->hardButton->click();  // さるレベル
         PlayScreen* play = CurrentPlay();
         QVERIFY(play);
-        QCOMPARE(shared.level, std::int16_t{2});
+        QCOMPARE(play->session()->level(), 2);
         QCOMPARE(play->timeBox->text(), QStringLiteral("30"));
         QCOMPARE(play->levelBox->text(), QStringLiteral("さる"));
         drive::ClickOnMap(*play, play->startZones[0]->geometry().center());
-        QCOMPARE(shared.runState, std::int16_t{1});
+        QVERIFY(play->session()->runUnderWay());
         // Leave during the run: no run survives, nothing is stored, the title is back once.
         play->backToTitleButton->click();
         drive::Settle();
-        QCOMPARE(shared.runState, std::int16_t{0});
         QCOMPARE(drive::VisibleTitles(), 1);
         QCOMPARE(Stored(QStringLiteral("HScore_Val_2_1_0")), before);
 
         CurrentTitle()->easyButton->click();
         play = CurrentPlay();
         QVERIFY(play);
-        QCOMPARE(shared.level, std::int16_t{1});
-        QCOMPARE(shared.stage, std::int16_t{1});
+        QCOMPARE(play->session()->level(), 1);
+        QCOMPARE(play->session()->stage(), 1);
         QCOMPARE(play->lifeBox->text(), QStringLiteral("5"));
-        QCOMPARE(shared.runState, std::int16_t{0});
+        QVERIFY(!play->session()->runUnderWay());
         play->close();  // the window's close box: no click sound
         drive::Settle();
         QCOMPARE(drive::VisibleTitles(), 1);
@@ -182,7 +181,7 @@ private Q_SLOTS:
         QTimer leaver;
         connect(&leaver, &QTimer::timeout, [&] {
             PlayScreen* play = CurrentPlay();
-            if (!play || shared.lineWaiting != 1)
+            if (!play || !play->lineWaiting())
                 return;
             if (read == afterLines || play->dialogueText->text() == QLatin1String("Stage1 Clear!!")) {
                 play->backToTitleButton->click();
@@ -193,7 +192,7 @@ private Q_SLOTS:
         });
         leaver.start(2);
         const QString before = Stored(QStringLiteral("HScore_Val_1_1_0"));
-        const std::int32_t best = shared.highScores[1][1][0];
+        const std::int32_t best = Table().scores(1, 1)[0];
         CurrentTitle()->easyButton->click();
         drive::Settle();
         if (afterLines < 4) {
@@ -209,7 +208,7 @@ private Q_SLOTS:
         QVERIFY(CurrentPlay() == nullptr);
         QCOMPARE(drive::VisibleTitles(), 1);
         QCOMPARE(Stored(QStringLiteral("HScore_Val_1_1_0")), before);  // a game left mid-scene records nothing
-        QCOMPARE(shared.highScores[1][1][0], best);
+        QCOMPARE(Table().scores(1, 1)[0], best);
     }
 
     void versionMessage()
@@ -218,7 +217,7 @@ private Q_SLOTS:
         Player player(QStringLiteral("x"));
         CurrentTitle()->easyButton->click();
         PlayScreen* play = CurrentPlay();
-        play->taxiTimer->start();
+        play->session()->startHazards();
         QString title, text;
         bool timersRan = false;
         QTimer::singleShot(50, [&] {
@@ -227,7 +226,7 @@ private Q_SLOTS:
                 return;
             title = box->windowTitle();
             text = box->text();
-            timersRan = play->taxiTimer->isActive();
+            timersRan = play->session()->hazardsMoving();
             box->accept();
         });
         play->versionButton->click();
@@ -245,11 +244,12 @@ private Q_SLOTS:
         QStringList lines;
         QTimer reader;
         connect(&reader, &QTimer::timeout, [&] {
-            if (shared.lineWaiting == 1 && CurrentPlay() && !lines.contains(CurrentPlay()->dialogueText->text()))
+            const bool waiting = CurrentPlay() && CurrentPlay()->lineWaiting();
+            if (waiting && !lines.contains(CurrentPlay()->dialogueText->text()))
                 lines << CurrentPlay()->dialogueText->text();
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); box && shared.lineWaiting == 1)
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); box && waiting)
                 box->accept();
-            else if (shared.lineWaiting == 1 && CurrentPlay())
+            else if (waiting)
                 drive::Space(CurrentPlay());
         });
         reader.start(5);
@@ -257,8 +257,10 @@ private Q_SLOTS:
         PlayScreen* play = CurrentPlay();
         QVERIFY(play);
         drive::ClickOnMap(*play, play->startZones[0]->geometry().center());
-        WriteCounter(play->lifeBox, 1);
-        play->timeBox->setText(QStringLiteral("1"));
+        for (int life = 5; life > 1; --life)
+            play->session()->takeLife();
+        for (int second = 30; second > 1; --second)
+            play->session()->tick();
         const QPointer<PlayScreen> alive(play);
         play->versionButton->click();
         drive::Settle();
@@ -270,16 +272,14 @@ private Q_SLOTS:
 
     void rankingFromTheTitle()
     {
-        shared.rankingLevel = 2;
-        shared.rankingStage = 2;
         int shownLevel = 0, shownStage = 0;
         bool level1Checked = false;
         QTimer::singleShot(50, [&] {
             auto* rank = qobject_cast<RankingScreen*>(QApplication::activeModalWidget());
             if (!rank)
                 return;
-            shownLevel = shared.rankingLevel;
-            shownStage = shared.rankingStage;
+            shownLevel = rank->level();
+            shownStage = rank->stage();
             level1Checked = rank->levelOptions[0]->isChecked();
             rank->closeButton->click();
         });
@@ -294,26 +294,24 @@ private Q_SLOTS:
     void hardLevelRanksTheQuickerRunFirst()
     {
         Player player(QStringLiteral("fast"));
-        shared.level = 2;
-        shared.stage = 1;
-        for (auto& row : shared.highScores[2])
-            std::fill(std::begin(row), std::end(row), 500);
-        const auto easyBest = shared.highScores[1][1][0];
-        auto* play = new PlayScreen;
+        for (int stage = 1; stage <= 2; ++stage)
+            std::fill(std::begin(Table().scores(2, stage)), std::end(Table().scores(2, stage)), 500);
+        const auto easyBest = Table().scores(1, 1)[0];
+        auto* play = new PlayScreen(Table(), 2, 1, 5);
         QVERIFY(play->setUpStage());
-        play->timeBox->setText(QStringLiteral("5"));  // 25 seconds used
+        drive::TakeSeconds(*play->session(), 25);
         play->scoreRun();
-        play->timeBox->setText(QStringLiteral("25"));  // 5 seconds used: quicker
+        drive::TakeSeconds(*play->session(), 5);  // quicker
         play->scoreRun();
-        QCOMPARE(shared.highScores[2][1][0], 5);
-        QCOMPARE(shared.highScores[2][1][1], 25);
-        QCOMPARE(shared.highScores[2][1][2], 500);
-        play->timeBox->setText(QStringLiteral("0"));  // 30 seconds used
+        QCOMPARE(Table().scores(2, 1)[0], 5);
+        QCOMPARE(Table().scores(2, 1)[1], 25);
+        QCOMPARE(Table().scores(2, 1)[2], 500);
+        drive::TakeSeconds(*play->session(), 30);
         play->scoreRun();
-        QCOMPARE(shared.highScores[2][1][2], 30);
+        QCOMPARE(Table().scores(2, 1)[2], 30);
         QCOMPARE(player.recordsEntered, 3);
         QCOMPARE(Stored(QStringLiteral("HScore_Val_2_1_0")), QStringLiteral("5"));
-        QCOMPARE(shared.highScores[1][1][0], easyBest);  // the other tables are untouched
+        QCOMPARE(Table().scores(1, 1)[0], easyBest);  // the other tables are untouched
         delete play;
     }
 

@@ -11,7 +11,8 @@
 // with an empty ranking, so that a picture depends on the game and not on the
 // fonts or the scores of the machine that renders it.
 
-#include "game/GameState.h"
+#include "game/AppFolder.h"
+#include "game/GameSession.h"
 #include "ranking/HighScoreTable.h"
 #include "i18n/Language.h"
 #include "widgets/Look.h"
@@ -49,17 +50,15 @@ void Save(QWidget& w, const QString& name)
 
 void ShootPlayScreen(int stage, const QString& name)
 {
-    game::shared.level = 2;
-    game::shared.stage = static_cast<std::int16_t>(stage);
-    PlayScreen play;
+    HighScoreTable table;
+    PlayScreen play(table, 2, stage, 5);
     play.setAttribute(Qt::WA_DeleteOnClose, false);
     play.setUpStage();
-    game::WriteCounter(play.lifeBox, 5);
     if (stage == 2) {
         for (MapMark* m : play.stage2Hazards())
             m->show();
         for (int i = 0; i < 3; ++i)
-            play.turnBridge();  // an open plank or two
+            play.session()->turnBridge();  // an open plank or two
     }
     play.showFace(stage == 1 ? 4 : 3);
     // The longest line of each stage's opening.
@@ -73,15 +72,14 @@ void ShootPlayScreen(int stage, const QString& name)
 
 void RankScreens()
 {
-    scores::LoadHighScores();
-    game::shared.rankingLevel = 1;
-    game::shared.rankingStage = 1;
+    HighScoreTable table;
+    table.load();
     {
-        RankingScreen rank;
+        RankingScreen rank(table, 1, 1);
         rank.showTable();
         Save(rank, QStringLiteral("rank_viewing"));
     }
-    RankingScreen rank;
+    RankingScreen rank(table, 1, 1);
     rank.nameEdits[2]->show();
     rank.showTable();
     rank.nameEdits[2]->setText(QStringLiteral("ぽくりも"));
@@ -223,7 +221,8 @@ int main(int argc, char* argv[])
         g_out = out + QLatin1Char('/') + language;
         QDir().mkpath(g_out);
         {
-            TitleScreen title;
+            HighScoreTable table;
+            TitleScreen title(table);
             title.setAttribute(Qt::WA_DeleteOnClose, false);
             Save(title, QStringLiteral("title"));
         }

@@ -1,11 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Pokurimo developers
 // SPDX-License-Identifier: MIT
 
-#include "game/GameState.h"
+#include "game/AppFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QLabel>
 
 namespace game {
 
@@ -16,22 +15,6 @@ QString& AppFolderOverride()
     return folder;
 }
 }  // namespace
-
-void ResetSharedState()
-{
-    shared = SharedState{};
-}
-
-int ReadCounter(const QLabel* label)
-{
-    std::int32_t v = 0;
-    return ParseDecimal(label->text(), &v) ? v : 0;
-}
-
-void WriteCounter(QLabel* label, int value)
-{
-    label->setText(QString::number(value));
-}
 
 QString AppFolder()
 {

@@ -1,0 +1,15 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+// Where the game's course maps and sounds lie.
+
+#include <QString>
+
+namespace game {
+
+// The application folder: where dat/ and sound/ lie.
+QString AppFolder();
+void SetAppFolder(const QString& folder);  // tests and tools point it elsewhere
+
+}  // namespace game

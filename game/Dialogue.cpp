@@ -71,9 +71,12 @@ void form_Main::Form_KeyDown(int keyCode, Qt::KeyboardModifiers)
 }
 
 // Key preview: every key pressed in this window reaches Form_KeyDown first,
-// once, before the element that has the focus.
+// once, before the element that has the focus. A run's pointer moves on the
+// map are taken here too, before any element sees them (game/Tracking.cpp).
 bool form_Main::eventFilter(QObject* watched, QEvent* event)
 {
+    if (TakeRunPointerEvent(watched, event))
+        return true;
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
         return QWidget::eventFilter(watched, event);
     auto* target = static_cast<QWidget*>(watched);

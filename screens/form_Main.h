@@ -12,6 +12,7 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 class ClickLabel;
 class DrawnHero;
@@ -148,8 +149,13 @@ private:
     void BeginRunPointer(QPoint mapPoint);
     void EndRunPointer();  // the ordinary pointer, wherever the run ended
     void MissIfPointerLeftMap();  // after a box over the map has closed
+    // A pointer event of a run, taken before the element under the pointer
+    // sees it; true when it was a move on the map, judged and spent here.
+    bool TakeRunPointerEvent(QObject* watched, QEvent* event);
+    void JudgeRunMove(QPointF to, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
 
     bool m_closed = false;
     DrawnHero* m_hero = nullptr;
+    std::optional<QPoint> m_runFrom;  // map pixel where ピポ was last drawn in this run
     QImage m_course;  // the course picture shown in pic_Map, as 32-bit colours
 };

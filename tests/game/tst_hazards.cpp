@@ -51,18 +51,27 @@ class TestHazards : public QObject {
         for (QTimer* t : {play->timer_Obj1, play->timer_Obj2, play->timer_Obj3})
             t->stop();
         if (run)
-            drive::ClickOnMap(*play, Centre(play->img_Start[1]));
+            startRun(play, 1);
         fx.env.sound.started.clear();
         return play;
     }
 
-    // Touches a point; a miss is read through at once. Returns the lives left.
-    int touch(form_Main* play, QPoint p, bool click = false)
+    // A Start click, and the move of the pointer it puts on the start point.
+    static void startRun(form_Main* play, int zone)
+    {
+        drive::ClickOnMap(*play, Centre(play->img_Start[static_cast<std::size_t>(zone)]));
+        QCoreApplication::processEvents();
+    }
+
+    // Walks along `via`, then touches a point; a miss is read through at once. Returns the lives left.
+    int touch(form_Main* play, QPoint p, bool click = false, std::initializer_list<QPoint> via = {})
     {
         drive::Schedule({[=] {
             if (g_WaitFlag)
                 drive::Space(play);
         }});
+        for (QPoint step : via)
+            drive::MoveOnMap(*play, step);
         if (click)
             drive::ClickOnMap(*play, p);
         else
@@ -99,21 +108,33 @@ private Q_SLOTS:
     {
         form_Main* play = stage2(true);
         QVERIFY(play);
-        QCOMPARE(touch(play, Centre(play->img_Car1[0])), 5);  // moving over the first lane is harmless
+        // From the start point down onto the road across the lanes, and over
+        // them in one move, while the second lane is clear: harmless.
+        const QPoint acrossLanes(Centre(play->img_Start[1]).x(), 185);
+        const QPoint firstLane = Centre(play->img_Car1[0]);
+        play->img_Car2[0]->setTop(270);
+        QCOMPARE(touch(play, firstLane, false, {acrossLanes}), 5);
         QCOMPARE(g_PlayState, std::int16_t{1});
-        QCOMPARE(touch(play, Centre(play->img_Bridge[1])), 5);  // a plank holds
-        QCOMPARE(touch(play, Centre(play->img_Car1[0]), true), 4);  // clicking a taxi is not
+        // Up the road past the checkpoint marks and over the bridge's planks.
+        const QPoint besideRiver(Centre(play->img_Msg[17]).x(), 80);
+        QCOMPARE(touch(play, Centre(play->img_Bridge[1]), false,
+                       {QPoint(71, 185), QPoint(71, 93), QPoint(besideRiver.x(), 93), besideRiver}),
+                 5);
+        QCOMPARE(touch(play, firstLane, true), 4);  // clicking a taxi is not
         QCOMPARE(fx.env.sound.started.last(), QStringLiteral("Out"));
 
-        drive::ClickOnMap(*play, Centre(play->img_Start[1]));
-        QCOMPARE(touch(play, Centre(play->img_Car2[0])), 3);
-        drive::ClickOnMap(*play, Centre(play->img_Start[1]));
-        QCOMPARE(touch(play, Centre(play->img_River[0])), 2);
+        // The same move over the lanes with a second-lane taxi on the way.
+        startRun(play, 1);
+        play->img_Car2[0]->setTop(acrossLanes.y() - 10);
+        QCOMPARE(touch(play, firstLane, false, {acrossLanes}), 3);
+        startRun(play, 1);
+        const QPoint eastRoad(208, 93);
+        QCOMPARE(touch(play, Centre(play->img_River[1]), false, {acrossLanes, QPoint(208, 185), eastRoad}), 2);
         QCOMPARE(play->lbl_Msg->text(), QStringLiteral("「スタート」を押してくれよな！"));
 
-        drive::ClickOnMap(*play, Centre(play->img_Start[1]));
+        startRun(play, 1);
         fx.env.sound.started.clear();
-        QCOMPARE(touch(play, Centre(play->img_Rain)), 1);
+        QCOMPARE(touch(play, QPoint(208, Centre(play->img_Rain).y()), false, {acrossLanes, QPoint(208, 185)}), 1);
         QVERIFY(!fx.env.sound.started.contains(QStringLiteral("Out")));  // the rain soaks in silence
     }
 
@@ -123,7 +144,10 @@ private Q_SLOTS:
         play->timer_Obj3_Timer();  // row 0: the middle piece opens
         QVERIFY(play->BridgeOpen(1));
         QVERIFY(!play->BridgeOpen(0) && !play->BridgeOpen(2));
-        QCOMPARE(touch(play, Centre(play->img_Bridge[0])), 5);
+        const QPoint overRiver(Centre(play->img_Msg[16]).x(), 80);
+        QCOMPARE(touch(play, Centre(play->img_Bridge[0]), false,
+                       {QPoint(152, 185), QPoint(208, 185), QPoint(208, 93), overRiver}),
+                 5);
         QCOMPARE(touch(play, Centre(play->img_Bridge[1])), 4);
     }
 
@@ -144,7 +168,8 @@ private Q_SLOTS:
         play->img_Car2[0]->setTop(145);  // mostly under the upper cover (top 142, 25 high)
         const QPoint underCover(Centre(play->img_Car2[0]).x(), 150);
         QCOMPARE(drive::ReceiverAt(*play, underCover), static_cast<QWidget*>(play->img_Road[0]));
-        QCOMPARE(touch(play, underCover), 5);
+        startRun(play, 0);  // down to the cover from the road above it
+        QCOMPARE(touch(play, underCover, false, {QPoint(underCover.x(), 93)}), 5);
         QCOMPARE(touch(play, QPoint(underCover.x(), 168)), 4);  // the part that sticks out
     }
 

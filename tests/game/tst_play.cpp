@@ -47,6 +47,13 @@ QPoint OnWindow(const form_Main* play, QPoint mapPoint)
     return play->pic_Map->surface()->mapTo(play, mapPoint);
 }
 
+// Moves from point to point, one move each, as a hand that follows the road.
+void Walk(const form_Main& play, std::initializer_list<QPoint> points)
+{
+    for (QPoint p : points)
+        drive::MoveOnMap(play, p);
+}
+
 // The drawn hero's hot spot (the icon's centre), in the play window's pixels.
 QPoint HeroAt(const form_Main* play)
 {
@@ -83,8 +90,10 @@ class TestPlay : public QObject {
     form_Main* started(int level, int stage, int lives = 5)
     {
         form_Main* play = fx.open(level, stage, lives);
-        if (play)
+        if (play) {
             drive::ClickOnMap(*play, Centre(play->img_Start[0]));
+            QCoreApplication::processEvents();  // the move of the pointer put on the start point
+        }
         return play;
     }
 
@@ -178,7 +187,7 @@ private Q_SLOTS:
         QVERIFY(!icon.isNull());
 
         // Over the bare map and over a mark alike, only the old and new icon rectangles are repainted.
-        for (QPoint to : {PlayFixture::kOnRoad, Centre(play->img_Start[1])}) {
+        for (QPoint to : {PlayFixture::kOnRoad, Centre(play->img_Msg[0])}) {
             const QRect before = hero->geometry();
             PaintLog log(play->pic_Map);
             drive::MoveOnMap(*play, to);
@@ -230,7 +239,7 @@ private Q_SLOTS:
         // mark (still on the map), then over the status column in one jump.
         QCursor::setPos(play->mapToGlobal(OnWindow(play, PlayFixture::kOnRoad)));
         QApplication::processEvents();
-        QCursor::setPos(play->mapToGlobal(OnWindow(play, Centre(play->img_Start[1]))));
+        QCursor::setPos(play->mapToGlobal(OnWindow(play, Centre(play->img_Msg[0]))));
         QApplication::processEvents();
         QCOMPARE(g_PlayState, std::int16_t{1});
         QString shown;
@@ -302,7 +311,7 @@ private Q_SLOTS:
             play->timer_Main_Timer();
         } else if (way == "goal") {
             Schedule({check, [&] { play->close(); }});
-            drive::MoveOnMap(*play, Centre(play->img_Goal[0]));
+            Walk(*play, {QPoint(208, 93), QPoint(208, 248), Centre(play->img_Goal[0])});
         } else if (way == "タイトルへ") {
             play->Command1_Click();
             check();
@@ -333,13 +342,34 @@ private Q_SLOTS:
     void marksAreNotTestedAgainstTheRoad()
     {
         form_Main* play = started(2, 1);
-        // The stage 2 start zone and stage 2 marks lie on background in this course.
-        drive::MoveOnMap(*play, Centre(play->img_Start[1]));
-        drive::MoveOnMap(*play, Centre(play->img_Msg[14]));
-        drive::MoveOnMap(*play, Centre(play->img_Goal[1]));
+        // Mark 17 reaches above the road, over background: crossing it up to its top is safe.
+        const QRect mark = play->img_Msg[17]->geometry();
+        const QPoint onTop(mark.center().x(), mark.top() + 1);
+        QVERIFY(course::IsOffRoad(g_MapGrid, onTop.x(), onTop.y(), 3));
+        Walk(*play, {QPoint(onTop.x(), PlayFixture::kOnRoad.y()), onTop});
         QCOMPARE(g_PlayState, std::int16_t{1});
         QCOMPARE(play->lbl_Life->text(), QStringLiteral("5"));
-        QVERIFY(play->lbl_Msg->text().isEmpty());  // the other stage's marks say nothing
+    }
+
+    void aFlickAcrossTheGrassIntoTheGoalIsAMiss()
+    {
+        form_Main* play = started(1, 1);
+        QVERIFY(play);
+        qint64 faceWhileWaiting = 0;
+        Schedule({[&] {
+            faceWhileWaiting = Face(play);
+            if (fx.env.sound.started.contains(QStringLiteral("Clear")))
+                play->close();  // the goal scene: end it here
+            else
+                drive::Space(play);
+        }});
+        drive::MoveOnMap(*play, Centre(play->img_Goal[0]));  // one move, straight from the start point
+        QVERIFY(fx.play && !play->isClosed());
+        QCOMPARE(faceWhileWaiting, FaceNo(play, 6));
+        QCOMPARE(play->lbl_Life->text(), QStringLiteral("4"));
+        QCOMPARE(play->lbl_Msg->text(), kPrompt);
+        QCOMPARE(g_Stage, std::int16_t{1});
+        QVERIFY(PointerIsOrdinary(play));
     }
 
     void easyClockCountsUpWithoutLimit()
@@ -431,7 +461,7 @@ private Q_SLOTS:
         QCOMPARE(g_MsgShown[1], std::int16_t{0});
 
         // A clearing mark: face 1, empty line.
-        drive::MoveOnMap(*play, Centre(play->img_Msg[8]));
+        drive::MoveOnMap(*play, Centre(play->img_Msg[2]));
         QVERIFY(play->lbl_Msg->text().isEmpty());
         QCOMPARE(Face(play), FaceNo(play, 1));
 
@@ -449,7 +479,7 @@ private Q_SLOTS:
         form_Main* play = started(1, 2);
         drive::MoveOnMap(*play, Centre(play->img_Msg[0]));
         QVERIFY(play->lbl_Msg->text().isEmpty());
-        drive::MoveOnMap(*play, Centre(play->img_Msg[13]));
+        Walk(*play, {QPoint(208, 93), QPoint(208, 228), Centre(play->img_Msg[13])});
         QCOMPARE(play->lbl_Msg->text(), QStringLiteral("何だよこのむちゃくちゃ高い山はー！"));
         QCOMPARE(fx.env.sound.started.last(), QStringLiteral("Yama"));
         QCOMPARE(Face(play), FaceNo(play, 2));

@@ -149,16 +149,19 @@ void form_Main::JudgeRunMove(QPointF to, Qt::MouseButtons buttons, Qt::KeyboardM
         return runEnded();
     };
 
+    const course::Pixel first = PixelOf(from);
     const course::Pixel last = PixelOf(end);
     if (crossed.isEmpty()) {
         // Bare map all the way: the grid alone decides the pixels before the end.
-        const auto miss = course::FirstOffRoadOnLine(g_MapGrid, PixelOf(from), last, course::ProbeHalfSize(g_Level));
+        const auto miss = course::FirstOffRoadOnLine(g_MapGrid, first, last, course::ProbeHalfSize(g_Level));
         if (miss && *miss != last) {
             LoseLife(stage::MissCry());
             return;
         }
-    } else if (course::WalkLine(PixelOf(from), last, [&](course::Pixel p) { return p != last && judgeAt(QPointF(p.x, p.y)); })) {
-        return;
+    } else {
+        const auto beforeEnd = [&](course::Pixel p) { return p != last && judgeAt(QPointF(p.x, p.y)); };
+        if (course::WalkLine(first, last, beforeEnd))
+            return;
     }
     if (!judgeAt(to))
         m_runFrom = end;

@@ -72,9 +72,12 @@ void PlayScreen::previewKey(int keyCode, Qt::KeyboardModifiers)
 }
 
 // Key preview: every key pressed in this window reaches previewKey first,
-// once, before the element that has the focus.
+// once, before the element that has the focus. A run's pointer moves on the
+// map are taken here too, before any element sees them (Tracking.cpp).
 bool PlayScreen::eventFilter(QObject* watched, QEvent* event)
 {
+    if (TakeRunPointerEvent(watched, event))
+        return true;
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
         return QWidget::eventFilter(watched, event);
     auto* target = static_cast<QWidget*>(watched);

@@ -16,6 +16,7 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 class ClickLabel;
 
@@ -152,6 +153,10 @@ private:
     void beginRunPointer(QPoint mapPoint);
     void endRunPointer();  // the ordinary pointer, wherever the run ended
     void missIfPointerLeftMap();  // after a box over the map has closed
+    // A pointer event of a run, taken before the element under the pointer
+    // sees it; true when it was a move on the map, judged and spent here.
+    bool TakeRunPointerEvent(QObject* watched, QEvent* event);
+    void JudgeRunMove(QPointF to, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
 
     HighScoreTable& m_table;
     GameSession* m_session;
@@ -159,6 +164,7 @@ private:
     bool m_lineWaiting = false;
     bool m_nextRequested = false;
     DrawnHero* m_hero = nullptr;
+    std::optional<QPoint> m_runFrom;  // map pixel where ピポ was last drawn in this run
     QImage m_course;  // the course picture shown in courseMap, as 32-bit colours
     std::array<QPixmap, 7> m_faces;  // 1..6
     QPixmap m_plank;

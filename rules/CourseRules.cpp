@@ -27,6 +27,26 @@ bool InsideMap(float v)
 {
     return v >= 0.0f && v < static_cast<float>(kMapSize);  // also false for NaN
 }
+
+bool InsideMap(int v)
+{
+    return v >= 0 && v < kMapSize;
+}
+
+// One axis of the probe rule for a whole pixel: nothing to round.
+void ProbeAxis(int v, int r, int* low, int* high)
+{
+    *low = v < r ? 0 : v - r;
+    *high = v > kMapSize - 1 - r ? kMapSize - 1 : v + r;
+}
+
+bool AnyCorner(const MapGrid& grid, const ProbeCells& c)
+{
+    auto cell = [&grid](int cx, int cy) {
+        return grid[static_cast<std::size_t>(cx + kGridSide * cy)];
+    };
+    return cell(c.left, c.top) | cell(c.right, c.top) | cell(c.left, c.bottom) | cell(c.right, c.bottom);
+}
 }  // namespace
 
 ProbeCells ProbesAround(float x, float y, int r)
@@ -41,11 +61,29 @@ bool IsOffRoad(const MapGrid& grid, float x, float y, int r)
 {
     if (!InsideMap(x) || !InsideMap(y))
         return true;  // beyond the map's edge (a held button drags the pointer out)
-    const ProbeCells c = ProbesAround(x, y, r);
-    auto cell = [&grid](int cx, int cy) {
-        return grid[static_cast<std::size_t>(cx + kGridSide * cy)];
-    };
-    return cell(c.left, c.top) | cell(c.right, c.top) | cell(c.left, c.bottom) | cell(c.right, c.bottom);
+    return AnyCorner(grid, ProbesAround(x, y, r));
+}
+
+bool IsOffRoadAt(const MapGrid& grid, Pixel p, int r)
+{
+    if (!InsideMap(p.x) || !InsideMap(p.y))
+        return true;
+    ProbeCells c{};
+    ProbeAxis(p.x, r, &c.left, &c.right);
+    ProbeAxis(p.y, r, &c.top, &c.bottom);
+    return AnyCorner(grid, c);
+}
+
+std::optional<Pixel> FirstOffRoadOnLine(const MapGrid& grid, Pixel from, Pixel to, int r)
+{
+    std::optional<Pixel> hit;
+    WalkLine(from, to, [&](Pixel p) {
+        if (!IsOffRoadAt(grid, p, r))
+            return false;
+        hit = p;
+        return true;
+    });
+    return hit;
 }
 
 bool BuildGrid(const QImage& picture, MapGrid& grid)

@@ -77,9 +77,12 @@ void MapMark::mouseMoveEvent(QMouseEvent* event)
     event->accept();
     if (parentWidget() && ForwardDraggedMove(this, parentWidget(), event))
         return;
-    const QPointF p = event->position();
-    Q_EMIT moved(m_index, event->buttons(), event->modifiers(), static_cast<float>(p.x()),
-                 static_cast<float>(p.y()));
+    reportMove(event->position(), event->buttons(), event->modifiers());
+}
+
+void MapMark::reportMove(QPointF at, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
+{
+    Q_EMIT moved(m_index, buttons, modifiers, static_cast<float>(at.x()), static_cast<float>(at.y()));
 }
 
 void MapMark::mousePressEvent(QMouseEvent* event)

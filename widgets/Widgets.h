@@ -41,6 +41,8 @@ public:
     void setPicture(const QPixmap& picture);  // the mark keeps its size
     const QPixmap& picture() const { return m_picture; }
     void setTop(int top) { move(x(), top); }
+    // Reports a pointer move at `at` (the mark's own pixels), as a move landing there does.
+    void reportMove(QPointF at, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
 
 Q_SIGNALS:
     void moved(int index, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, float x, float y);

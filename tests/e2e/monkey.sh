@@ -70,8 +70,8 @@ drag() {  # $1 window, $2 $3 limits
 act_title() {
   local id=$1 r=$(pick 100)
   # The play screen keeps a walk for long: until the ranking has been seen,
-  # every other visit to the title opens it, so each walk covers all screens.
-  if ((${seen[rank]} == 0 && r % 2 == 0)); then click_at "$id" $(between 10 95) $(between 154 183)
+  # the title opens it, so each walk covers all screens whatever the seed.
+  if ((${seen[rank]} == 0)); then click_at "$id" $(between 10 95) $(between 154 183)
   elif ((r < 22)); then click_at "$id" $(between 10 95) $(between 98 135)      # たこレベル
   elif ((r < 34)); then click_at "$id" $(between 106 190) $(between 98 135)  # さるレベル
   elif ((r < 54)); then click_at "$id" $(between 10 95) $(between 154 183)   # ランキング

@@ -41,8 +41,15 @@ void PlayFixture::WriteCourse(const QString& file)
     QImage img(course::kMapSize, course::kMapSize, QImage::Format_RGB32);
     img.fill(QColor(40, 140, 60));
     QPainter p(&img);
-    p.fillRect(QRect(40, 85, 241, 17), QColor(226, 200, 144));   // through the stage 1 start point
-    p.fillRect(QRect(140, 156, 100, 15), QColor(226, 200, 144));  // and the stage 2 one
+    const QColor road(226, 200, 144);
+    p.fillRect(QRect(40, 85, 241, 17), road);    // through the stage 1 start point
+    p.fillRect(QRect(140, 156, 100, 15), road);  // and the stage 2 one
+    // Ways on to marks further off: a hand crosses every pixel between its moves.
+    p.fillRect(QRect(58, 85, 27, 130), road);    // down to the sweet shop
+    p.fillRect(QRect(112, 66, 17, 20), road);    // up to the mountain
+    p.fillRect(QRect(200, 85, 17, 176), road);   // down the east side
+    p.fillRect(QRect(180, 220, 83, 41), road);   // to the goal and the high mountain
+    p.fillRect(QRect(40, 171, 200, 25), road);   // across the taxi lanes
     img.save(file, "BMP");
 }
 

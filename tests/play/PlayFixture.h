@@ -19,7 +19,8 @@ public:
     void close();  // deletes the play screen and any title it brought back
     QString appFolder() const { return m_folder.path(); }
     QString mapFile(int stage) const;
-    // Draws the test course (a road along y 85..101, x 40..280, and a piece around the stage 2 start).
+    // Draws the test course: a road along y 85..101, x 40..280, a piece around
+    // the stage 2 start, and ways from them to the marks the tests visit.
     static void WriteCourse(const QString& file);
 
     TestEnv env;

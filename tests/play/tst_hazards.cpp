@@ -51,18 +51,27 @@ class TestHazards : public QObject {
         play->tellOpening();
         play->session()->stopHazards();
         if (run)
-            drive::ClickOnMap(*play, Centre(play->startZones[1]));
+            startRun(play, 1);
         fx.env.sound.started.clear();
         return play;
     }
 
-    // Touches a point; a miss is read through at once. Returns the lives left.
-    int touch(PlayScreen* play, QPoint p, bool click = false)
+    // A Start click, and the move of the pointer it puts on the start point.
+    static void startRun(PlayScreen* play, int zone)
+    {
+        drive::ClickOnMap(*play, Centre(play->startZones[static_cast<std::size_t>(zone)]));
+        QCoreApplication::processEvents();
+    }
+
+    // Walks along `via`, then touches a point; a miss is read through at once. Returns the lives left.
+    int touch(PlayScreen* play, QPoint p, bool click = false, std::initializer_list<QPoint> via = {})
     {
         drive::Schedule({[=] {
             if (play->lineWaiting())
                 drive::Space(play);
         }});
+        for (QPoint step : via)
+            drive::MoveOnMap(*play, step);
         if (click)
             drive::ClickOnMap(*play, p);
         else
@@ -98,21 +107,33 @@ private Q_SLOTS:
     {
         PlayScreen* play = stage2(true);
         QVERIFY(play);
-        QCOMPARE(touch(play, Centre(play->leftLaneTaxis[0])), 5);  // moving over the first lane is harmless
+        // From the start point down onto the road across the lanes, and over
+        // them in one move, while the second lane is clear: harmless.
+        const QPoint acrossLanes(Centre(play->startZones[1]).x(), 185);
+        const QPoint firstLane = Centre(play->leftLaneTaxis[0]);
+        play->rightLaneTaxis[0]->setTop(270);
+        QCOMPARE(touch(play, firstLane, false, {acrossLanes}), 5);
         QVERIFY(play->session()->runUnderWay());
-        QCOMPARE(touch(play, Centre(play->bridgePieces[1])), 5);  // a plank holds
-        QCOMPARE(touch(play, Centre(play->leftLaneTaxis[0]), true), 4);  // clicking a taxi is not
+        // Up the road past the checkpoint marks and over the bridge's planks.
+        const QPoint besideRiver(Centre(play->checkpoints[17]).x(), 80);
+        QCOMPARE(touch(play, Centre(play->bridgePieces[1]), false,
+                       {QPoint(71, 185), QPoint(71, 93), QPoint(besideRiver.x(), 93), besideRiver}),
+                 5);
+        QCOMPARE(touch(play, firstLane, true), 4);  // clicking a taxi is not
         QCOMPARE(fx.env.sound.started.last(), QStringLiteral("Out"));
 
-        drive::ClickOnMap(*play, Centre(play->startZones[1]));
-        QCOMPARE(touch(play, Centre(play->rightLaneTaxis[0])), 3);
-        drive::ClickOnMap(*play, Centre(play->startZones[1]));
-        QCOMPARE(touch(play, Centre(play->riverStrips[0])), 2);
+        // The same move over the lanes with a second-lane taxi on the way.
+        startRun(play, 1);
+        play->rightLaneTaxis[0]->setTop(acrossLanes.y() - 10);
+        QCOMPARE(touch(play, firstLane, false, {acrossLanes}), 3);
+        startRun(play, 1);
+        const QPoint eastRoad(208, 93);
+        QCOMPARE(touch(play, Centre(play->riverStrips[1]), false, {acrossLanes, QPoint(208, 185), eastRoad}), 2);
         QCOMPARE(play->dialogueText->text(), QStringLiteral("「スタート」を押してくれよな！"));
 
-        drive::ClickOnMap(*play, Centre(play->startZones[1]));
+        startRun(play, 1);
         fx.env.sound.started.clear();
-        QCOMPARE(touch(play, Centre(play->rain)), 1);
+        QCOMPARE(touch(play, QPoint(208, Centre(play->rain).y()), false, {acrossLanes, QPoint(208, 185)}), 1);
         QVERIFY(!fx.env.sound.started.contains(QStringLiteral("Out")));  // the rain soaks in silence
     }
 
@@ -122,7 +143,10 @@ private Q_SLOTS:
         play->session()->turnBridge();  // row 0: the middle piece opens
         QVERIFY(play->session()->bridgeOpen(1));
         QVERIFY(!play->session()->bridgeOpen(0) && !play->session()->bridgeOpen(2));
-        QCOMPARE(touch(play, Centre(play->bridgePieces[0])), 5);
+        const QPoint overRiver(Centre(play->checkpoints[16]).x(), 80);
+        QCOMPARE(touch(play, Centre(play->bridgePieces[0]), false,
+                       {QPoint(152, 185), QPoint(208, 185), QPoint(208, 93), overRiver}),
+                 5);
         QCOMPARE(touch(play, Centre(play->bridgePieces[1])), 4);
     }
 
@@ -143,7 +167,8 @@ private Q_SLOTS:
         play->rightLaneTaxis[0]->setTop(145);  // mostly under the upper cover (top 142, 25 high)
         const QPoint underCover(Centre(play->rightLaneTaxis[0]).x(), 150);
         QCOMPARE(drive::ReceiverAt(*play, underCover), static_cast<QWidget*>(play->roadWorks[0]));
-        QCOMPARE(touch(play, underCover), 5);
+        startRun(play, 0);  // down to the cover from the road above it
+        QCOMPARE(touch(play, underCover, false, {QPoint(underCover.x(), 93)}), 5);
         QCOMPARE(touch(play, QPoint(underCover.x(), 168)), 4);  // the part that sticks out
     }
 

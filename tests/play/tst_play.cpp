@@ -49,6 +49,13 @@ QPoint OnWindow(const PlayScreen* play, QPoint mapPoint)
     return play->courseMap->surface()->mapTo(play, mapPoint);
 }
 
+// Moves from point to point, one move each, as a hand that follows the road.
+void Walk(const PlayScreen& play, std::initializer_list<QPoint> points)
+{
+    for (QPoint p : points)
+        drive::MoveOnMap(play, p);
+}
+
 // The drawn hero's hot spot (the icon's centre), in the play window's pixels.
 QPoint HeroAt(const PlayScreen* play)
 {
@@ -85,8 +92,10 @@ class TestPlay : public QObject {
     PlayScreen* started(int level, int stage, int lives = 5)
     {
         PlayScreen* play = fx.open(level, stage, lives);
-        if (play)
+        if (play) {
             drive::ClickOnMap(*play, Centre(play->startZones[0]));
+            QCoreApplication::processEvents();  // the move of the pointer put on the start point
+        }
         return play;
     }
 
@@ -179,7 +188,7 @@ private Q_SLOTS:
         QVERIFY(!icon.isNull());
 
         // Over the bare map and over a mark alike, only the old and new icon rectangles are repainted.
-        for (QPoint to : {PlayFixture::kOnRoad, Centre(play->startZones[1])}) {
+        for (QPoint to : {PlayFixture::kOnRoad, Centre(play->checkpoints[0])}) {
             const QRect before = hero->geometry();
             PaintLog log(play->courseMap);
             drive::MoveOnMap(*play, to);
@@ -231,7 +240,7 @@ private Q_SLOTS:
         // mark (still on the map), then over the status column in one jump.
         QCursor::setPos(play->mapToGlobal(OnWindow(play, PlayFixture::kOnRoad)));
         QApplication::processEvents();
-        QCursor::setPos(play->mapToGlobal(OnWindow(play, Centre(play->startZones[1]))));
+        QCursor::setPos(play->mapToGlobal(OnWindow(play, Centre(play->checkpoints[0]))));
         QApplication::processEvents();
         QVERIFY(play->session()->runUnderWay());
         QString shown;
@@ -304,7 +313,7 @@ private Q_SLOTS:
             play->session()->tick();
         } else if (way == "goal") {
             Schedule({check, [&] { play->close(); }});
-            drive::MoveOnMap(*play, Centre(play->goalMarks[0]));
+            Walk(*play, {QPoint(208, 93), QPoint(208, 248), Centre(play->goalMarks[0])});
         } else if (way == "タイトルへ") {
             play->backToTitle();
             check();
@@ -335,13 +344,34 @@ private Q_SLOTS:
     void marksAreNotTestedAgainstTheRoad()
     {
         PlayScreen* play = started(2, 1);
-        // The stage 2 start zone and stage 2 marks lie on background in this course.
-        drive::MoveOnMap(*play, Centre(play->startZones[1]));
-        drive::MoveOnMap(*play, Centre(play->checkpoints[14]));
-        drive::MoveOnMap(*play, Centre(play->goalMarks[1]));
+        // Mark 17 reaches above the road, over background: crossing it up to its top is safe.
+        const QRect mark = play->checkpoints[17]->geometry();
+        const QPoint onTop(mark.center().x(), mark.top() + 1);
+        QVERIFY(course::IsOffRoad(play->session()->offRoadGrid(), onTop.x(), onTop.y(), 3));
+        Walk(*play, {QPoint(onTop.x(), PlayFixture::kOnRoad.y()), onTop});
         QVERIFY(play->session()->runUnderWay());
         QCOMPARE(play->lifeBox->text(), QStringLiteral("5"));
-        QVERIFY(play->dialogueText->text().isEmpty());  // the other stage's marks say nothing
+    }
+
+    void aFlickAcrossTheGrassIntoTheGoalIsAMiss()
+    {
+        PlayScreen* play = started(1, 1);
+        QVERIFY(play);
+        qint64 faceWhileWaiting = 0;
+        Schedule({[&] {
+            faceWhileWaiting = Face(play);
+            if (fx.env.sound.started.contains(QStringLiteral("Clear")))
+                play->close();  // the goal scene: end it here
+            else
+                drive::Space(play);
+        }});
+        drive::MoveOnMap(*play, Centre(play->goalMarks[0]));  // one move, straight from the start point
+        QVERIFY(fx.play && !play->isClosed());
+        QCOMPARE(faceWhileWaiting, FaceNo(play, 6));
+        QCOMPARE(play->lifeBox->text(), QStringLiteral("4"));
+        QCOMPARE(play->dialogueText->text(), kPrompt);
+        QCOMPARE(play->session()->stage(), 1);
+        QVERIFY(PointerIsOrdinary(play));
     }
 
     void easyClockCountsUpWithoutLimit()
@@ -435,7 +465,7 @@ private Q_SLOTS:
         QVERIFY(!play->session()->checkpointPassed(1));
 
         // A clearing mark: face 1, empty line.
-        drive::MoveOnMap(*play, Centre(play->checkpoints[8]));
+        drive::MoveOnMap(*play, Centre(play->checkpoints[2]));
         QVERIFY(play->dialogueText->text().isEmpty());
         QCOMPARE(Face(play), FaceNo(play, 1));
 
@@ -453,7 +483,7 @@ private Q_SLOTS:
         PlayScreen* play = started(1, 2);
         drive::MoveOnMap(*play, Centre(play->checkpoints[0]));
         QVERIFY(play->dialogueText->text().isEmpty());
-        drive::MoveOnMap(*play, Centre(play->checkpoints[13]));
+        Walk(*play, {QPoint(208, 93), QPoint(208, 228), Centre(play->checkpoints[13])});
         QCOMPARE(play->dialogueText->text(), QStringLiteral("何だよこのむちゃくちゃ高い山はー！"));
         QCOMPARE(fx.env.sound.started.last(), QStringLiteral("Yama"));
         QCOMPARE(Face(play), FaceNo(play, 2));

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QtTest>
+#include <random>
 
 using namespace course;
 using scores::ParseDecimal;
@@ -150,6 +151,50 @@ private Q_SLOTS:
             QCOMPARE(fast[static_cast<std::size_t>(i + kGridSide * 300)], 0);  // row 300
         }
         QCOMPARE(fast[0], 1);  // (0, 0) is the background by definition
+    }
+
+    void aSweepJudgesEveryPixelItCrosses_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("stage 1") << QStringLiteral(POKURIMO_APP_FOLDER "/dat/map1.dat");
+        QTest::newRow("stage 2") << QStringLiteral(POKURIMO_APP_FOLDER "/dat/map2.dat");
+    }
+
+    // From a road pixel to a random pixel nearby (or beyond the edge): the sweep
+    // finds the same first miss as the single-pixel test fed every pixel of an
+    // unbroken line, one by one.
+    void aSweepJudgesEveryPixelItCrosses()
+    {
+        QFETCH(QString, file);
+        QImage picture;
+        QVERIFY2(picture.load(file), qPrintable(file));
+        const MapGrid grid = GridOf(picture);
+        std::mt19937 random(16);
+        std::uniform_int_distribution<int> anywhere(0, kMapSize - 1);
+        std::uniform_int_distribution<int> reach(-60, 60);
+        int missesInside = 0;  // the cases a sweep of the ends alone would get wrong
+        for (int r : {1, 3}) {
+            for (int n = 0; n < 3000; ++n) {
+                const course::Pixel from{anywhere(random), anywhere(random)};
+                if (course::IsOffRoadAt(grid, from, r))
+                    continue;
+                const course::Pixel to{from.x + reach(random), from.y + reach(random)};
+                std::optional<course::Pixel> expected;
+                course::Pixel previous = from;
+                bool unbroken = true;
+                course::WalkLine(from, to, [&](course::Pixel p) {
+                    unbroken &= p != previous && std::abs(p.x - previous.x) <= 1 && std::abs(p.y - previous.y) <= 1;
+                    previous = p;
+                    if (!expected && course::IsOffRoad(grid, static_cast<float>(p.x), static_cast<float>(p.y), r))
+                        expected = p;
+                    return false;
+                });
+                QVERIFY(unbroken && previous == to);
+                QVERIFY(course::FirstOffRoadOnLine(grid, from, to, r) == expected);
+                missesInside += expected && *expected != to && !course::IsOffRoadAt(grid, to, r);
+            }
+        }
+        QVERIFY(missesInside > 100);
     }
 
     void gridRefusesPicturesOfAnotherSize()

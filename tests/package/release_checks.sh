@@ -42,7 +42,7 @@ check_reuse() {
   bash "$src/tools/spdx_headers.sh" "$copy" >/dev/null
   git -C "$copy" add -A
   local tag="SPDX-License""-Identifier: MIT" f
-  for f in app/main.cpp game/GameState.h CMakeLists.txt tests/package/release_checks.sh; do
+  for f in app/main.cpp game/GameSession.h CMakeLists.txt tests/package/release_checks.sh; do
     grep -q "$tag" "$copy/$f" || fail "spdx_headers.sh gave $f no header"
   done
   [[ $(head -n 1 "$copy/tests/package/release_checks.sh") == "#!/usr/bin/env bash" ]] ||

@@ -16,13 +16,9 @@
 
 using namespace game;
 using namespace scores;
+using drive::Centre;
 
 namespace {
-QPoint Centre(const QWidget* w)
-{
-    return w->geometry().center();
-}
-
 // Counts the paint events a set of widgets receives.
 class PaintCounter : public QObject {
 public:

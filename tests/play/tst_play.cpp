@@ -23,15 +23,11 @@
 
 using namespace game;
 using namespace scores;
+using drive::Centre;
 using drive::Schedule;
 
 namespace {
 const QString kPrompt = QStringLiteral("「スタート」を押してくれよな！");
-
-QPoint Centre(const MapMark* m)
-{
-    return m->geometry().center();
-}
 
 qint64 Face(const PlayScreen* play)
 {

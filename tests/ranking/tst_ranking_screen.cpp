@@ -216,20 +216,10 @@ private Q_SLOTS:
         QCOMPARE(rank.size(), QSize(281, 185));
         QCOMPARE(rank.minimumSize(), rank.maximumSize());
         QCOMPARE(rank.placeLabels[1]->text(), QStringLiteral("2nd"));
-        QCOMPARE(rank.placeLabels[1]->geometry(), QRect(8, 32, 28, 16));
-        QCOMPARE(rank.nameLabels[2]->geometry(), QRect(48, 56, 169, 16));
-        QCOMPARE(rank.scoreLabels[4]->geometry(), QRect(240, 104, 33, 16));
-        QCOMPARE(rank.nameEdits[4]->geometry(), QRect(48, 104, 169, 18));
         QCOMPARE(rank.levelOptions[1]->parentWidget(), rank.levelFrame);
-        QCOMPARE(rank.levelOptions[1]->geometry(), QRect(0, 24, 57, 25));
-        QCOMPARE(rank.stageOptions[1]->geometry(), QRect(80, 160, 89, 25));
-        QCOMPARE(rank.closeButton->geometry(), QRect(184, 136, 89, 41));
         QCOMPARE(rank.closeButton->text(), QStringLiteral("とじる"));
-        QCOMPARE(rank.divider->geometry().left(), 232);
         QVERIFY(rank.scoreLabels[0]->alignment().testFlags(Qt::AlignRight | Qt::AlignTop));
         QVERIFY(rank.nameLabels[0]->alignment().testFlags(Qt::AlignLeft | Qt::AlignTop));
-        QCOMPARE(rank.nameLabels[0]->palette().color(QPalette::WindowText), QColor(255, 15, 123));
-        QCOMPARE(rank.scoreLabels[2]->palette().color(QPalette::WindowText), QColor(2, 255, 97));
         QVERIFY(!rank.nameLabels[0]->autoFillBackground());
         for (int r = 0; r + 1 < kPlaces; ++r)  // entry boxes never overlap their neighbours
             QVERIFY(!rank.nameEdits[r]->geometry().intersects(rank.nameEdits[r + 1]->geometry()));

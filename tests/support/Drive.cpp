@@ -95,6 +95,11 @@ void DoubleClickOnMap(const PlayScreen& play, QPoint mapPoint)
     DoubleClickEnd(receiver, receiver->mapFrom(play.courseMap->surface(), mapPoint));
 }
 
+QPoint Centre(const QWidget* w)
+{
+    return w->geometry().center();
+}
+
 void TakeSeconds(GameSession& session, int seconds)
 {
     session.setUpStage();

@@ -19,6 +19,9 @@ namespace drive {
 // Runs the steps one after another, `gapMs` apart, from the event loop.
 void Schedule(std::vector<std::function<void()>> steps, int gapMs = 5);
 
+// The middle of a widget, in its parent's pixels (a mark's map point).
+QPoint Centre(const QWidget* w);
+
 // A key press (and release) as the window system delivers it: to the focused element.
 void PressKey(QWidget* window, int key, bool autoRepeat = false);
 inline void Space(QWidget* window) { PressKey(window, 0x20); }

@@ -6,14 +6,14 @@
 // pointer move of a run as the play screen handles it.
 
 #include "BenchSupport.h"
-#include "ranking/HighScoreTable.h"
 #include "game/GameSession.h"
+#include "ranking/HighScoreTable.h"
 
-#include "rules/CourseRules.h"
 #include "game/AppFolder.h"
 #include "play/DrawnHero.h"
-#include "widgets/Widgets.h"
 #include "play/PlayScreen.h"
+#include "rules/CourseRules.h"
+#include "widgets/Widgets.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -5,13 +5,13 @@
 // rules, then as the play screen runs it (moving the marks and repainting).
 
 #include "BenchSupport.h"
-#include "ranking/HighScoreTable.h"
 #include "game/GameSession.h"
+#include "ranking/HighScoreTable.h"
 
-#include "rules/HazardSteps.h"
 #include "game/AppFolder.h"
-#include "widgets/Widgets.h"
 #include "play/PlayScreen.h"
+#include "rules/HazardSteps.h"
+#include "widgets/Widgets.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

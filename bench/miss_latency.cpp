@@ -8,10 +8,10 @@
 // Prints one line: "miss_to_face_ms median=<ms> p95=<ms> max=<ms> samples=<n>".
 
 #include "game/AppFolder.h"
+#include "play/PlayScreen.h"
 #include "ranking/HighScoreTable.h"
 #include "widgets/Look.h"
 #include "widgets/Widgets.h"
-#include "play/PlayScreen.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -6,9 +6,9 @@
 // this process's CPU time. Nothing here is reachable from the game itself.
 
 #include "game/AppFolder.h"
+#include "play/PlayScreen.h"
 #include "ranking/HighScoreTable.h"
 #include "widgets/Look.h"
-#include "play/PlayScreen.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -4,11 +4,11 @@
 // The hero's comments as the pointer crosses the checkpoint marks.
 
 #include "game/AppFolder.h"
-#include "sound/SoundBackend.h"
-#include "rules/MapMarks.h"
-#include "widgets/Widgets.h"
-#include "play/PlayScreen.h"
 #include "game/GameSession.h"
+#include "play/PlayScreen.h"
+#include "rules/MapMarks.h"
+#include "sound/SoundBackend.h"
+#include "widgets/Widgets.h"
 
 #include <QCoreApplication>
 #include <QLabel>

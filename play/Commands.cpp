@@ -4,9 +4,9 @@
 // The play screen's two buttons, and what closing it does.
 
 #include "game/AppFolder.h"
-#include "sound/SoundBackend.h"
-#include "play/PlayScreen.h"
 #include "game/GameSession.h"
+#include "play/PlayScreen.h"
+#include "sound/SoundBackend.h"
 
 #include <QCloseEvent>
 #include <QMessageBox>

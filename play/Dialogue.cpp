@@ -4,9 +4,9 @@
 // The dialogue presenter: a face, a line, and a wait for the player.
 
 #include "game/AppFolder.h"
-#include "widgets/Widgets.h"
-#include "play/PlayScreen.h"
 #include "game/GameSession.h"
+#include "play/PlayScreen.h"
+#include "widgets/Widgets.h"
 
 #include <QApplication>
 #include <QKeyEvent>

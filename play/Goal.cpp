@@ -4,11 +4,11 @@
 // The goal: the stage-clear scene, the score, and on to stage 2 or the ending.
 
 #include "game/AppFolder.h"
-#include "sound/SoundBackend.h"
-#include "play/Story.h"
-#include "widgets/Widgets.h"
-#include "play/PlayScreen.h"
 #include "game/GameSession.h"
+#include "play/PlayScreen.h"
+#include "play/Story.h"
+#include "sound/SoundBackend.h"
+#include "widgets/Widgets.h"
 
 #include <QTimer>
 

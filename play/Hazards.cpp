@@ -3,12 +3,12 @@
 
 // Stage 2's hazards: what touching them costs, and where they are shown.
 
-#include "rules/HazardSteps.h"
 #include "game/AppFolder.h"
+#include "game/GameSession.h"
+#include "play/PlayScreen.h"
+#include "rules/HazardSteps.h"
 #include "rules/StageRules.h"
 #include "widgets/Widgets.h"
-#include "play/PlayScreen.h"
-#include "game/GameSession.h"
 
 using namespace game;
 

@@ -3,12 +3,12 @@
 
 // The play screen's layout: every element where the layout puts it.
 
-#include "rules/StageRules.h"
 #include "play/DrawnHero.h"
-#include "widgets/Look.h"
-#include "rules/MapMarks.h"
-#include "widgets/Widgets.h"
 #include "play/PlayScreen.h"
+#include "rules/MapMarks.h"
+#include "rules/StageRules.h"
+#include "widgets/Look.h"
+#include "widgets/Widgets.h"
 
 #include "game/GameSession.h"
 

@@ -4,12 +4,12 @@
 // Scoring a cleared stage and taking the new record holder's name.
 
 #include "game/AppFolder.h"
-#include "sound/SoundBackend.h"
-#include "rules/StageRules.h"
-#include "ranking/HighScoreTable.h"
-#include "play/PlayScreen.h"
 #include "game/GameSession.h"
+#include "play/PlayScreen.h"
+#include "ranking/HighScoreTable.h"
 #include "ranking/RankingScreen.h"
+#include "rules/StageRules.h"
+#include "sound/SoundBackend.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -3,14 +3,14 @@
 
 // Preparing a stage: labels, starting time, course picture, opening story.
 
-#include "rules/CourseRules.h"
 #include "game/AppFolder.h"
+#include "game/GameSession.h"
+#include "play/PlayScreen.h"
 #include "play/Story.h"
+#include "rules/CourseRules.h"
 #include "rules/StageRules.h"
 #include "widgets/Notice.h"
 #include "widgets/Widgets.h"
-#include "play/PlayScreen.h"
-#include "game/GameSession.h"
 
 #include <QBuffer>
 #include <QtEndian>

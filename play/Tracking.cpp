@@ -3,15 +3,15 @@
 
 // A run: the Start click, the off-road test of every pointer move, and the miss.
 
-#include "rules/CourseRules.h"
 #include "game/AppFolder.h"
-#include "sound/SoundBackend.h"
-#include "rules/StageRules.h"
-#include "play/DrawnHero.h"
-#include "rules/MapMarks.h"
-#include "widgets/Widgets.h"
-#include "play/PlayScreen.h"
 #include "game/GameSession.h"
+#include "play/DrawnHero.h"
+#include "play/PlayScreen.h"
+#include "rules/CourseRules.h"
+#include "rules/MapMarks.h"
+#include "rules/StageRules.h"
+#include "sound/SoundBackend.h"
+#include "widgets/Widgets.h"
 
 #include <algorithm>
 

@@ -3,9 +3,9 @@
 
 // The title screen's layout.
 
+#include "title/TitleScreen.h"
 #include "widgets/Look.h"
 #include "widgets/Widgets.h"
-#include "title/TitleScreen.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -9,12 +9,12 @@
 #include "support/TestEnv.h"
 
 #include "game/AppFolder.h"
-#include "ranking/HighScoreTable.h"
-#include "widgets/Notice.h"
-#include "widgets/Widgets.h"
 #include "play/PlayScreen.h"
+#include "ranking/HighScoreTable.h"
 #include "ranking/RankingScreen.h"
 #include "title/TitleScreen.h"
+#include "widgets/Notice.h"
+#include "widgets/Widgets.h"
 
 #include <QApplication>
 #include <QBuffer>

@@ -7,14 +7,14 @@
 #include "support/TestEnv.h"
 
 #include "game/AppFolder.h"
-#include "rules/StageRules.h"
 #include "i18n/Language.h"
+#include "play/PlayScreen.h"
 #include "ranking/HighScoreTable.h"
+#include "ranking/RankingScreen.h"
+#include "rules/StageRules.h"
+#include "title/TitleScreen.h"
 #include "widgets/Look.h"
 #include "widgets/Widgets.h"
-#include "play/PlayScreen.h"
-#include "ranking/RankingScreen.h"
-#include "title/TitleScreen.h"
 
 #include <QAbstractButton>
 #include <QLabel>

@@ -4,9 +4,9 @@
 #include "PlayFixture.h"
 
 #include "game/AppFolder.h"
-#include "widgets/Notice.h"
-#include "title/TitleScreen.h"
 #include "support/Drive.h"
+#include "title/TitleScreen.h"
+#include "widgets/Notice.h"
 
 #include <QApplication>
 #include <QDir>

@@ -5,11 +5,11 @@
 // play screen while a line waits.
 
 #include "game/AppFolder.h"
-#include "widgets/Widgets.h"
 #include "play/PlayScreen.h"
-#include "title/TitleScreen.h"
 #include "support/Drive.h"
 #include "support/TestEnv.h"
+#include "title/TitleScreen.h"
+#include "widgets/Widgets.h"
 
 #include <QApplication>
 #include <QLabel>

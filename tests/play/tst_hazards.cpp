@@ -5,8 +5,8 @@
 
 #include "PlayFixture.h"
 #include "game/AppFolder.h"
-#include "widgets/Widgets.h"
 #include "support/Drive.h"
+#include "widgets/Widgets.h"
 
 #include <QLabel>
 #include <QPaintEvent>

@@ -7,11 +7,11 @@
 #include "PlayFixture.h"
 #include "game/AppFolder.h"
 #include "sound/SoundBackend.h"
-#include "widgets/Widgets.h"
 #include "support/Drive.h"
+#include "widgets/Widgets.h"
 
-#include "rules/CourseRules.h"
 #include "play/DrawnHero.h"
+#include "rules/CourseRules.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -5,10 +5,10 @@
 // marks overlap, and that a shown mark never lets a pointer event through.
 
 #include "game/AppFolder.h"
-#include "widgets/Widgets.h"
 #include "play/PlayScreen.h"
-#include "title/TitleScreen.h"
 #include "support/TestEnv.h"
+#include "title/TitleScreen.h"
+#include "widgets/Widgets.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -3,10 +3,10 @@
 
 // The pure rules: probes, the off-road grid, the hazards' steps, scores, counters.
 
+#include "game/AppFolder.h"
 #include "game/GameSession.h"
 #include "rules/CourseRules.h"
 #include "rules/HazardSteps.h"
-#include "game/AppFolder.h"
 #include "rules/StageRules.h"
 #include "support/TestEnv.h"
 

@@ -9,12 +9,12 @@
 #include "support/TestEnv.h"
 
 #include "game/AppFolder.h"
+#include "play/PlayScreen.h"
 #include "ranking/HighScoreTable.h"
+#include "ranking/RankingScreen.h"
+#include "rules/StageRules.h"
 #include "widgets/Look.h"
 #include "widgets/Notice.h"
-#include "rules/StageRules.h"
-#include "play/PlayScreen.h"
-#include "ranking/RankingScreen.h"
 
 #include <QCloseEvent>
 #include <QInputMethodEvent>

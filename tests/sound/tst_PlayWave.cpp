@@ -5,8 +5,8 @@
 // order, when they wait and when they beep instead.
 #include "WaveBytes.h"
 #include "game/AppFolder.h"
-#include "sound/SoundBackend.h"
 #include "sound/QtSoundBackend.h"
+#include "sound/SoundBackend.h"
 #include "support/TestEnv.h"
 
 #include <QTemporaryDir>

@@ -5,9 +5,9 @@
 
 #include "game/GameSession.h"
 
-#include "widgets/Widgets.h"
 #include "play/PlayScreen.h"
 #include "title/TitleScreen.h"
+#include "widgets/Widgets.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -4,8 +4,8 @@
 #include "Player.h"
 
 #include "game/AppFolder.h"
-#include "play/PlayScreen.h"
 #include "game/GameSession.h"
+#include "play/PlayScreen.h"
 #include "ranking/RankingScreen.h"
 #include "support/Drive.h"
 

@@ -9,12 +9,12 @@
 #include "Player.h"
 #include "RoutePath.h"
 #include "game/AppFolder.h"
-#include "widgets/Widgets.h"
 #include "play/PlayScreen.h"
 #include "ranking/RankingScreen.h"
-#include "title/TitleScreen.h"
 #include "support/Drive.h"
 #include "support/TestEnv.h"
+#include "title/TitleScreen.h"
+#include "widgets/Widgets.h"
 
 #include <QLabel>
 #include <QLineEdit>

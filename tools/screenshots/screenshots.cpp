@@ -13,14 +13,14 @@
 
 #include "game/AppFolder.h"
 #include "game/GameSession.h"
-#include "ranking/HighScoreTable.h"
 #include "i18n/Language.h"
+#include "play/PlayScreen.h"
+#include "ranking/HighScoreTable.h"
+#include "ranking/RankingScreen.h"
+#include "title/TitleScreen.h"
 #include "widgets/Look.h"
 #include "widgets/Notice.h"
 #include "widgets/Widgets.h"
-#include "play/PlayScreen.h"
-#include "ranking/RankingScreen.h"
-#include "title/TitleScreen.h"
 
 #include <QApplication>
 #include <QDir>

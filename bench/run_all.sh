@@ -281,6 +281,8 @@ offroad1_ns=$(micro_value BM_IsOffRoad/1 real_time)
 offroad3_ns=$(micro_value BM_IsOffRoad/3 real_time)
 run_move_us=$(micro_value BM_RunPointerMove/0 real_time)
 run_move_painted_us=$(micro_value BM_RunPointerMove/1 real_time)
+sweep_us=$(awk -v ns="$(micro_value BM_FirstOffRoadOnLine/3 real_time)" 'BEGIN { print ns / 1000 }')
+run_move100_us=$(micro_value BM_RunPointerMove100px/0 real_time)
 
 cpu_model=$(awk -F': ' '/^model name/ { print $2; exit }' /proc/cpuinfo)
 mem_total=$(awk '/^MemTotal:/ { printf "%.1f GiB", $2 / 1048576 }' /proc/meminfo)
@@ -301,7 +303,7 @@ work on the machine shares its cores and moves the start times most).
 
 | Benchmark | Time | Counters |
 |---|---|---|
-$(for b in BM_BuildGrid BM_BuildGridPerPixel BM_IsOffRoad/1 BM_IsOffRoad/3 BM_RunPointerMove/0 BM_RunPointerMove/1 BM_HazardStepRules BM_HazardTimersOnScreen; do micro_row "$b"; done)
+$(for b in BM_BuildGrid BM_BuildGridPerPixel BM_IsOffRoad/1 BM_IsOffRoad/3 BM_FirstOffRoadOnLine/1 BM_FirstOffRoadOnLine/3 BM_RunPointerMove/0 BM_RunPointerMove/1 BM_RunPointerMove100px/0 BM_RunPointerMove100px/1 BM_HazardStepRules BM_HazardTimersOnScreen; do micro_row "$b"; done)
 
 | Target | Figure | Verdict |
 |---|---|---|
@@ -309,12 +311,17 @@ $(for b in BM_BuildGrid BM_BuildGridPerPixel BM_IsOffRoad/1 BM_IsOffRoad/3 BM_Ru
 | Grid build ≥ 20× faster than the per-pixel build (same run) | $(printf '%.1f' "$speedup")× | $(verdict "$speedup" ">=" 20) |
 | Off-road test of one pointer move < 50 ns | $(printf '%.1f' "$offroad1_ns") ns (easy), $(printf '%.1f' "$offroad3_ns") ns (hard) | $(verdict "$(awk -v a="$offroad1_ns" -v b="$offroad3_ns" 'BEGIN { print (a > b) ? a : b }')" "<" 50) |
 | One pointer move of a run with the drawn hero (road test + repaint request) < 1 ms | $(printf '%.1f' "$run_move_us") µs ($(printf '%.1f' "$run_move_painted_us") µs with the repaint done) | $(verdict "$run_move_painted_us" "<" 1000) |
+| The road test of a 100-pixel move at radius 3, every pixel swept (grid only) ≤ 2 µs | $(printf '%.2f' "$sweep_us") µs | $(verdict "$sweep_us" "<=" 2) |
+| A whole 100-pixel move of a run with the drawn hero ≤ 5 µs | $(printf '%.2f' "$run_move100_us") µs, $(awk -v a="$run_move100_us" -v b="$run_move_us" 'BEGIN { printf "%.1f", a / b }')× one single-pixel move | $(verdict "$run_move100_us" "<=" 5) |
 
 BM_RunPointerMove is one pointer move during a run on a shown stage 1 play
 screen: the drawn hero follows the pointer and the road test runs; /0 stops
 at the repaint request of the icon's old and new rectangles, /1 also repaints
 them (offscreen platform). BM_HazardTimersOnScreen is one beat of all three
 hazard timers on a shown stage 2 play screen, repaint included (offscreen platform).
+BM_FirstOffRoadOnLine sweeps the off-road grid along a 100-pixel line of map 1
+at radius 1 and 3; BM_RunPointerMove100px is one 100-pixel move along bare road
+of a run (hard level), judged at every pixel it crosses.
 
 ## Whole process (Xvfb, medians of $runs rounds; start times of $((3 * runs)))
 

@@ -10,39 +10,43 @@
 
 #include "game/AppFolder.h"
 #include "play/PlayScreen.h"
-#include "rules/HazardSteps.h"
+#include "rules/Course.h"
 #include "widgets/Widgets.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
 
+// Every period of stage 2's hazards, as their timers beat.
+std::vector<int> Periods(const course::Stage& stage)
+{
+    std::vector<int> periods;
+    for (const course::Hazard& h : stage.hazards)
+        if (h.periodMs > 0 && std::find(periods.begin(), periods.end(), h.periodMs) == periods.end())
+            periods.push_back(h.periodMs);
+    return periods;
+}
+
 void BM_HazardStepRules(benchmark::State& state)
 {
-    std::array<int, hazard::kLeftLaneTaxiCount> car1 = hazard::kLeftLaneTaxiStartTops;
-    std::array<int, hazard::kRightLaneTaxiCount> car2 = hazard::kRightLaneTaxiStartTops;
-    hazard::RainState rain{hazard::kRainStartTop, 0};
-    std::int16_t bridge = 0;
+    const course::Stage& stage = course::BuiltIn().stage(2);
+    std::vector<course::Position> at;
+    for (const course::Hazard& h : stage.hazards)
+        at.push_back({h.rect.top(), false});
     for (auto _ : state) {
-        for (int& top : car1)
-            top = hazard::StepLeftLaneTaxiTop(top);
-        for (int& top : car2)
-            top = hazard::StepRightLaneTaxiTop(top);
-        rain = hazard::StepRain(rain);
-        bridge = hazard::NextBridgePhase(bridge);
-        benchmark::DoNotOptimize(car1);
-        benchmark::DoNotOptimize(car2);
-        benchmark::DoNotOptimize(rain);
-        benchmark::DoNotOptimize(bridge);
+        for (std::size_t i = 0; i < at.size(); ++i)
+            at[i] = course::Step(stage.hazards[i].motion, at[i]);
+        benchmark::DoNotOptimize(at.data());
     }
 }
 BENCHMARK(BM_HazardStepRules);
 
-// The three timer procedures on a shown stage 2 play screen, then the repaint
-// they cause (offscreen platform: drawing without a display).
+// One beat of every hazard timer on a shown stage 2 play screen, then the
+// repaint it causes (offscreen platform: drawing without a display).
 void BM_HazardTimersOnScreen(benchmark::State& state)
 {
     HighScoreTable table;
@@ -51,16 +55,14 @@ void BM_HazardTimersOnScreen(benchmark::State& state)
         state.SkipWithError("the stage 2 course could not be read");
         return;
     }
-    for (MapMark* mark : {form->leftLaneTaxis[0], form->leftLaneTaxis[1], form->leftLaneTaxis[2], form->rightLaneTaxis[0],
-                          form->rightLaneTaxis[1], form->rain, form->bridgePieces[0], form->bridgePieces[1],
-                          form->bridgePieces[2]})
+    for (MapMark* mark : form->coversAndHazards())
         mark->show();
     form->show();
     QApplication::processEvents();
+    const std::vector<int> periods = Periods(form->session()->stageCourse());
     for (auto _ : state) {
-        form->session()->moveTaxis();
-        form->session()->swayRain();
-        form->session()->turnBridge();
+        for (int period : periods)
+            form->session()->stepHazards(period);
         QApplication::processEvents();
     }
     form->hide();

@@ -8,20 +8,19 @@
 #include <QImage>
 #include <QTimer>
 
-GameSession::GameSession(int level, int stage, int lives, QObject* parent)
+#include <algorithm>
+
+GameSession::GameSession(const course::Course& course, int level, int stage, int lives, QObject* parent)
     : QObject(parent),
+      m_course(course),
       m_level(level),
-      m_stage(stage),
+      m_stage(std::clamp(stage, 1, std::max(1, course.stageCount()))),
       m_lives(lives),
-      m_clock(makeTimer(1000)),
-      m_taxiTimer(makeTimer(300)),
-      m_rainTimer(makeTimer(800)),
-      m_bridgeTimer(makeTimer(1000))
+      m_clock(makeTimer(1000))
 {
     connect(m_clock, &QTimer::timeout, this, &GameSession::tick);
-    connect(m_taxiTimer, &QTimer::timeout, this, &GameSession::moveTaxis);
-    connect(m_rainTimer, &QTimer::timeout, this, &GameSession::swayRain);
-    connect(m_bridgeTimer, &QTimer::timeout, this, &GameSession::turnBridge);
+    m_passed.assign(stageCourse().checkpoints.size(), false);
+    placeHazards();
 }
 
 QTimer* GameSession::makeTimer(int milliseconds)
@@ -39,12 +38,18 @@ bool GameSession::clockRunning() const
 
 bool GameSession::hazardsMoving() const
 {
-    return m_taxiTimer->isActive();
+    return std::any_of(m_hazardTimers.begin(), m_hazardTimers.end(), [](const QTimer* t) { return t->isActive(); });
+}
+
+bool GameSession::pieceOpen(int index, int piece) const
+{
+    const std::vector<bool>& open = m_open.at(static_cast<std::size_t>(index));
+    return piece >= 0 && piece < static_cast<int>(open.size()) && open[static_cast<std::size_t>(piece)];
 }
 
 int GameSession::score() const
 {
-    return stage::Score(m_level, m_stage, m_time);
+    return stage::Score(m_level, stageCourse().timeLimit, m_time);
 }
 
 void GameSession::setTime(int time)
@@ -55,14 +60,39 @@ void GameSession::setTime(int time)
 
 void GameSession::setUpStage()
 {
-    m_passed.fill(false);
+    m_passed.assign(stageCourse().checkpoints.size(), false);
+    if (m_hazardStage != m_stage)
+        placeHazards();
     Q_EMIT stageChanged(m_stage);
-    setTime(stage::StartingTime(m_level, m_stage));
+    setTime(stage::StartingTime(m_level, stageCourse().timeLimit));
+}
+
+// The hazards keep moving through misses; a new stage brings its own.
+void GameSession::placeHazards()
+{
+    qDeleteAll(m_hazardTimers);
+    m_hazardTimers.clear();
+    m_hazardStage = m_stage;
+    const std::vector<course::Hazard>& hazards = stageCourse().hazards;
+    m_positions.clear();
+    m_nextRow.assign(hazards.size(), 0);
+    m_open.clear();
+    for (const course::Hazard& h : hazards) {
+        m_positions.push_back({h.rect.top(), false});
+        m_open.emplace_back(h.pieces.size(), false);  // all planks until the first turn
+        const bool timed = std::any_of(m_hazardTimers.begin(), m_hazardTimers.end(),
+                                       [&h](const QTimer* t) { return t->interval() == h.periodMs; });
+        if (h.periodMs > 0 && !timed) {
+            QTimer* timer = makeTimer(h.periodMs);
+            connect(timer, &QTimer::timeout, this, [this, period = h.periodMs] { stepHazards(period); });
+            m_hazardTimers.push_back(timer);
+        }
+    }
 }
 
 void GameSession::startRun(const QImage& course)
 {
-    course::BuildGrid(course, m_grid);
+    course::BuildGrid(course, m_grid, stageCourse().offRoad);
     m_running = true;
     Q_EMIT runChanged(true);
     resumeClock();
@@ -118,41 +148,41 @@ void GameSession::setTickInterval(int milliseconds)
 
 void GameSession::startHazards()
 {
-    for (QTimer* timer : {m_taxiTimer, m_rainTimer, m_bridgeTimer})
+    for (QTimer* timer : m_hazardTimers)
         if (!timer->isActive())
             timer->start();
 }
 
-void GameSession::moveTaxis()
+void GameSession::stepHazards(int periodMs)
 {
-    for (int& top : m_leftLaneTops)
-        top = hazard::StepLeftLaneTaxiTop(top);
-    for (int& top : m_rightLaneTops)
-        top = hazard::StepRightLaneTaxiTop(top);
-    Q_EMIT taxisMoved();
-}
-
-void GameSession::swayRain()
-{
-    m_rain = hazard::StepRain(m_rain);
-    Q_EMIT rainMoved(m_rain.top);
-}
-
-void GameSession::turnBridge()
-{
-    m_bridgeOpen = hazard::kBridgePattern[static_cast<std::size_t>(m_bridgePhase)];
-    m_bridgePhase = hazard::NextBridgePhase(m_bridgePhase);
-    Q_EMIT bridgeTurned();
+    const std::vector<course::Hazard>& hazards = stageCourse().hazards;
+    for (std::size_t i = 0; i < hazards.size(); ++i) {
+        const course::Hazard& h = hazards[i];
+        if (h.periodMs != periodMs)
+            continue;
+        if (!h.pattern.empty()) {
+            std::vector<bool> row = h.pattern[m_nextRow[i]];
+            row.resize(h.pieces.size(), false);
+            m_open[i] = std::move(row);
+            m_nextRow[i] = (m_nextRow[i] + 1) % h.pattern.size();
+        } else if (h.motion.step != 0) {
+            m_positions[i] = course::Step(h.motion, m_positions[i]);
+        } else {
+            continue;
+        }
+        Q_EMIT hazardMoved(static_cast<int>(i));
+    }
 }
 
 void GameSession::nextStage()
 {
-    m_stage = 2;
+    if (!lastStage())
+        ++m_stage;
 }
 
 void GameSession::stopHazards()
 {
-    for (QTimer* timer : {m_taxiTimer, m_rainTimer, m_bridgeTimer})
+    for (QTimer* timer : m_hazardTimers)
         timer->stop();
 }
 

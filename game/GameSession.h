@@ -4,15 +4,14 @@
 #pragma once
 // One game from the title to its end: the level, the stage, the lives, the
 // clock, whether a run is under way, the checkpoints already passed and the
-// stage 2 hazards. Only its own operations change them, and each change is
-// announced; the play screen shows what the signals say.
+// hazards, on a course it is given. Only its own operations change them, and
+// each change is announced; the play screen shows what the signals say.
 
+#include "rules/Course.h"
 #include "rules/CourseRules.h"
-#include "rules/HazardSteps.h"
-#include "rules/MapMarks.h"
 
 #include <QObject>
-#include <array>
+#include <vector>
 
 class QImage;
 class QTimer;
@@ -21,20 +20,22 @@ class GameSession : public QObject {
     Q_OBJECT
 public:
     // The play screen is the parent: its clocks are the screen's clocks.
-    GameSession(int level, int stage, int lives, QObject* parent);
+    GameSession(const course::Course& course, int level, int stage, int lives, QObject* parent);
 
     int level() const { return m_level; }
     int stage() const { return m_stage; }
+    const course::Course& course() const { return m_course; }
+    const course::Stage& stageCourse() const { return m_course.stage(m_stage); }
+    bool lastStage() const { return m_stage >= m_course.stageCount(); }
     int lives() const { return m_lives; }
     int time() const { return m_time; }  // seconds used (easy) or left (hard)
     bool runUnderWay() const { return m_running; }
     bool clockRunning() const;
     bool checkpointPassed(int index) const { return m_passed.at(static_cast<std::size_t>(index)); }
     bool hazardsMoving() const;
-    int leftLaneTaxiTop(int i) const { return m_leftLaneTops.at(static_cast<std::size_t>(i)); }
-    int rightLaneTaxiTop(int i) const { return m_rightLaneTops.at(static_cast<std::size_t>(i)); }
-    int rainTop() const { return m_rain.top; }
-    bool bridgeOpen(int piece) const { return m_bridgeOpen.at(static_cast<std::size_t>(piece)); }
+    // Where the stage's hazard `index` is now, and whether a piece of a bridge shows open water.
+    int hazardTop(int index) const { return m_positions.at(static_cast<std::size_t>(index)).top; }
+    bool pieceOpen(int index, int piece) const;
     const course::MapGrid& offRoadGrid() const { return m_grid; }
     // The time counter scored at the goal: the seconds taken, on both levels.
     int score() const;
@@ -55,13 +56,12 @@ public:
     void resumeClock();  // back on the road
     void tick();         // one second of the clock
     void setTickInterval(int milliseconds);  // tests run the clock faster
-    // Stage 2's taxis, rain and bridge start moving, and never stop until the screen closes.
+    // The stage's hazards start moving, and never stop until the screen closes.
     void startHazards();
     void stopHazards();
-    void moveTaxis();
-    void swayRain();
-    void turnBridge();
-    void nextStage();  // on to stage 2 after the stage 1 clear
+    // One step of every hazard that moves each `periodMs`.
+    void stepHazards(int periodMs);
+    void nextStage();  // on to the next stage after a clear
     void stop();       // the screen closes: no run, no clock, no hazards
 
 Q_SIGNALS:
@@ -70,28 +70,25 @@ Q_SIGNALS:
     void timeChanged(int time);
     void runChanged(bool underWay);
     void timeRanOut();  // the hard level's clock reached 0
-    void taxisMoved();
-    void rainMoved(int top);
-    void bridgeTurned();  // one or more pieces opened or closed
+    void hazardMoved(int index);  // moved, or a bridge's pieces opened or closed
 
 private:
     QTimer* makeTimer(int milliseconds);
     void setTime(int time);
+    void placeHazards();  // the stage's hazards where they start, with their timers
 
+    course::Course m_course;
     int m_level;
     int m_stage;
     int m_lives;
     int m_time = 0;
     bool m_running = false;
-    std::array<bool, marks::kCheckpointCount> m_passed{};
+    std::vector<bool> m_passed;
     course::MapGrid m_grid{};
-    std::array<int, hazard::kLeftLaneTaxiCount> m_leftLaneTops = hazard::kLeftLaneTaxiStartTops;
-    std::array<int, hazard::kRightLaneTaxiCount> m_rightLaneTops = hazard::kRightLaneTaxiStartTops;
-    hazard::RainState m_rain{hazard::kRainStartTop, 0};
-    std::int16_t m_bridgePhase = 0;
-    std::array<bool, hazard::kBridgePieces> m_bridgeOpen{};
+    int m_hazardStage = 0;  // the stage whose hazards are placed
+    std::vector<course::Position> m_positions;
+    std::vector<std::size_t> m_nextRow;  // a bridge's next row of its pattern
+    std::vector<std::vector<bool>> m_open;  // a bridge's pieces showing open water
     QTimer* m_clock;
-    QTimer* m_taxiTimer;
-    QTimer* m_rainTimer;
-    QTimer* m_bridgeTimer;
+    std::vector<QTimer*> m_hazardTimers;  // one a period
 };

@@ -1,66 +1,48 @@
 // SPDX-FileCopyrightText: 2026 The Pokurimo developers
 // SPDX-License-Identifier: MIT
 
-// Stage 2's hazards: what touching them costs, and where they are shown.
+// The hazards: what touching them costs, and where they are shown.
 
-#include "game/AppFolder.h"
 #include "game/GameSession.h"
 #include "play/PlayScreen.h"
-#include "rules/HazardSteps.h"
 #include "rules/StageRules.h"
 #include "widgets/Widgets.h"
 
-using namespace game;
+using course::Harm;
+using course::HazardKind;
 
-
-void PlayScreen::clickLeftLaneTaxi(int)
+void PlayScreen::touchHazard(int index, int piece)
 {
-    if (runOnStage2())
-        loseLife(stage::MissCry());  // the first lane only hurts when clicked
+    if (!m_session->runUnderWay())
+        return;
+    const course::Hazard& h = m_session->stageCourse().hazards.at(static_cast<std::size_t>(index));
+    if (h.harm == Harm::Click)
+        return;  // a click lane's cars only hurt when clicked
+    if (h.kind == HazardKind::Bridge && !m_session->pieceOpen(index, piece))
+        return;  // a plank carries the hero
+    loseLife(stage::MissCry(), h.kind != HazardKind::Rain);  // the rain soaks the hero in silence
 }
 
-void PlayScreen::touchRightLaneTaxi(int)
+void PlayScreen::clickHazard(int index)
 {
-    if (runOnStage2())
+    const course::Hazard& h = m_session->stageCourse().hazards.at(static_cast<std::size_t>(index));
+    if (m_session->runUnderWay() && h.harm == Harm::Click)
         loseLife(stage::MissCry());
 }
 
-void PlayScreen::touchRain()
+void PlayScreen::showHazard(int index)
 {
-    if (runOnStage2())
-        loseLife(stage::MissCry(), false);  // the rain soaks the hero in silence
-}
-
-void PlayScreen::touchRiver(int)
-{
-    if (runOnStage2())
-        loseLife(stage::MissCry());
-}
-
-bool PlayScreen::runOnStage2() const
-{
-    return m_session->stage() == 2 && m_session->runUnderWay();
-}
-
-void PlayScreen::touchBridge(int index)
-{
-    if (runOnStage2() && m_session->bridgeOpen(index))
-        loseLife(stage::MissCry());
-}
-
-void PlayScreen::showTaxis()
-{
-    for (std::size_t i = 0; i < leftLaneTaxis.size(); ++i)
-        leftLaneTaxis[i]->setTop(m_session->leftLaneTaxiTop(static_cast<int>(i)));
-    for (std::size_t i = 0; i < rightLaneTaxis.size(); ++i)
-        rightLaneTaxis[i]->setTop(m_session->rightLaneTaxiTop(static_cast<int>(i)));
-}
-
-void PlayScreen::showBridge()
-{
-    for (std::size_t i = 0; i < bridgePieces.size(); ++i) {
-        const QPixmap& look = m_session->bridgeOpen(static_cast<int>(i)) ? m_openWater : m_plank;
-        if (bridgePieces[i]->picture().cacheKey() != look.cacheKey())
-            bridgePieces[i]->setPicture(look);  // repaint only a piece that changes
+    if (index < 0 || index >= static_cast<int>(hazards.size()) || m_marksStage != m_session->stage())
+        return;
+    HazardMarks& shown = hazards[static_cast<std::size_t>(index)];
+    if (m_session->stageCourse().hazards[static_cast<std::size_t>(index)].kind != HazardKind::Bridge) {
+        for (MapMark* mark : shown.marks)
+            mark->setTop(m_session->hazardTop(index));
+        return;
+    }
+    for (std::size_t p = 0; p < shown.marks.size(); ++p) {
+        const QPixmap& look = m_session->pieceOpen(index, static_cast<int>(p)) ? shown.openLook : shown.look;
+        if (shown.marks[p]->picture().cacheKey() != look.cacheKey())
+            shown.marks[p]->setPicture(look);  // repaint only a piece that changes
     }
 }

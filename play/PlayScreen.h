@@ -8,7 +8,7 @@
 // concern, as the sections below name them.
 
 #include "game/GameSession.h"
-#include "rules/MapMarks.h"
+#include "rules/Course.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -17,6 +17,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 class ClickLabel;
 
@@ -33,7 +34,10 @@ class QTimer;
 class PlayScreen : public QWidget {
     Q_OBJECT
 public:
-    // A game at `level` from `stage`, with `lives`; a new record goes into `table`.
+    // A game of `course` at `level` from `stage`, with `lives`; a new record goes into `table`.
+    PlayScreen(HighScoreTable& table, const course::Course& course, int level, int stage = 1, int lives = 5,
+               QWidget* parent = nullptr);
+    // The game's own course.
     PlayScreen(HighScoreTable& table, int level, int stage = 1, int lives = 5, QWidget* parent = nullptr);
     ~PlayScreen() override;
 
@@ -55,15 +59,17 @@ public:
     ClickLabel* nextHint = nullptr;
     QLineEdit* focusKeeper = nullptr;  // keeps the focus while a line waits
 
-    std::array<MapMark*, 2> startZones{};
-    std::array<MapMark*, 2> goalMarks{};
-    std::array<MapMark*, 2> roadWorks{};
-    std::array<MapMark*, 3> leftLaneTaxis{};
-    std::array<MapMark*, 2> rightLaneTaxis{};
-    MapMark* rain = nullptr;
-    std::array<MapMark*, 2> riverStrips{};
-    std::array<MapMark*, 3> bridgePieces{};
-    std::array<MapMark*, marks::kCheckpointCount> checkpoints{};
+    // The marks on the map, as the stage's description lists them (same indices).
+    std::vector<MapMark*> startZones;
+    std::vector<MapMark*> goalMarks;
+    std::vector<MapMark*> checkpoints;
+    std::vector<MapMark*> covers;
+    struct HazardMarks {
+        std::vector<MapMark*> marks;  // the hazard, or a bridge's pieces
+        QPixmap look;
+        QPixmap openLook;  // a bridge piece over open water
+    };
+    std::vector<HazardMarks> hazards;
 
     // The game this screen shows: level, stage, lives, clock, run and hazards.
     GameSession* session() const { return m_session; }
@@ -98,15 +104,10 @@ public:
     void reachCheckpoint(int index);
 
     // --- Hazards (play/Hazards.cpp) ---
-    void clickLeftLaneTaxi(int index);
-    void touchRightLaneTaxi(int index);
-    void touchRain();
-    void touchRiver(int index);
-    void touchBridge(int index);
-    // The pictures a face, a bridge piece and the run's pointer take.
+    void touchHazard(int index, int piece);
+    void clickHazard(int index);
+    // The pictures a face and the run's pointer take.
     const QPixmap& face(int index) const { return m_faces.at(static_cast<std::size_t>(index)); }  // 1..6
-    const QPixmap& plankPicture() const { return m_plank; }
-    const QPixmap& openWaterPicture() const { return m_openWater; }
     const QPixmap& heroIcon() const { return m_heroIcon; }
 
     // --- Time limit (play/TimeLimit.cpp) ---
@@ -127,8 +128,8 @@ public:
     // ピポ drawn at the pointer while a run is under way.
     const DrawnHero* drawnHero() const { return m_hero; }
 
-    // The stage 2 hazards and the road-works covers, in the order the stage shows them.
-    std::array<MapMark*, 13> stage2Hazards() const;
+    // The covers and the hazards, which show with the opening story.
+    std::vector<MapMark*> coversAndHazards() const;
 
 Q_SIGNALS:
     void unloaded();
@@ -141,13 +142,14 @@ private:
     void buildLayout();
     void buildStatusColumn();
     void buildDialogue();
-    void buildMapMarks();
+    // The stage's marks on the map, from the bottom of its stacking to the top.
+    void buildStageMarks();
+    MapMark* addMark(const char* list, int index, const QRect& rect);
+    void buildHazardMarks(const course::Hazard& hazard, int index);
     void loadPictures();
     void connectEvents();
     void showSession();  // the labels and hazards follow what the session says
-    void showTaxis();
-    void showBridge();
-    bool runOnStage2() const;
+    void showHazard(int index);
     void unload();
     // The run's pointer: blank, with ピポ drawn in its place, starting at a map point.
     void beginRunPointer(QPoint mapPoint);
@@ -166,8 +168,7 @@ private:
     DrawnHero* m_hero = nullptr;
     std::optional<QPoint> m_runFrom;  // map pixel where ピポ was last drawn in this run
     QImage m_course;  // the course picture shown in courseMap, as 32-bit colours
+    int m_marksStage = 0;  // the stage whose marks lie on the map
     std::array<QPixmap, 7> m_faces;  // 1..6
-    QPixmap m_plank;
-    QPixmap m_openWater;
     QPixmap m_heroIcon;
 };

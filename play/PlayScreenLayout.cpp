@@ -5,7 +5,6 @@
 
 #include "play/DrawnHero.h"
 #include "play/PlayScreen.h"
-#include "rules/MapMarks.h"
 #include "rules/StageRules.h"
 #include "widgets/Look.h"
 #include "widgets/Widgets.h"
@@ -45,16 +44,35 @@ QLabel* MakeCaption(QWidget* parent, const QRect& geometry, const QString& text,
     return caption;
 }
 
+// The stage name that runs widest: the box's font fits it (the Gothic here
+// runs wider than the layout's own font).
+QString LongestStageName(const course::Course& course, const QFontMetrics& metrics)
+{
+    QString longest;
+    for (const course::Stage& stage : course.stages) {
+        const QString name = stage.name.shown();
+        if (metrics.horizontalAdvance(name) > metrics.horizontalAdvance(longest))
+            longest = name;
+    }
+    return longest;
+}
+
 }  // namespace
 
-PlayScreen::PlayScreen(HighScoreTable& table, int level, int stage, int lives, QWidget* parent)
-    : QWidget(parent), m_table(table), m_session(new GameSession(level, stage, lives, this))
+PlayScreen::PlayScreen(HighScoreTable& table, const course::Course& course, int level, int stage, int lives,
+                       QWidget* parent)
+    : QWidget(parent), m_table(table), m_session(new GameSession(course, level, stage, lives, this))
 {
     setAttribute(Qt::WA_DeleteOnClose);  // closing discards the screen, its session and their timers
     buildLayout();
     connectEvents();
     showSession();
     qApp->installEventFilter(this);  // key preview: the window sees every key first
+}
+
+PlayScreen::PlayScreen(HighScoreTable& table, int level, int stage, int lives, QWidget* parent)
+    : PlayScreen(table, course::BuiltIn(), level, stage, lives, parent)
+{
 }
 
 PlayScreen::~PlayScreen() = default;
@@ -67,7 +85,7 @@ void PlayScreen::buildLayout()
 
     courseMap = new MapBox(Twips(0, 0, 4560, 4560), this);
     courseMap->setPicture(Picture("map_placeholder.bmp"));
-    buildMapMarks();
+    buildStageMarks();
 
     clearPicture = new PictureBox(Twips(840, 720, 3060, 3060), true, this);
     clearPicture->setPicture(Picture("clear.bmp"));
@@ -89,7 +107,7 @@ void PlayScreen::buildStatusColumn()
 {
     stageCaption = MakeCaption(this, Twips(4680, 0, 825, 240), tr("STAGE"), QColor(0, 255, 255));
     stageBox = MakeValueBox(this, Twips(4680, 240, 1815, 615), Qt::AlignLeft);
-    look::FitWidth(stageBox, stage::StageName(2));  // the Gothic here runs wider than the layout's own font
+    look::FitWidth(stageBox, LongestStageName(m_session->course(), stageBox->fontMetrics()));
     levelCaption = MakeCaption(this, Twips(4680, 960, 780, 240), tr("LEVEL"), QColor(255, 255, 0));
     levelBox = MakeValueBox(this, Twips(4680, 1200, 1815, 375), Qt::AlignLeft);
     timeCaption = MakeCaption(this, Twips(4680, 1680, 585, 240), tr("TIME"), QColor(255, 128, 255));
@@ -116,101 +134,99 @@ void PlayScreen::buildDialogue()
     faceBox->setFocusPolicy(Qt::TabFocus);
 }
 
-// The marks inside the map, from the bottom of the stacking order to its top.
-void PlayScreen::buildMapMarks()
+MapMark* PlayScreen::addMark(const char* list, int index, const QRect& rect)
 {
-    QWidget* map = courseMap->surface();
-    auto mark = [map](int index, const QRect& r, const char* name) {
-        auto* m = new MapMark(index, r, map);
-        m->setObjectName(QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index));
-        return m;
-    };
-    auto msg = [&](int i) { checkpoints[i] = mark(i, marks::kCheckpointAreas[i].px(), "checkpoints"); };
-
-    for (int i : {0, 1, 2, 3})
-        msg(i);
-    goalMarks[0] = mark(0, marks::kGoal[0].px(), "goalMarks");
-    for (int i = 4; i <= 11; ++i)
-        msg(i);
-    rain = mark(0, marks::kRain.px(), "rain");
-    rain->setObjectName(QStringLiteral("rain"));  // the one mark that is not an array
-    for (int i = 12; i <= 15; ++i)
-        msg(i);
-    riverStrips[0] = mark(0, marks::kRiver[0].px(), "riverStrips");
-    riverStrips[1] = mark(1, marks::kRiver[1].px(), "riverStrips");
-    bridgePieces[0] = mark(0, marks::kBridge[0].px(), "bridgePieces");
-    bridgePieces[1] = mark(1, marks::kBridge[1].px(), "bridgePieces");
-    bridgePieces[2] = mark(2, marks::kBridge[2].px(), "bridgePieces");
-    msg(16);
-    msg(17);
-    goalMarks[1] = mark(1, marks::kGoal[1].px(), "goalMarks");
-    leftLaneTaxis[0] = mark(0, marks::kLeftLaneTaxis[0].px(), "leftLaneTaxis");
-    leftLaneTaxis[1] = mark(1, marks::kLeftLaneTaxis[1].px(), "leftLaneTaxis");
-    leftLaneTaxis[2] = mark(2, marks::kLeftLaneTaxis[2].px(), "leftLaneTaxis");
-    rightLaneTaxis[0] = mark(0, marks::kRightLaneTaxis[0].px(), "rightLaneTaxis");
-    rightLaneTaxis[1] = mark(1, marks::kRightLaneTaxis[1].px(), "rightLaneTaxis");
-    roadWorks[0] = mark(0, marks::kRoadWorks[0].px(), "roadWorks");
-    roadWorks[1] = mark(1, marks::kRoadWorks[1].px(), "roadWorks");
-    startZones[1] = mark(1, marks::kStart[1].px(), "startZones");
-    startZones[0] = mark(0, marks::kStart[0].px(), "startZones");
-
-    roadWorks[0]->setPicture(Picture("road0.bmp"));
-    roadWorks[1]->setPicture(Picture("road1.bmp"));
-    for (MapMark* car : leftLaneTaxis)
-        car->setPicture(Picture("car1.bmp"));
-    for (MapMark* car : rightLaneTaxis)
-        car->setPicture(Picture("car2.bmp"));
-    rain->setPicture(Picture("rain.bmp"));
-    riverStrips[0]->setPicture(Picture("river0.bmp"));
-    riverStrips[1]->setPicture(Picture("river1.bmp"));
-
-    for (MapMark* hazard : stage2Hazards())
-        hazard->hide();
+    auto* mark = new MapMark(index, rect, courseMap->surface());
+    mark->setObjectName(QStringLiteral("%1(%2)").arg(QLatin1String(list)).arg(index));
+    mark->show();
+    return mark;
 }
 
-std::array<MapMark*, 13> PlayScreen::stage2Hazards() const
+// The marks of the stage on the map, from the bottom of its stacking order to
+// its top; those of the stage before go. A mark's signal may be what brought
+// the new stage, so the old marks leave once the event loop has them back.
+void PlayScreen::buildStageMarks()
 {
-    return {roadWorks[0], roadWorks[1], leftLaneTaxis[0], leftLaneTaxis[1], leftLaneTaxis[2], rightLaneTaxis[0], rightLaneTaxis[1],
-            rain,    riverStrips[0], riverStrips[1], bridgePieces[0], bridgePieces[1], bridgePieces[2]};
+    for (MapMark* old : courseMap->surface()->findChildren<MapMark*>(Qt::FindDirectChildrenOnly)) {
+        old->hide();
+        old->setObjectName(QString());
+        old->deleteLater();
+    }
+    const course::Stage& stage = m_session->stageCourse();
+    m_marksStage = m_session->stage();
+    startZones.assign(stage.starts.size(), nullptr);
+    goalMarks.assign(stage.goals.size(), nullptr);
+    checkpoints.assign(stage.checkpoints.size(), nullptr);
+    covers.assign(stage.covers.size(), nullptr);
+    hazards.assign(stage.hazards.size(), {});
+
+    for (const course::Stacked& e : stage.stacking) {
+        const auto i = static_cast<std::size_t>(e.index);
+        switch (e.layer) {
+        case course::Layer::Start:
+            startZones[i] = addMark("startZones", e.index, stage.starts[i].rect);
+            connect(startZones[i], &MapMark::clicked, this, &PlayScreen::startRun);
+            break;
+        case course::Layer::Goal:
+            goalMarks[i] = addMark("goalMarks", e.index, stage.goals[i].rect);
+            connect(goalMarks[i], &MapMark::moved, this, [this](int index) { reachGoal(index); });
+            break;
+        case course::Layer::Checkpoint:
+            checkpoints[i] = addMark("checkpoints", e.index, stage.checkpoints[i].rect);
+            connect(checkpoints[i], &MapMark::moved, this, [this](int index) { reachCheckpoint(index); });
+            break;
+        case course::Layer::Cover:
+            covers[i] = addMark("covers", e.index, stage.covers[i].rect);
+            covers[i]->setPicture(QPixmap(stage.covers[i].picture));
+            covers[i]->hide();
+            break;
+        case course::Layer::Hazard:
+            buildHazardMarks(stage.hazards[i], e.index);
+            break;
+        }
+    }
+}
+
+void PlayScreen::buildHazardMarks(const course::Hazard& hazard, int index)
+{
+    HazardMarks& shown = hazards[static_cast<std::size_t>(index)];
+    shown.look = QPixmap(hazard.picture);
+    shown.openLook = QPixmap(hazard.openPicture);
+    const std::vector<QRect> pieces = hazard.pieces.empty() ? std::vector<QRect>{hazard.rect} : hazard.pieces;
+    for (std::size_t p = 0; p < pieces.size(); ++p) {
+        MapMark* mark = addMark("hazards", index, pieces[p]);
+        if (pieces.size() > 1)
+            mark->setObjectName(QStringLiteral("hazards(%1.%2)").arg(index).arg(p));
+        mark->setPicture(shown.look);  // a bridge piece carries the very picture that marks a plank
+        mark->hide();
+        connect(mark, &MapMark::moved, this, [this, index, piece = static_cast<int>(p)] { touchHazard(index, piece); });
+        connect(mark, &MapMark::clicked, this, [this, index] { clickHazard(index); });
+        shown.marks.push_back(mark);
+    }
+}
+
+std::vector<MapMark*> PlayScreen::coversAndHazards() const
+{
+    std::vector<MapMark*> all(covers.begin(), covers.end());
+    for (const HazardMarks& h : hazards)
+        all.insert(all.end(), h.marks.begin(), h.marks.end());
+    return all;
 }
 
 void PlayScreen::loadPictures()
 {
     for (std::size_t i = 1; i < m_faces.size(); ++i)
         m_faces[i] = Picture(QStringLiteral("face%1.bmp").arg(i));
-    m_plank = Picture("plank.bmp");
-    m_openWater = Picture("water.bmp");
     m_heroIcon = Picture("pipo.ico");
-    // The pieces carry the very picture that marks a plank.
-    for (MapMark* piece : bridgePieces)
-        piece->setPicture(m_plank);
 
     focusKeeper = new QLineEdit(QStringLiteral("focusKeeper"), this);
     focusKeeper->setGeometry(Twips(720, 6720, 150, 375));
     focusKeeper->setAttribute(Qt::WA_InputMethodEnabled, false);  // the space key must reach the window
 }
 
-// Each element's events go to the procedure named after it.
+// The screen's own elements' events go to the procedures named after them; the marks' are connected as they are built.
 void PlayScreen::connectEvents()
 {
-    auto onMove = [this](MapMark* m, void (PlayScreen::*handler)(int)) {
-        connect(m, &MapMark::moved, this, [this, handler](int index) { (this->*handler)(index); });
-    };
-    for (MapMark* m : startZones)
-        connect(m, &MapMark::clicked, this, &PlayScreen::startRun);
-    for (MapMark* m : goalMarks)
-        onMove(m, &PlayScreen::reachGoal);
-    for (MapMark* m : checkpoints)
-        onMove(m, &PlayScreen::reachCheckpoint);
-    for (MapMark* m : leftLaneTaxis)
-        connect(m, &MapMark::clicked, this, &PlayScreen::clickLeftLaneTaxi);
-    for (MapMark* m : rightLaneTaxis)
-        onMove(m, &PlayScreen::touchRightLaneTaxi);
-    for (MapMark* m : riverStrips)
-        onMove(m, &PlayScreen::touchRiver);
-    for (MapMark* m : bridgePieces)
-        onMove(m, &PlayScreen::touchBridge);
-    connect(rain, &MapMark::moved, this, [this] { touchRain(); });
     connect(courseMap, &MapBox::moved, this, &PlayScreen::moveOnMap);
     connect(courseMap, &MapBox::left, this, &PlayScreen::pointerLeftMap);
     connect(nextHint, &ClickLabel::clicked, this, &PlayScreen::askForNextLine);
@@ -224,11 +240,9 @@ void PlayScreen::showSession()
     levelBox->setText(stage::LevelName(m_session->level()));
     lifeBox->setText(QString::number(m_session->lives()));
     connect(m_session, &GameSession::stageChanged, this,
-            [this](int stage) { stageBox->setText(stage::StageName(stage)); });
+            [this](int stage) { stageBox->setText(m_session->course().stage(stage).name.shown()); });
     connect(m_session, &GameSession::livesChanged, this, number(lifeBox));
     connect(m_session, &GameSession::timeChanged, this, number(timeBox));
     connect(m_session, &GameSession::timeRanOut, this, &PlayScreen::timeUp);
-    connect(m_session, &GameSession::taxisMoved, this, &PlayScreen::showTaxis);
-    connect(m_session, &GameSession::rainMoved, rain, &MapMark::setTop);
-    connect(m_session, &GameSession::bridgeTurned, this, &PlayScreen::showBridge);
+    connect(m_session, &GameSession::hazardMoved, this, &PlayScreen::showHazard);
 }

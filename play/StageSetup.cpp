@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Pokurimo developers
 // SPDX-License-Identifier: MIT
 
-// Preparing a stage: labels, starting time, course picture, opening story.
+// Preparing a stage: labels, starting time, marks, course picture, opening story.
 
 #include "game/AppFolder.h"
 #include "game/GameSession.h"
@@ -36,20 +36,6 @@ bool BitmapComplete(const QByteArray& bytes)
     return offset + stride * rows <= static_cast<std::uint64_t>(bytes.size());
 }
 
-constexpr story::Line kStage1Opening[] = {
-    {0, QT_TRANSLATE_NOOP("story", "ある日、ヌッピがカモナ家に遊びに来ていた")},
-    {4, QT_TRANSLATE_NOOP("story", "おっと、そろそろ帰る時間だ・・・バーイ、ピポ！")},
-    {1, QT_TRANSLATE_NOOP("story", "あーあ、もっと勝負したかったのにな・・・あれ？これ、ヌッピの忘れもんかなぁ？")},
-    {3, QT_TRANSLATE_NOOP("story", "しょーがねぇなぁ・・・届けてやるか！")},
-};
-
-constexpr story::Line kStage2Opening[] = {
-    {0, QT_TRANSLATE_NOOP("story", "休日にピポは、ヌッピのところに遊びに来ていた")},
-    {4, QT_TRANSLATE_NOOP("story", "じゃあ、俺はこれからカリキュラムがあるから・・・おとなしく留守番してろよ！")},
-    {1, QT_TRANSLATE_NOOP("story", "ちえっ！・・・あれー？これって今日のカリキュラムで使うとか言ってた本じゃねーか")},
-    {3, QT_TRANSLATE_NOOP("story", "あいつ、忘れ物多いなぁ・・・ま、いっか、届けるついでに遊びに行こーっと")},
-};
-
 // Reads a course picture whatever its format, judged by its content.
 QImage ReadCourse(const QString& path)
 {
@@ -72,12 +58,15 @@ QImage ReadCourse(const QString& path)
 
 QString PlayScreen::courseFile() const
 {
-    return AppFolder() + QStringLiteral("/dat/map") + QString::number(m_session->stage()) + QStringLiteral(".dat");
+    const QString& map = m_session->stageCourse().map;
+    return QDir::isAbsolutePath(map) ? map : AppFolder() + QLatin1Char('/') + map;
 }
 
 bool PlayScreen::setUpStage()
 {
     m_session->setUpStage();
+    if (m_marksStage != m_session->stage())
+        buildStageMarks();
 
     QImage course = ReadCourse(courseFile());
     if (course.isNull()) {
@@ -92,20 +81,12 @@ bool PlayScreen::setUpStage()
 
 bool PlayScreen::tellOpening()
 {
-    if (m_session->stage() == 1) {
-        clearFace();
-        if (!story::Tell(*this, kStage1Opening))
-            return false;
-    } else if (m_session->stage() == 2) {
-        for (MapMark* m : stage2Hazards())
-            m->show();
-        m_session->startHazards();
-        clearFace();
-        if (!story::Tell(*this, kStage2Opening))
-            return false;
-    } else {
-        return true;
-    }
+    for (MapMark* m : coversAndHazards())
+        m->show();
+    m_session->startHazards();
+    clearFace();
+    if (!story::Tell(*this, m_session->stageCourse().opening))
+        return false;
     showFace(1);
     dialogueText->setText(stage::StartPrompt());
     return true;

@@ -5,23 +5,17 @@
 // A scene told line by line through the play screen's dialogue.
 
 #include "play/PlayScreen.h"
+#include "rules/Course.h"
 
-#include <QCoreApplication>
-#include <QString>
+#include <vector>
 
 namespace story {
 
-struct Line {
-    int face;  // 0 = the face stays as it is
-    const char* text;  // marked with QT_TRANSLATE_NOOP("story", ...)
-};
-
 // Tells the lines in order; false as soon as the play screen has been closed.
-template <std::size_t N>
-bool Tell(PlayScreen& screen, const Line (&lines)[N])
+inline bool Tell(PlayScreen& screen, const std::vector<course::StoryLine>& lines)
 {
-    for (const Line& line : lines)
-        if (!screen.showLine(line.face, QCoreApplication::translate("story", line.text)))
+    for (const course::StoryLine& line : lines)
+        if (!screen.showLine(line.face, line.text.shown()))
             return false;
     return true;
 }

@@ -8,7 +8,6 @@
 #include "play/DrawnHero.h"
 #include "play/PlayScreen.h"
 #include "rules/CourseRules.h"
-#include "rules/MapMarks.h"
 #include "rules/StageRules.h"
 #include "sound/SoundBackend.h"
 #include "widgets/Widgets.h"
@@ -26,7 +25,7 @@ using namespace game;
 
 QPoint PlayScreen::startPoint(int index) const
 {
-    return marks::kStartPoint[index == 0 ? 0 : 1];
+    return m_session->stageCourse().starts.at(static_cast<std::size_t>(index)).point;
 }
 
 void PlayScreen::beginRunPointer(QPoint mapPoint)

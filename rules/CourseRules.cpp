@@ -86,7 +86,7 @@ std::optional<Pixel> FirstOffRoadOnLine(const MapGrid& grid, Pixel from, Pixel t
     return hit;
 }
 
-bool BuildGrid(const QImage& picture, MapGrid& grid)
+bool BuildGrid(const QImage& picture, MapGrid& grid, std::optional<QRgb> offRoad)
 {
     constexpr int n = kMapSize;
     if (picture.width() != n || picture.height() != n)
@@ -95,7 +95,7 @@ bool BuildGrid(const QImage& picture, MapGrid& grid)
     const QImage rgb = picture.format() == QImage::Format_RGB32
                            ? picture
                            : picture.convertToFormat(QImage::Format_RGB32);
-    const QRgb background = reinterpret_cast<const QRgb*>(rgb.constScanLine(0))[0];
+    const QRgb background = offRoad ? (*offRoad | 0xff000000u) : reinterpret_cast<const QRgb*>(rgb.constScanLine(0))[0];
     for (int y = 0; y < n; ++y) {
         const QRgb* row = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
         std::int16_t* out = &grid[static_cast<std::size_t>(kGridSide * y)];

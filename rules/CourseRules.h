@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <optional>
 
+#include <QRgb>
+
 class QImage;
 
 namespace course {
@@ -76,10 +78,11 @@ bool WalkLine(Pixel from, Pixel to, Visit&& visit)
 // would be off the road: a quick hand is judged at every pixel it crossed.
 std::optional<Pixel> FirstOffRoadOnLine(const MapGrid& grid, Pixel from, Pixel to, int r);
 
-// Builds the grid from a course picture: 1 where a pixel has exactly the colour
-// of pixel (0, 0). Row 300 and column 300 stay 0. Returns false (and leaves the
-// grid untouched) for a picture that is not 300 x 300.
-bool BuildGrid(const QImage& picture, MapGrid& grid);
+// Builds the grid from a course picture: 1 where a pixel has exactly the
+// off-road colour, by default the colour of pixel (0, 0). Row 300 and column
+// 300 stay 0. Returns false (and leaves the grid untouched) for a picture that
+// is not 300 x 300.
+bool BuildGrid(const QImage& picture, MapGrid& grid, std::optional<QRgb> offRoad = std::nullopt);
 
 // The same grid read one pixel at a time: the reference the fast build must equal.
 bool BuildGridPerPixel(const QImage& picture, MapGrid& grid);

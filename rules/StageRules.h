@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// What a stage starts with, by level and stage.
+// What a stage starts with, by level, and what the hero cries.
 
 #include <QCoreApplication>
 #include <QString>
@@ -20,12 +20,6 @@ inline QString MissCry()
     return QCoreApplication::translate("stage", "うわーん！");
 }
 
-inline QString StageName(int stage)
-{
-    return stage == 1 ? QCoreApplication::translate("stage", "STAGE１・日本")
-                      : QCoreApplication::translate("stage", "STAGE２・アメリカ");
-}
-
 inline QString LevelName(int level)
 {
     return level == 1 ? QCoreApplication::translate("stage", "たこ", "the easy level")
@@ -33,17 +27,17 @@ inline QString LevelName(int level)
 }
 
 // The time counter's first value: seconds used count up from 0 on the easy
-// level; on the hard level the seconds left count down from 30 or 90.
-constexpr int StartingTime(int level, int stage)
+// level; on the hard level the seconds left count down from the stage's limit.
+constexpr int StartingTime(int level, int limit)
 {
-    return level == 1 ? 0 : (stage == 1 ? 30 : 90);
+    return level == 1 ? 0 : limit;
 }
 
 // A cleared stage's score is the time taken, on both levels, so that a smaller
 // score is always the faster run.
-constexpr int Score(int level, int stage, int counter)
+constexpr int Score(int level, int limit, int counter)
 {
-    return level == 1 ? counter : StartingTime(level, stage) - counter;
+    return level == 1 ? counter : StartingTime(level, limit) - counter;
 }
 
 }  // namespace stage

@@ -5,10 +5,12 @@
 // catches the faults it is there for, shown on small hand-made maps.
 
 #include "CourseChecker.h"
+#include "game/GameSession.h"
 #include "rules/CourseRules.h"
 #include "support/TestEnv.h"
 
 #include <QPainter>
+#include <QSet>
 #include <QTest>
 
 #include <memory>
@@ -102,7 +104,7 @@ void CourseTest::committedMapsPassOnBothLevels()
     // The start point is road in its own right, not only safe because a mark lies there.
     auto grid = std::make_unique<course::MapGrid>();
     QVERIFY(course::BuildGrid(map, *grid));
-    const QPoint s = startPoint(stage);
+    const QPoint s = StagePlan(stage).start;
     QVERIFY(!course::IsOffRoad(*grid, s.x(), s.y(), course::ProbeHalfSize(2)));
 }
 
@@ -135,32 +137,55 @@ void CourseTest::stage2SceneFollowsTheHazardTimers()
                 return &e;
         return nullptr;
     };
-    // Stage 1 shows no hazards and no road-works covers at all.
+    const course::Stage& stage = course::BuiltIn().stage(2);
+    auto first = [&stage](course::HazardKind kind, course::Harm harm) {
+        for (std::size_t i = 0; i < stage.hazards.size(); ++i)
+            if (stage.hazards[i].kind == kind && stage.hazards[i].harm == harm)
+                return QStringLiteral("hazards(%1)").arg(i);
+        return QString();
+    };
+    // Stage 1 shows no hazards at all.
     for (const Element& e : StageScene(1, 0))
-        QVERIFY2(!e.hazard && !e.name.startsWith(QLatin1String("roadWorks")), qPrintable(e.name));
+        QVERIFY2(!e.hazard, qPrintable(e.name));
 
-    // Planks until the first bridge tick at 1 s, then row 0: only the middle piece open.
-    const Scene before = StageScene(2, 9), after = StageScene(2, 10);
-    for (int i = 0; i < 3; ++i)
-        QCOMPARE(find(before, QStringLiteral("bridgePieces(%1)").arg(i))->effect, Effect::Safe);
-    QCOMPARE(find(after, QStringLiteral("bridgePieces(0)"))->effect, Effect::Safe);
-    QCOMPARE(find(after, QStringLiteral("bridgePieces(1)"))->effect, Effect::Deadly);
-    QCOMPARE(find(after, QStringLiteral("bridgePieces(2)"))->effect, Effect::Safe);
-    // Taxis step every third step, the rain every eighth.
-    QCOMPARE(find(StageScene(2, 2), QStringLiteral("rightLaneTaxis(0)"))->rect.top(), 176);
-    QCOMPARE(find(StageScene(2, 3), QStringLiteral("rightLaneTaxis(0)"))->rect.top(), 173);
-    QCOMPARE(find(StageScene(2, 8), QStringLiteral("rain"))->rect.top(), 242);
+    // Step by step, the checker has every hazard where the game's session has
+    // it after the same beats of its timers.
+    GameSession session(course::BuiltIn(), 2, 2, 5, nullptr);
+    session.setUpStage();
+    QSet<int> periods;
+    for (const course::Hazard& h : stage.hazards)
+        if (h.periodMs > 0)
+            periods.insert(h.periodMs);
+    bool opened = false;
+    for (int step = 0; step <= 200; ++step) {
+        for (int period : periods)
+            if (step > 0 && step % (period / 100) == 0)
+                session.stepHazards(period);
+        const Scene scene = StageScene(stage, step);
+        for (int i = 0; i < static_cast<int>(stage.hazards.size()); ++i) {
+            const course::Hazard& h = stage.hazards[static_cast<std::size_t>(i)];
+            for (int p = 0; p < static_cast<int>(h.pieces.size()); ++p) {
+                const bool open = session.pieceOpen(i, p);
+                opened = opened || open;
+                QCOMPARE(find(scene, QStringLiteral("hazards(%1.%2)").arg(i).arg(p))->effect, open ? Effect::Deadly : Effect::Safe);
+            }
+            if (h.pieces.empty())
+                QCOMPARE(find(scene, QStringLiteral("hazards(%1)").arg(i))->rect.top(), session.hazardTop(i));
+        }
+    }
+    QVERIFY(opened);
     // The still scene leaves out what moves and keeps the river.
-    QVERIFY(!find(StageScene(2, -1), QStringLiteral("rain")));
-    QVERIFY(find(StageScene(2, -1), QStringLiteral("riverStrips(0)")));
+    QVERIFY(!find(StageScene(2, -1), first(course::HazardKind::Rain, course::Harm::Touch)));
+    QVERIFY(find(StageScene(2, -1), first(course::HazardKind::River, course::Harm::Touch)));
 
     // A second-lane taxi is deadly on open road but not under a road-works cover,
     // and the rain gives way to mark 12 on top of it.
+    const QString secondLane = first(course::HazardKind::Car, course::Harm::Touch);
     const std::vector<std::uint8_t> road(kSide * kSide, 1);
     const SafeField start = Paint(road, StageScene(2, 0));
-    QVERIFY(!start.safe[70 + kSide * 190]);  // rightLaneTaxis(0), tops 176..200
+    QVERIFY(!start.safe[70 + kSide * 190]);  // the second lane's first taxi, tops 176..200
     int coverStep = 0;
-    while (find(StageScene(2, coverStep), QStringLiteral("rightLaneTaxis(0)"))->rect.top() > 150)
+    while (find(StageScene(2, coverStep), secondLane)->rect.top() > 150)
         ++coverStep;
     QVERIFY(Paint(road, StageScene(2, coverStep)).safe[70 + kSide * 150]);
     QVERIFY(start.safe[210 + kSide * 260]);

@@ -278,7 +278,10 @@ private Q_SLOTS:
         PlayScreen play(Table(), 1);
         play.setAttribute(Qt::WA_DeleteOnClose, false);
         EXPECT_FITS(CaptionsOverflowing(play));
-        EXPECT_FITS(Overflowing(play.stageBox, {stage::StageName(1), stage::StageName(2)}));
+        QStringList stageNames;
+        for (const course::Stage& stage : course::BuiltIn().stages)
+            stageNames << stage.name.shown();
+        EXPECT_FITS(Overflowing(play.stageBox, stageNames));
         EXPECT_FITS(Overflowing(play.levelBox, {stage::LevelName(1), stage::LevelName(2)}));
         const QStringList lines = DialogueLines();
         QVERIFY(lines.size() > 30);

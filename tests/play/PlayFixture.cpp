@@ -72,3 +72,38 @@ void PlayFixture::close()
     env.sound.started.clear();
 }
 
+
+namespace hazards {
+
+int Index(const PlayScreen* play, course::HazardKind kind, int nth, course::Harm harm)
+{
+    const std::vector<course::Hazard>& all = play->session()->stageCourse().hazards;
+    for (std::size_t i = 0; i < all.size(); ++i)
+        if (all[i].kind == kind && all[i].harm == harm && nth-- == 0)
+            return static_cast<int>(i);
+    return -1;
+}
+
+MapMark* Mark(PlayScreen* play, course::HazardKind kind, int nth, course::Harm harm, int piece)
+{
+    const int i = Index(play, kind, nth, harm);
+    return i < 0 ? nullptr : play->hazards.at(static_cast<std::size_t>(i)).marks.at(static_cast<std::size_t>(piece));
+}
+
+void Step(PlayScreen* play, course::HazardKind kind, course::Harm harm)
+{
+    const int i = Index(play, kind, 0, harm);
+    play->session()->stepHazards(play->session()->stageCourse().hazards.at(static_cast<std::size_t>(i)).periodMs);
+}
+
+void StepAll(PlayScreen* play)
+{
+    QList<int> periods;
+    for (const course::Hazard& h : play->session()->stageCourse().hazards)
+        if (h.periodMs > 0 && !periods.contains(h.periodMs))
+            periods << h.periodMs;
+    for (int period : periods)
+        play->session()->stepHazards(period);
+}
+
+}  // namespace hazards

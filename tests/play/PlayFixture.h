@@ -34,3 +34,13 @@ private:
     QTemporaryDir m_folder;
 };
 
+// A stage's hazards on the play screen, found by what the description says
+// they are: the nth of a kind (and harm), a piece of a bridge.
+namespace hazards {
+int Index(const PlayScreen* play, course::HazardKind kind, int nth = 0, course::Harm harm = course::Harm::Touch);
+MapMark* Mark(PlayScreen* play, course::HazardKind kind, int nth = 0, course::Harm harm = course::Harm::Touch, int piece = 0);
+// One beat of the timer that moves that kind (of that harm).
+void Step(PlayScreen* play, course::HazardKind kind, course::Harm harm = course::Harm::Touch);
+void StepAll(PlayScreen* play);  // one beat of every hazard timer
+}  // namespace hazards
+

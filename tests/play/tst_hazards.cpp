@@ -17,6 +17,18 @@
 using namespace game;
 using namespace scores;
 using drive::Centre;
+using course::Harm;
+using course::HazardKind;
+
+namespace {
+MapMark* FirstLane(PlayScreen* play, int i) { return hazards::Mark(play, HazardKind::Car, i, Harm::Click); }
+MapMark* SecondLane(PlayScreen* play, int i) { return hazards::Mark(play, HazardKind::Car, i); }
+MapMark* Rain(PlayScreen* play) { return hazards::Mark(play, HazardKind::Rain); }
+MapMark* River(PlayScreen* play, int i) { return hazards::Mark(play, HazardKind::River, i); }
+MapMark* Piece(PlayScreen* play, int p) { return hazards::Mark(play, HazardKind::Bridge, 0, Harm::Touch, p); }
+int Bridge(PlayScreen* play) { return hazards::Index(play, HazardKind::Bridge); }
+void TurnBridge(PlayScreen* play) { hazards::Step(play, HazardKind::Bridge); }
+}  // namespace
 
 namespace {
 // Counts the paint events a set of widgets receives.
@@ -82,10 +94,10 @@ private Q_SLOTS:
     void theOpeningStoryBringsTheHazards()
     {
         PlayScreen* play = fx.open(1, 2);
-        QVERIFY(play->leftLaneTaxis[0]->isHidden());
+        QVERIFY(FirstLane(play, 0)->isHidden());
         bool movingDuringStory = false;
         drive::Schedule({[&] {
-                             movingDuringStory = play->rain->isVisible() && play->session()->hazardsMoving();
+                             movingDuringStory = Rain(play)->isVisible() && play->session()->hazardsMoving();
                              drive::Space(play);
                          },
                          [=] { drive::Space(play); }, [=] { drive::Space(play); }, [=] { drive::Space(play); }});
@@ -95,7 +107,7 @@ private Q_SLOTS:
         QVERIFY(!play->session()->runUnderWay());
         QVERIFY(!play->session()->clockRunning());
         QCOMPARE(play->dialogueText->text(), QStringLiteral("「スタート」を押してくれよな！"));
-        for (MapMark* m : {play->roadWorks[0], play->roadWorks[1], play->rightLaneTaxis[1], play->riverStrips[1], play->bridgePieces[2]})
+        for (MapMark* m : {play->covers[0], play->covers[1], SecondLane(play, 1), River(play, 1), Piece(play, 2)})
             QVERIFY(m->isVisible());
     }
 
@@ -106,13 +118,13 @@ private Q_SLOTS:
         // From the start point down onto the road across the lanes, and over
         // them in one move, while the second lane is clear: harmless.
         const QPoint acrossLanes(Centre(play->startZones[1]).x(), 185);
-        const QPoint firstLane = Centre(play->leftLaneTaxis[0]);
-        play->rightLaneTaxis[0]->setTop(270);
+        const QPoint firstLane = Centre(FirstLane(play, 0));
+        SecondLane(play, 0)->setTop(270);
         QCOMPARE(touch(play, firstLane, false, {acrossLanes}), 5);
         QVERIFY(play->session()->runUnderWay());
         // Up the road past the checkpoint marks and over the bridge's planks.
         const QPoint besideRiver(Centre(play->checkpoints[17]).x(), 80);
-        QCOMPARE(touch(play, Centre(play->bridgePieces[1]), false,
+        QCOMPARE(touch(play, Centre(Piece(play, 1)), false,
                        {QPoint(71, 185), QPoint(71, 93), QPoint(besideRiver.x(), 93), besideRiver}),
                  5);
         QCOMPARE(touch(play, firstLane, true), 4);  // clicking a taxi is not
@@ -120,49 +132,48 @@ private Q_SLOTS:
 
         // The same move over the lanes with a second-lane taxi on the way.
         startRun(play, 1);
-        play->rightLaneTaxis[0]->setTop(acrossLanes.y() - 10);
+        SecondLane(play, 0)->setTop(acrossLanes.y() - 10);
         QCOMPARE(touch(play, firstLane, false, {acrossLanes}), 3);
         startRun(play, 1);
         const QPoint eastRoad(208, 93);
-        QCOMPARE(touch(play, Centre(play->riverStrips[1]), false, {acrossLanes, QPoint(208, 185), eastRoad}), 2);
+        QCOMPARE(touch(play, Centre(River(play, 1)), false, {acrossLanes, QPoint(208, 185), eastRoad}), 2);
         QCOMPARE(play->dialogueText->text(), QStringLiteral("「スタート」を押してくれよな！"));
 
         startRun(play, 1);
         fx.env.sound.started.clear();
-        QCOMPARE(touch(play, QPoint(208, Centre(play->rain).y()), false, {acrossLanes, QPoint(208, 185)}), 1);
+        QCOMPARE(touch(play, QPoint(208, Centre(Rain(play)).y()), false, {acrossLanes, QPoint(208, 185)}), 1);
         QVERIFY(!fx.env.sound.started.contains(QStringLiteral("Out")));  // the rain soaks in silence
     }
 
     void openWaterCostsALife()
     {
         PlayScreen* play = stage2(true);
-        play->session()->turnBridge();  // row 0: the middle piece opens
-        QVERIFY(play->session()->bridgeOpen(1));
-        QVERIFY(!play->session()->bridgeOpen(0) && !play->session()->bridgeOpen(2));
+        TurnBridge(play);
+        QVERIFY(play->session()->pieceOpen(Bridge(play), 1));  // the middle piece opens first
+        QVERIFY(!play->session()->pieceOpen(Bridge(play), 0));
         const QPoint overRiver(Centre(play->checkpoints[16]).x(), 80);
-        QCOMPARE(touch(play, Centre(play->bridgePieces[0]), false,
+        QCOMPARE(touch(play, Centre(Piece(play, 0)), false,
                        {QPoint(152, 185), QPoint(208, 185), QPoint(208, 93), overRiver}),
                  5);
-        QCOMPARE(touch(play, Centre(play->bridgePieces[1])), 4);
+        QCOMPARE(touch(play, Centre(Piece(play, 1))), 4);
     }
 
     void nothingHurtsOutsideARun()
     {
         PlayScreen* play = stage2(false);
-        play->session()->turnBridge();
-        for (const QWidget* w : {static_cast<const QWidget*>(play->rightLaneTaxis[0]), static_cast<const QWidget*>(play->rain),
-                                 static_cast<const QWidget*>(play->riverStrips[1]), static_cast<const QWidget*>(play->bridgePieces[1])})
+        TurnBridge(play);
+        for (const QWidget* w : {SecondLane(play, 0), Rain(play), River(play, 1), Piece(play, 1)})
             QCOMPARE(touch(play, Centre(w)), 5);
-        QCOMPARE(touch(play, Centre(play->leftLaneTaxis[1]), true), 5);
+        QCOMPARE(touch(play, Centre(FirstLane(play, 1)), true), 5);
         QVERIFY(fx.env.sound.started.isEmpty());
     }
 
     void aTaxiUnderTheRoadWorksCannotBeTouched()
     {
         PlayScreen* play = stage2(true);
-        play->rightLaneTaxis[0]->setTop(145);  // mostly under the upper cover (top 142, 25 high)
-        const QPoint underCover(Centre(play->rightLaneTaxis[0]).x(), 150);
-        QCOMPARE(drive::ReceiverAt(*play, underCover), static_cast<QWidget*>(play->roadWorks[0]));
+        SecondLane(play, 0)->setTop(145);  // mostly under the upper cover (top 142, 25 high)
+        const QPoint underCover(Centre(SecondLane(play, 0)).x(), 150);
+        QCOMPARE(drive::ReceiverAt(*play, underCover), static_cast<QWidget*>(play->covers[0]));
         startRun(play, 0);  // down to the cover from the road above it
         QCOMPARE(touch(play, underCover, false, {QPoint(underCover.x(), 93)}), 5);
         QCOMPARE(touch(play, QPoint(underCover.x(), 168)), 4);  // the part that sticks out
@@ -172,42 +183,48 @@ private Q_SLOTS:
     {
         PlayScreen* play = stage2(false);
         GameSession* session = play->session();
-        const int x = play->leftLaneTaxis[0]->x();
-        session->turnBridge();
-        session->turnBridge();  // row 1: only the left piece (index 2) is open
-        QVERIFY(!session->bridgeOpen(0) && !session->bridgeOpen(1) && session->bridgeOpen(2));
+        const auto& described = session->stageCourse().hazards;
+        QCOMPARE(play->hazards.size(), described.size());
+        bool opened = false;
+        bool moved = false;
         for (int beat = 0; beat < 70; ++beat) {  // long enough for every taxi to come round again
-            session->moveTaxis();
-            session->swayRain();
-            session->turnBridge();
-            for (int i = 0; i < 3; ++i)
-                QCOMPARE(play->leftLaneTaxis[i]->y(), session->leftLaneTaxiTop(i));
-            for (int i = 0; i < 2; ++i)
-                QCOMPARE(play->rightLaneTaxis[i]->y(), session->rightLaneTaxiTop(i));
-            QCOMPARE(play->rain->y(), session->rainTop());
-            for (int i = 0; i < 3; ++i)
-                QCOMPARE(play->bridgePieces[i]->picture().cacheKey(),
-                         (session->bridgeOpen(i) ? play->openWaterPicture() : play->plankPicture()).cacheKey());
+            hazards::StepAll(play);
+            for (std::size_t i = 0; i < described.size(); ++i) {
+                const auto& shown = play->hazards[i];
+                for (std::size_t p = 0; p < shown.marks.size(); ++p) {
+                    const QRect home = described[i].pieces.empty() ? described[i].rect : described[i].pieces[p];
+                    QCOMPARE(shown.marks[p]->x(), home.x());  // only tops change
+                    if (described[i].kind == HazardKind::Bridge) {
+                        const bool open = session->pieceOpen(static_cast<int>(i), static_cast<int>(p));
+                        opened = opened || open;
+                        QCOMPARE(shown.marks[p]->picture().cacheKey(), (open ? shown.openLook : shown.look).cacheKey());
+                    } else {
+                        QCOMPARE(shown.marks[p]->y(), session->hazardTop(static_cast<int>(i)));
+                        moved = moved || shown.marks[p]->y() != home.y();
+                    }
+                }
+            }
         }
-        QCOMPARE(play->leftLaneTaxis[0]->x(), x);  // only tops change
+        QVERIFY(opened && moved);
     }
 
     void aMissDoesNotResetTheHazards()
     {
         PlayScreen* play = stage2(true);
-        for (int i = 0; i < 7; ++i) {
-            play->session()->moveTaxis();
-            play->session()->swayRain();
-            play->session()->turnBridge();
-        }
-        const int car = play->leftLaneTaxis[0]->y();
-        const int rain = play->rain->y();
-        const QList<bool> open{play->session()->bridgeOpen(0), play->session()->bridgeOpen(1), play->session()->bridgeOpen(2)};
+        for (int i = 0; i < 7; ++i)
+            hazards::StepAll(play);
+        const int car = FirstLane(play, 0)->y();
+        const int rain = Rain(play)->y();
+        auto open = [play] {
+            return QList<bool>{play->session()->pieceOpen(Bridge(play), 0), play->session()->pieceOpen(Bridge(play), 1),
+                               play->session()->pieceOpen(Bridge(play), 2)};
+        };
+        const QList<bool> before = open();
         QCOMPARE(touch(play, PlayFixture::kOffRoad), 4);
-        QCOMPARE(play->leftLaneTaxis[0]->y(), car);
-        QCOMPARE(play->rain->y(), rain);
-        QCOMPARE((QList<bool>{play->session()->bridgeOpen(0), play->session()->bridgeOpen(1), play->session()->bridgeOpen(2)}), open);
-        QVERIFY(play->leftLaneTaxis[0]->isVisible());
+        QCOMPARE(FirstLane(play, 0)->y(), car);
+        QCOMPARE(Rain(play)->y(), rain);
+        QCOMPARE(open(), before);
+        QVERIFY(FirstLane(play, 0)->isVisible());
     }
 
     void aHazardStepRepaintsOnlyWhatMoves()
@@ -220,10 +237,8 @@ private Q_SLOTS:
         for (QWidget* w : {static_cast<QWidget*>(play->dialogueText), static_cast<QWidget*>(play->timeBox),
                            static_cast<QWidget*>(play->faceBox), static_cast<QWidget*>(play->backToTitleButton)})
             w->installEventFilter(&still);
-        play->leftLaneTaxis[0]->installEventFilter(&moving);
-        play->session()->moveTaxis();
-        play->session()->swayRain();
-        play->session()->turnBridge();
+        FirstLane(play, 0)->installEventFilter(&moving);
+        hazards::StepAll(play);
         QTest::qWait(50);
         QVERIFY(moving.paints > 0);
         QCOMPARE(still.paints, 0);

@@ -5,14 +5,15 @@
 
 #include "game/AppFolder.h"
 #include "game/GameSession.h"
+#include "rules/Course.h"
 #include "rules/CourseRules.h"
-#include "rules/HazardSteps.h"
 #include "rules/StageRules.h"
 #include "support/TestEnv.h"
 
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
+#include <QSet>
 #include <QtTest>
 #include <random>
 
@@ -39,7 +40,7 @@ MapGrid GridOf(const QImage& img)
 // Whether a hand can slide along the middle row of a horizontal road without a miss, at a level.
 bool Passable(int width, int level)
 {
-    GameSession session(level, 1, 5, nullptr);
+    GameSession session(course::BuiltIn(), level, 1, 5, nullptr);
     session.startRun(RoadMap(QRect(0, 100, kMapSize, width)));
     const float y = std::floor(100.0f + static_cast<float>(width - 1) / 2.0f);
     for (int x = 20; x < 280; ++x)
@@ -208,79 +209,58 @@ private Q_SLOTS:
         QCOMPARE(grid[5], 3);  // untouched
     }
 
-    void taxisWrapAtTheLaneEnds()
+    // Every moving hazard of the built-in course keeps to its way and comes
+    // round again; a swaying one turns at both ends.
+    void movingHazardsKeepToTheirWays()
     {
-        QCOMPARE(hazard::StepLeftLaneTaxiTop(268), 142);
-        QCOMPARE(hazard::StepLeftLaneTaxiTop(266), 268);
-        QCOMPARE(hazard::StepRightLaneTaxiTop(144), 270);
-        QCOMPARE(hazard::StepRightLaneTaxiTop(145), 270);
-        QCOMPARE(hazard::StepRightLaneTaxiTop(146), 143);
-        // The second lane's off-loop starting tops join the loop on ticks 12 and 33.
-        int top = hazard::kRightLaneTaxiStartTops[0];
-        int ticks = 0;
-        while (top != 270 && ticks < 100) {
-            top = hazard::StepRightLaneTaxiTop(top);
-            ++ticks;
-        }
-        QCOMPARE(ticks, 12);
-        top = hazard::kRightLaneTaxiStartTops[1];
-        ticks = 0;
-        while (top != 270 && ticks < 100) {
-            top = hazard::StepRightLaneTaxiTop(top);
-            ++ticks;
-        }
-        QCOMPARE(ticks, 33);
-        // A first-lane loop is 64 ticks long.
-        top = 142;
-        for (int i = 0; i < 64; ++i)
-            top = hazard::StepLeftLaneTaxiTop(top);
-        QCOMPARE(top, 142);
+        for (const course::Stage& stage : course::BuiltIn().stages)
+            for (const course::Hazard& h : stage.hazards) {
+                if (h.motion.step == 0)
+                    continue;
+                course::Position at{h.rect.top(), false};
+                QSet<int> tops;
+                bool turned = false;
+                for (int i = 0; i < 400; ++i) {
+                    const course::Position next = course::Step(h.motion, at);
+                    QVERIFY(next.top >= h.motion.low && next.top <= h.motion.high);
+                    turned = turned || next.back != at.back;
+                    tops.insert(next.top);
+                    at = next;
+                }
+                QCOMPARE(turned, h.motion.sway);
+                QVERIFY(tops.contains(h.motion.low) || tops.contains(h.motion.high));
+                const course::Position again = at;
+                int period = 0;
+                do {
+                    at = course::Step(h.motion, at);
+                    ++period;
+                } while ((at.top != again.top || at.back != again.back) && period < 400);
+                QVERIFY(period < 400);  // a cycle
+            }
+        // A step past an end: a looping hazard jumps to the other end.
+        QCOMPARE(course::Step({2, 142, 270, false}, {268, false}).top, 142);
+        QCOMPARE(course::Step({-3, 142, 270, false}, {144, false}).top, 270);
     }
 
-    void rainSwaysBetween240And250()
+    void theBridgeIsNeverAllOpenNorAllClosed()
     {
-        hazard::RainState s{hazard::kRainStartTop, 0};
-        QList<int> tops;
-        for (int i = 0; i < 30; ++i) {
-            s = hazard::StepRain(s);
-            QVERIFY(s.top >= 240 && s.top <= 250);
-            tops << s.top;
-        }
-        QCOMPARE(tops.mid(0, 11), (QList<int>{242, 244, 246, 248, 250, 248, 246, 244, 242, 240, 242}));
-    }
-
-    void bridgePatternOpensMiddleThenLeft()
-    {
-        const auto& p = hazard::kBridgePattern;
-        // Piece 0 lies on the right (x 173), piece 2 on the left (x 113).
-        QCOMPARE(p[0], (std::array<bool, 3>{false, true, false}));
-        QCOMPARE(p[1], (std::array<bool, 3>{false, false, true}));
-        int open[3] = {};
-        for (const auto& row : p) {
-            const int n = row[0] + row[1] + row[2];
-            QVERIFY(n >= 1 && n <= 2);  // never all open, never all closed
-            for (int i = 0; i < 3; ++i)
-                open[i] += row[static_cast<std::size_t>(i)];
-        }
-        QCOMPARE(open[0], 2);
-        QCOMPARE(open[1], 4);
-        QCOMPARE(open[2], 6);
-        std::int16_t phase = 0;
-        for (int i = 0; i < 9; ++i)
-            phase = hazard::NextBridgePhase(phase);
-        QCOMPARE(phase, std::int16_t{0});
+        for (const course::Stage& stage : course::BuiltIn().stages)
+            for (const course::Hazard& h : stage.hazards)
+                for (const std::vector<bool>& row : h.pattern) {
+                    QCOMPARE(row.size(), h.pieces.size());
+                    const auto open = std::count(row.begin(), row.end(), true);
+                    QVERIFY(open >= 1 && open < static_cast<long>(row.size()));
+                }
     }
 
     void scoreIsTheTimeTakenOnBothLevels()
     {
-        QCOMPARE(stage::StartingTime(1, 1), 0);
-        QCOMPARE(stage::StartingTime(1, 2), 0);
-        QCOMPARE(stage::StartingTime(2, 1), 30);
-        QCOMPARE(stage::StartingTime(2, 2), 90);
-        QCOMPARE(stage::Score(1, 1, 42), 42);
+        QCOMPARE(stage::StartingTime(1, 30), 0);
+        QCOMPARE(stage::StartingTime(2, 30), 30);
+        QCOMPARE(stage::Score(1, 30, 42), 42);
         // Hard level: more seconds left means a smaller (better) score.
-        QVERIFY(stage::Score(2, 1, 25) < stage::Score(2, 1, 5));
-        QCOMPARE(stage::Score(2, 2, 60), 30);
+        QVERIFY(stage::Score(2, 30, 25) < stage::Score(2, 30, 5));
+        QCOMPARE(stage::Score(2, 90, 60), 30);
     }
 
     void storedScoresAreStrictDecimalText()

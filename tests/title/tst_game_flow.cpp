@@ -42,9 +42,11 @@ TitleScreen* CurrentTitle()
 // The way through a stage's real course, with the hazards where they start.
 std::vector<QPoint> Route(int stage)
 {
-    const QImage map(AppFolder() + QStringLiteral("/dat/map%1.dat").arg(stage));
-    const auto field = coursecheck::Paint(coursecheck::RoadOk(map, 1), coursecheck::StageScene(stage, stage == 2 ? 0 : -1));
-    return coursecheck::ShortestRoute(field.safe, coursecheck::startPoint(stage), coursecheck::GoalZone(stage - 1), 2);
+    const course::Stage& described = course::BuiltIn().stage(stage);
+    const QImage map(AppFolder() + QLatin1Char('/') + described.map);
+    const auto field = coursecheck::Paint(coursecheck::RoadOk(map, 1), coursecheck::StageScene(described, described.hazards.empty() ? -1 : 0));
+    const coursecheck::CoursePlan plan = coursecheck::StagePlan(described);
+    return coursecheck::ShortestRoute(field.safe, plan.start, plan.goal, 2);
 }
 
 void Walk(const PlayScreen* play, const std::vector<QPoint>& route)
@@ -112,7 +114,7 @@ private Q_SLOTS:
         QVERIFY(play->clearPicture->isHidden());
         QCOMPARE(play->lifeBox->text(), QStringLiteral("4"));
         QCOMPARE(play->stageBox->text(), QStringLiteral("STAGE２・アメリカ"));
-        QVERIFY(play->leftLaneTaxis[0]->isVisible());
+        QVERIFY(!play->hazards.empty() && play->hazards[0].marks[0]->isVisible());
         QVERIFY(env.sound.started.contains(QStringLiteral("Clear")));
         QVERIFY(env.sound.started.contains(QStringLiteral("Claps")));
 
@@ -217,7 +219,7 @@ private Q_SLOTS:
         Player player(QStringLiteral("x"));
         CurrentTitle()->easyButton->click();
         PlayScreen* play = CurrentPlay();
-        play->session()->startHazards();
+        play->session()->resumeClock();
         QString title, text;
         bool timersRan = false;
         QTimer::singleShot(50, [&] {
@@ -226,7 +228,7 @@ private Q_SLOTS:
                 return;
             title = box->windowTitle();
             text = box->text();
-            timersRan = play->session()->hazardsMoving();
+            timersRan = play->session()->clockRunning();
             box->accept();
         });
         play->versionButton->click();

@@ -16,9 +16,9 @@ void Print(QTextStream& out, const QStringList& lines)
 }
 }  // namespace
 
-bool RunChecks(const QImage& map, int stage, QTextStream& out)
+bool RunChecks(const QImage& map, const course::Stage& description, int stage, QTextStream& out)
 {
-    const CoursePlan plan = StagePlan(stage);
+    const CoursePlan plan = StagePlan(description);
     bool passed = true;
     for (int level = 1; level <= 2; ++level) {
         const int r = course::ProbeHalfSize(level);
@@ -29,9 +29,11 @@ bool RunChecks(const QImage& map, int stage, QTextStream& out)
         passed = passed && course.passed;
     }
     if (plan.at) {
-        const FairnessReport fair = CheckFairness(map, plan, course::ProbeHalfSize(2));
+        FairnessOptions options;
+        options.limitSeconds = description.timeLimit;
+        const FairnessReport fair = CheckFairness(map, plan, course::ProbeHalfSize(2), options);
         out << "stage " << stage << ", level 2 with moving hazards: " << (fair.passed ? "passes" : "FAILS")
-            << ", Start clicks at 0..60 s reach the goal in " << fair.best << " s at best, " << fair.worst
+            << ", Start clicks at 0.." << options.lastStartSecond << " s reach the goal in " << fair.best << " s at best, " << fair.worst
             << " s at worst (60 px/s in 8-neighbour steps)\n";
         Print(out, fair.problems);
         passed = passed && fair.passed;

@@ -3,8 +3,7 @@
 
 #include "CourseScene.h"
 
-#include "rules/HazardSteps.h"
-#include "rules/MapMarks.h"
+#include <memory>
 
 namespace coursecheck {
 
@@ -12,122 +11,144 @@ namespace {
 
 QString Indexed(const char* name, int i) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i); }
 
-// The moving hazards after a number of timer ticks since they were enabled.
-struct Hazards {
-    std::array<int, hazard::kLeftLaneTaxiCount> car1 = hazard::kLeftLaneTaxiStartTops;
-    std::array<int, hazard::kRightLaneTaxiCount> car2 = hazard::kRightLaneTaxiStartTops;
-    hazard::RainState rain{hazard::kRainStartTop, 0};
-    std::array<bool, hazard::kBridgePieces> open{};  // all planks until the first bridge tick
-    std::int16_t phase = 0;
+bool Moves(const course::Hazard& h) { return h.periodMs > 0 && h.motion.step != 0; }
 
-    // Timers fire every 300, 800 and 1000 ms; step n is n * 100 ms.
-    Hazards next(int s) const
+// A period in the checker's 100 ms steps.
+int StepsPerPeriod(const course::Hazard& h) { return std::max(1, (h.periodMs + 50) / 100); }
+
+// The stage's hazards after a number of 100 ms steps since their timers started.
+struct HazardStates {
+    std::vector<course::Position> positions;
+    std::vector<std::size_t> nextRow;
+    std::vector<std::vector<bool>> open;  // all planks until a bridge's first turn
+
+    explicit HazardStates(const course::Stage& stage)
     {
-        Hazards h = *this;
-        if (s % 3 == 0) {
-            for (int& top : h.car1) top = hazard::StepLeftLaneTaxiTop(top);
-            for (int& top : h.car2) top = hazard::StepRightLaneTaxiTop(top);
+        for (const course::Hazard& h : stage.hazards) {
+            positions.push_back({h.rect.top(), false});
+            nextRow.push_back(0);
+            open.emplace_back(h.pieces.size(), false);
         }
-        if (s % 8 == 0)
-            h.rain = hazard::StepRain(h.rain);
-        if (s % 10 == 0) {
-            h.open = hazard::kBridgePattern[static_cast<std::size_t>(h.phase)];
-            h.phase = hazard::NextBridgePhase(h.phase);
-        }
-        return h;
     }
 
-    // The states are computed once, in order, and kept: the checker asks for every step.
-    static Hazards AtStep(int n)
+    HazardStates next(const course::Stage& stage, int step) const
     {
-        static std::vector<Hazards> states{Hazards{}};
-        while (static_cast<int>(states.size()) <= n)
-            states.push_back(states.back().next(static_cast<int>(states.size())));
-        return states[static_cast<std::size_t>(n)];
+        HazardStates n = *this;
+        for (std::size_t i = 0; i < stage.hazards.size(); ++i) {
+            const course::Hazard& h = stage.hazards[i];
+            if (h.periodMs <= 0 || step % StepsPerPeriod(h) != 0)
+                continue;
+            if (!h.pattern.empty()) {
+                n.open[i] = h.pattern[nextRow[i]];
+                n.open[i].resize(h.pieces.size(), false);
+                n.nextRow[i] = (nextRow[i] + 1) % h.pattern.size();
+            } else if (Moves(h)) {
+                n.positions[i] = course::Step(h.motion, positions[i]);
+            }
+        }
+        return n;
     }
 };
 
+// The states are computed once, in order, and kept: the checker asks for every step.
+class HazardTimeline {
+public:
+    explicit HazardTimeline(const course::Stage& stage) : m_stage(stage), m_states{HazardStates(stage)} {}
+    const HazardStates& at(int step)
+    {
+        while (static_cast<int>(m_states.size()) <= step)
+            m_states.push_back(m_states.back().next(m_stage, static_cast<int>(m_states.size())));
+        return m_states[static_cast<std::size_t>(step)];
+    }
+
+private:
+    course::Stage m_stage;
+    std::vector<HazardStates> m_states;
+};
+
 Element Mark(QString name, QRect rect) { return {std::move(name), rect, Effect::Safe, false}; }
-Element Danger(QString name, QRect rect) { return {std::move(name), rect, Effect::Deadly, true}; }
 
-}  // namespace
-
-QRect StartZone(int index) { return marks::kStart[index == 0 ? 0 : 1].px(); }
-QRect GoalZone(int index) { return marks::kGoal[index == 0 ? 0 : 1].px(); }
-QRect CheckpointArea(int index) { return marks::kCheckpointAreas[index].px(); }
-
-QPoint startPoint(int stage) { return marks::kStartPoint[stage == 1 ? 0 : 1]; }
-
-Scene StageScene(int stage, int step)
+// A hazard's elements, topmost first, as they stand (`moving`: the moving ones are there).
+void AddHazard(Scene& s, const course::Hazard& h, int index, const HazardStates& state, bool moving)
 {
-    const bool hazards = stage == 2;
-    const bool moving = hazards && step >= 0;
-    const Hazards h = Hazards::AtStep(step < 0 ? 0 : step);
-    Scene s;
-    auto msg = [&s](int i) { s.push_back(Mark(Indexed("checkpoints", i), CheckpointArea(i))); };
-
-    s.push_back(Mark(Indexed("startZones", 0), StartZone(0)));
-    s.push_back(Mark(Indexed("startZones", 1), StartZone(1)));
-    if (hazards) {
-        // The road-works covers swallow the pointer: taxis under them cannot be touched.
-        s.push_back(Mark(Indexed("roadWorks", 1), marks::kRoadWorks[1].px()));
-        s.push_back(Mark(Indexed("roadWorks", 0), marks::kRoadWorks[0].px()));
-    }
-    if (moving) {
-        for (int i = hazard::kRightLaneTaxiCount - 1; i >= 0; --i)
-            s.push_back(Danger(Indexed("rightLaneTaxis", i), marks::kRightLaneTaxis[i].atTop(h.car2[static_cast<std::size_t>(i)])));
-        // The first lane only kills on a click: moving over it is harmless.
-        for (int i = hazard::kLeftLaneTaxiCount - 1; i >= 0; --i)
-            s.push_back({Indexed("leftLaneTaxis", i), marks::kLeftLaneTaxis[i].atTop(h.car1[static_cast<std::size_t>(i)]), Effect::Safe, true});
-    }
-    s.push_back(Mark(Indexed("goalMarks", 1), GoalZone(1)));
-    msg(17);
-    msg(16);
-    if (hazards) {
-        for (int i = hazard::kBridgePieces - 1; i >= 0; --i) {
-            const QRect piece = marks::kBridge[i].px();
-            const bool open = moving && h.open[static_cast<std::size_t>(i)];
-            s.push_back({Indexed("bridgePieces", i), piece, open ? Effect::Deadly : Effect::Safe, true});
+    const auto i = static_cast<std::size_t>(index);
+    if (h.kind == course::HazardKind::Bridge && !h.pieces.empty()) {
+        for (int p = static_cast<int>(h.pieces.size()) - 1; p >= 0; --p) {
+            const bool open = moving && state.open[i][static_cast<std::size_t>(p)];
+            s.push_back({QStringLiteral("hazards(%1.%2)").arg(index).arg(p), h.pieces[static_cast<std::size_t>(p)],
+                         open ? Effect::Deadly : Effect::Safe, true});
         }
-        s.push_back(Danger(Indexed("riverStrips", 1), marks::kRiver[1].px()));
-        s.push_back(Danger(Indexed("riverStrips", 0), marks::kRiver[0].px()));
+        return;
     }
-    for (int i = 15; i >= 12; --i)
-        msg(i);
-    if (moving)
-        s.push_back(Danger(QStringLiteral("rain"), marks::kRain.atTop(h.rain.top)));
-    for (int i = 11; i >= 4; --i)
-        msg(i);
-    s.push_back(Mark(Indexed("goalMarks", 0), GoalZone(0)));
-    for (int i = 3; i >= 0; --i)
-        msg(i);
+    if (Moves(h) && !moving)
+        return;
+    // A click lane only kills on a click: moving over it is harmless.
+    const Effect effect = h.harm == course::Harm::Click ? Effect::Safe : Effect::Deadly;
+    const QRect rect = Moves(h) ? course::At(h.rect, state.positions[i].top) : h.rect;
+    s.push_back({Indexed("hazards", index), rect, effect, true});
+}
+
+Scene SceneAt(const course::Stage& stage, const HazardStates& state, bool moving)
+{
+    Scene s;
+    for (auto it = stage.stacking.crbegin(); it != stage.stacking.crend(); ++it) {
+        const auto i = static_cast<std::size_t>(it->index);
+        switch (it->layer) {
+        case course::Layer::Start:
+            s.push_back(Mark(Indexed("startZones", it->index), stage.starts.at(i).rect));
+            break;
+        case course::Layer::Goal:
+            s.push_back(Mark(Indexed("goalMarks", it->index), stage.goals.at(i).rect));
+            break;
+        case course::Layer::Checkpoint:
+            s.push_back(Mark(Indexed("checkpoints", it->index), stage.checkpoints.at(i).rect));
+            break;
+        case course::Layer::Cover:  // swallows the pointer: a taxi under it cannot be touched
+            s.push_back(Mark(Indexed("covers", it->index), stage.covers.at(i).rect));
+            break;
+        case course::Layer::Hazard:
+            AddHazard(s, stage.hazards.at(i), it->index, state, moving);
+            break;
+        }
+    }
     return s;
 }
 
-CoursePlan StagePlan(int stage)
+QString CheckpointName(int i) { return Indexed("checkpoints", i); }
+
+}  // namespace
+
+Scene StageScene(const course::Stage& stage, int step)
+{
+    HazardTimeline timeline(stage);
+    return SceneAt(stage, timeline.at(std::max(step, 0)), step >= 0);
+}
+
+CoursePlan StagePlan(const course::Stage& stage)
 {
     CoursePlan plan;
-    plan.start = startPoint(stage);
-    auto name = [](int i) { return Indexed("checkpoints", i); };
-    if (stage == 1) {
-        plan.goal = GoalZone(0);
-        plan.still = StageScene(1, -1);
-        // Fork at mark 0; the mountain road passes 1, 3 and 4, the shortcut 2;
-        // both ways meet before the sweet shop (5, 6) and the building site (7, 8).
-        for (int i : {0, 5, 6, 7, 8})
-            plan.mustPass.push_back({name(i)});
-        for (int i : {1, 3, 4})
-            plan.mustPass.push_back({name(i), name(2)});
-        plan.optional = {name(1), name(2)};
-        plan.maxRouteLength = 900;
-    } else {
-        plan.goal = GoalZone(1);
-        plan.still = StageScene(2, -1);
-        plan.at = [](int step) { return StageScene(2, step); };
-        for (int i = 9; i <= 17; ++i)
-            plan.mustPass.push_back({name(i)});
+    if (const course::StartZone* start = stage.ownStart())
+        plan.start = start->point;
+    if (const course::Goal* goal = stage.liveGoal())
+        plan.goal = goal->rect;
+    plan.still = StageScene(stage, -1);
+    if (!stage.hazards.empty()) {
+        auto timeline = std::make_shared<HazardTimeline>(stage);
+        plan.at = [stage, timeline](int step) { return SceneAt(stage, timeline->at(step), true); };
     }
+    for (const std::vector<int>& set : stage.route.mustPass) {
+        std::vector<QString> names;
+        for (int i : set)
+            names.push_back(CheckpointName(i));
+        plan.mustPass.push_back(names);
+    }
+    for (int i : stage.route.branches)
+        plan.optional.push_back(CheckpointName(i));
+    plan.maxRouteLength = stage.route.maxLength;
     return plan;
 }
+
+Scene StageScene(int stage, int step) { return StageScene(course::BuiltIn().stage(stage), step); }
+CoursePlan StagePlan(int stage) { return StagePlan(course::BuiltIn().stage(stage)); }
 
 }  // namespace coursecheck

@@ -5,6 +5,8 @@
 // What lies over a course map: the marks and hazards of the play screen, in
 // their stacking order, and how a pointer fares over each of them.
 
+#include "rules/Course.h"
+
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -42,17 +44,14 @@ struct CoursePlan {
     int maxRouteLength = 0;       // longest acceptable shortest route (pixels); 0 = no limit
 };
 
-// The play screen's map elements, pixel rectangles rounded as the screen places them.
-QRect StartZone(int index);
-QRect GoalZone(int index);
-QRect CheckpointArea(int index);
+// A stage's elements from the topmost down, named as the play screen names
+// them, with the hazards as they stand in 100 ms step n after their timers
+// start (n < 0: the moving ones left out, a bridge all planks).
+Scene StageScene(const course::Stage& stage, int step);
+CoursePlan StagePlan(const course::Stage& stage);
 
-// Stacking order from the top; hazards included only for stage 2, placed as at step n
-// (n < 0: taxis and rain left out, planks closed).
+// The same for a stage of the game's own course.
 Scene StageScene(int stage, int step);
 CoursePlan StagePlan(int stage);
-
-// Start points of the two stages in map pixels.
-QPoint startPoint(int stage);
 
 }  // namespace coursecheck

@@ -5,11 +5,16 @@
 // the building site, and ヌッピ's house at the goal.
 
 #include "CourseArt.h"
-#include "CourseScene.h"  // the goal zone
+#include "rules/Course.h"  // where the signs stand
 
 namespace art {
 
 namespace {
+
+const course::Stage& Marks()
+{
+    return course::BuiltIn().stage(1);
+}
 
 const QColor kGrass(118, 186, 84);
 const QColor kSand(226, 200, 144);
@@ -19,7 +24,7 @@ const QColor kSandEdge(196, 166, 108);
 std::vector<QRect> Road1()
 {
     return {
-        Span(40, 40, 80, 64),     // start sign
+        Marks().ownStart()->rect,  // the start sign
         Span(57, 60, 72, 99),     // down from the start
         Span(57, 83, 99, 99),
         Span(96, 89, 111, 97),    // narrow lane into the fork (mark 0)
@@ -120,8 +125,8 @@ QImage DrawStage1()
     c.layRoad(Road1(), kSandEdge, kSand);
 
     // Signs at both ends.
-    Sign(c, Span(40, 40, 80, 64), QStringLiteral("START"), QColor(255, 255, 255), QColor(220, 40, 40), QColor(220, 40, 40));
-    Checkered(c, coursecheck::GoalZone(0));
+    Sign(c, Marks().ownStart()->rect, QStringLiteral("START"), QColor(255, 255, 255), QColor(220, 40, 40), QColor(220, 40, 40));
+    Checkered(c, Marks().liveGoal()->rect);
     // Warning stripes across the squeezed stretch of the building site.
     for (int x = 130; x < 170; x += 10)
         c.fill(QRect(x, 247, 4, 3), QColor(244, 200, 40));

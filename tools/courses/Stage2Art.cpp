@@ -5,11 +5,16 @@
 // mountain, and the big bridge over the river to ヌッピ's school.
 
 #include "CourseArt.h"
-#include "CourseScene.h"
+#include "rules/Course.h"  // where the signs stand
 
 namespace art {
 
 namespace {
+
+const course::Stage& Marks()
+{
+    return course::BuiltIn().stage(2);
+}
 
 const QColor kLawn(150, 196, 112);
 const QColor kAsphalt(112, 112, 120);
@@ -20,7 +25,7 @@ const QColor kDash(255, 255, 255);
 std::vector<QRect> Road2()
 {
     return {
-        Span(128, 112, 168, 136),  // start sign
+        Marks().ownStart()->rect,  // the start sign
         Span(144, 130, 160, 179),  // down from the start
         Span(89, 163, 160, 179),   // west to the taxis (mark 9)
         Span(43, 142, 88, 296),    // the two taxi lanes between the road works
@@ -123,8 +128,8 @@ QImage DrawStage2()
     Dashes(c, Span(208, 142, 208, 180), false);
     Dashes(c, Span(248, 96, 248, 130), false);
     Dashes(c, Span(214, 80, 250, 80), true);
-    Sign(c, Span(128, 112, 168, 136), QStringLiteral("START"), QColor(255, 255, 255), QColor(40, 80, 200), QColor(40, 80, 200));
-    Checkered(c, coursecheck::GoalZone(1));
+    Sign(c, Marks().ownStart()->rect, QStringLiteral("START"), QColor(255, 255, 255), QColor(40, 80, 200), QColor(40, 80, 200));
+    Checkered(c, Marks().liveGoal()->rect);
     c.fill(Span(12, 72, 52, 88), QColor(255, 255, 255));
     c.text(Span(12, 72, 52, 88), QStringLiteral("GOAL"), QColor(220, 30, 30), 10);
     return c.finish();

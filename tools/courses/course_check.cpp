@@ -12,23 +12,32 @@
 #include <QPainter>
 
 #include "CourseScene.h"
-#include "rules/MapMarks.h"
 
 namespace {
-void SavePreview(const QImage& map, int stage, const QString& path)
+// Whether a mark of the scene speaks or counts on this stage.
+bool OwnMark(const course::Stage& stage, const coursecheck::Element& e)
+{
+    const auto index = static_cast<std::size_t>(e.name.section(QLatin1Char('('), 1).remove(QLatin1Char(')')).toInt());
+    if (e.name.startsWith(QLatin1String("checkpoints")))
+        return stage.checkpoints.at(index).live;
+    if (e.name.startsWith(QLatin1String("goalMarks")))
+        return stage.goals.at(index).live;
+    if (e.name.startsWith(QLatin1String("startZones")))
+        return stage.starts.at(index).own;
+    return true;
+}
+
+void SavePreview(const QImage& map, const course::Stage& stage, const QString& path)
 {
     constexpr int zoom = 3;
     QImage big = map.convertToFormat(QImage::Format_RGB32).scaled(map.size() * zoom);
     QPainter p(&big);
-    const auto scene = coursecheck::StageScene(stage, 0);
-    for (const auto& e : scene) {
-        const int index = e.name.section(QLatin1Char('('), 1).remove(QLatin1Char(')')).toInt();
-        const bool own = e.name.startsWith(QLatin1String("checkpoints")) ? marks::CheckpointStage(index) == stage : index == stage - 1;
-        p.setPen(e.hazard ? QColor(255, 0, 0) : own ? QColor(0, 0, 255) : QColor(255, 0, 255));
+    for (const auto& e : coursecheck::StageScene(stage, 0)) {
+        p.setPen(e.hazard ? QColor(255, 0, 0) : OwnMark(stage, e) ? QColor(0, 0, 255) : QColor(255, 0, 255));
         p.drawRect(QRect(e.rect.topLeft() * zoom, e.rect.size() * zoom).adjusted(0, 0, -1, -1));
     }
     p.setPen(QColor(255, 0, 0));
-    const QPoint s = coursecheck::startPoint(stage) * zoom;
+    const QPoint s = coursecheck::StagePlan(stage).start * zoom;
     p.drawEllipse(s, 4, 4);
     p.end();
     big.save(path, "PNG");
@@ -52,10 +61,10 @@ int main(int argc, char** argv)
         return 2;
     }
     if (args.size() == 4)
-        SavePreview(map, stage, args[3]);
+        SavePreview(map, course::BuiltIn().stage(stage), args[3]);
     QElapsedTimer clock;
     clock.start();
-    const bool passed = coursecheck::RunChecks(map, stage, out);
+    const bool passed = coursecheck::RunChecks(map, course::BuiltIn().stage(stage), stage, out);
     out << "checked in " << clock.elapsed() << " ms\n";
     return passed ? 0 : 1;
 }

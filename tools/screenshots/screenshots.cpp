@@ -55,10 +55,12 @@ void ShootPlayScreen(int stage, const QString& name)
     play.setAttribute(Qt::WA_DeleteOnClose, false);
     play.setUpStage();
     if (stage == 2) {
-        for (MapMark* m : play.stage2Hazards())
+        for (MapMark* m : play.coversAndHazards())
             m->show();
-        for (int i = 0; i < 3; ++i)
-            play.session()->turnBridge();  // an open plank or two
+        for (const course::Hazard& h : play.session()->stageCourse().hazards)
+            if (h.kind == course::HazardKind::Bridge)
+                for (int i = 0; i < 3; ++i)
+                    play.session()->stepHazards(h.periodMs);  // an open plank or two
     }
     play.showFace(stage == 1 ? 4 : 3);
     // The longest line of each stage's opening.

@@ -1,0 +1,51 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
+#include "rules/Course.h"
+
+#include <QCoreApplication>
+
+namespace course {
+
+QString Text::shown() const
+{
+    if (context)
+        return QCoreApplication::translate(context, japanese.toUtf8().constData());
+    return japanese;
+}
+
+const StartZone* Stage::ownStart() const
+{
+    for (const StartZone& z : starts)
+        if (z.own)
+            return &z;
+    return nullptr;
+}
+
+const Goal* Stage::liveGoal() const
+{
+    for (const Goal& g : goals)
+        if (g.live)
+            return &g;
+    return nullptr;
+}
+
+Position Step(const Motion& motion, Position at)
+{
+    if (motion.sway) {
+        at.top += at.back ? -motion.step : motion.step;
+        if (at.top >= motion.high)
+            at.back = true;
+        if (at.top <= motion.low)
+            at.back = false;
+        return at;
+    }
+    at.top += motion.step;
+    if (motion.step > 0 && at.top >= motion.high)
+        at.top = motion.low;
+    else if (motion.step < 0 && at.top <= motion.low)
+        at.top = motion.high;
+    return at;
+}
+
+}  // namespace course

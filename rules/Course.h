@@ -134,6 +134,8 @@ struct Stage {
 };
 
 struct Course {
+    Text name;                         // the pack's name
+    QString author;
     std::vector<Stage> stages;         // played in order, from 1
     std::vector<StoryLine> ending;     // after the last stage's clear
     Text farewell;                     // the last line, with no face

@@ -7,8 +7,15 @@
 
 namespace course {
 
+namespace {
+// The catalogue names its own language: "en" in the English one.
+const char* const kCatalogueLanguage = QT_TRANSLATE_NOOP("course", "ja");
+}  // namespace
+
 QString Text::shown() const
 {
+    if (!english.isEmpty() && QCoreApplication::translate("course", kCatalogueLanguage) == QLatin1String("en"))
+        return english;
     if (context)
         return QCoreApplication::translate(context, japanese.toUtf8().constData());
     return japanese;

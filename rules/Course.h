@@ -113,7 +113,7 @@ struct RoutePlan {
 
 struct Stage {
     Text name;
-    QString map;                     // the picture; relative paths are in the game's data folder
+    QString map;                     // the picture; a pack's are absolute, relative paths are in the game's data folder
     std::optional<QRgb> offRoad;     // empty: the colour of the map's top-left pixel
     std::vector<StartZone> starts;
     std::vector<Goal> goals;
@@ -143,7 +143,8 @@ struct Course {
     int stageCount() const { return static_cast<int>(stages.size()); }
 };
 
-// The game's own two stages, 日本 and アメリカ.
+// The game's own two stages, 日本 and アメリカ: the data folder's pack, read
+// by game/BuiltInCourse.cpp (the rules do not know where the data lies).
 const Course& BuiltIn();
 
 // A moving hazard's place: its top, and whether a swaying one is on its way back.

@@ -36,5 +36,8 @@ Pack LoadPack(const QString& folder);
 
 // The pack file for a course, in the format LoadPack reads.
 QByteArray WritePack(const Course& course);
+// The same, with the paths of files inside `folder` written relative to it,
+// as LoadPack gives them back.
+QByteArray WritePack(const Course& course, const QString& folder);
 
 }  // namespace course

@@ -8,6 +8,7 @@
 #include "CourseChecker.h"
 #include "RoutePath.h"
 
+#include "game/AppFolder.h"
 #include "rules/CourseRules.h"
 
 #include <QGuiApplication>
@@ -22,6 +23,7 @@ int main(int argc, char* argv[])
         return 2;
     }
     QGuiApplication app(argc, argv);
+    game::SetAppFolder(QCoreApplication::applicationDirPath() + QStringLiteral("/.."));  // the build tree's course
     QImageReader reader(QString::fromLocal8Bit(argv[1]));
     reader.setDecideFormatFromContent(true);
     const QImage map = reader.read();

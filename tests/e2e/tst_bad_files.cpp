@@ -69,11 +69,12 @@ private:
     QTimer m_tick;
 };
 
-// An application folder of its own: the build tree's course maps and sounds.
+// An application folder of its own: the build tree's course, its maps and sounds.
 class AppCopy {
 public:
     AppCopy()
     {
+        QFile::copy(QStringLiteral(POKURIMO_APP_FOLDER "/course.json"), m_dir.filePath(QStringLiteral("course.json")));
         for (const char* sub : {"dat", "sound"}) {
             const QDir from(QStringLiteral(POKURIMO_APP_FOLDER "/") + QLatin1String(sub));
             QDir(m_dir.path()).mkpath(QLatin1String(sub));

@@ -20,6 +20,7 @@ PlayFixture::PlayFixture()
     QDir root(m_folder.path());
     root.mkpath(QStringLiteral("dat"));
     root.mkpath(QStringLiteral("sound"));
+    QFile::copy(QStringLiteral(POKURIMO_APP_FOLDER "/course.json"), root.filePath(QStringLiteral("course.json")));
     WriteCourse(mapFile(1));
     WriteCourse(mapFile(2));
     // The recording sound double only asks whether a file is there.

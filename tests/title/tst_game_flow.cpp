@@ -43,7 +43,7 @@ TitleScreen* CurrentTitle()
 std::vector<QPoint> Route(int stage)
 {
     const course::Stage& described = course::BuiltIn().stage(stage);
-    const QImage map(AppFolder() + QLatin1Char('/') + described.map);
+    const QImage map(described.map);
     const auto field = coursecheck::Paint(coursecheck::RoadOk(map, 1), coursecheck::StageScene(described, described.hazards.empty() ? -1 : 0));
     const coursecheck::CoursePlan plan = coursecheck::StagePlan(described);
     return coursecheck::ShortestRoute(field.safe, plan.start, plan.goal, 2);

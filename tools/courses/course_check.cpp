@@ -5,6 +5,7 @@
 // code 0 when it is. The preview is the map at 3x with marks and hazards outlined.
 
 #include "CheckRun.h"
+#include "game/AppFolder.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -47,6 +48,7 @@ void SavePreview(const QImage& map, const course::Stage& stage, const QString& p
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
+    game::SetAppFolder(QCoreApplication::applicationDirPath() + QStringLiteral("/.."));  // the build tree's course
     QTextStream out(stdout);
     const QStringList args = app.arguments();
     bool stageOk = false;

@@ -4,6 +4,7 @@
 // gen_courses <assets-dir>: draws the two course maps into <assets-dir>/dat.
 
 #include "CourseArt.h"
+#include "game/AppFolder.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -12,6 +13,7 @@
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
+    game::SetAppFolder(QCoreApplication::applicationDirPath() + QStringLiteral("/.."));  // the build tree's course
     QTextStream err(stderr);
     if (app.arguments().size() != 2) {
         err << "usage: gen_courses <assets-dir>\n";

@@ -63,12 +63,8 @@ void ShootPlayScreen(int stage, const QString& name)
                     play.session()->stepHazards(h.periodMs);  // an open plank or two
     }
     play.showFace(stage == 1 ? 4 : 3);
-    // The longest line of each stage's opening.
-    play.dialogueText->setText(stage == 1
-                              ? QCoreApplication::translate(
-                                    "story", "あーあ、もっと勝負したかったのにな・・・あれ？これ、ヌッピの忘れもんかなぁ？")
-                              : QCoreApplication::translate(
-                                    "story", "ちえっ！・・・あれー？これって今日のカリキュラムで使うとか言ってた本じゃねーか"));
+    // The third line of each stage's opening, its longest.
+    play.dialogueText->setText(play.session()->stageCourse().opening.at(2).text.shown());
     Save(play, name);
 }
 

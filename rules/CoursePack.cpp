@@ -1,0 +1,588 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
+// Reading a course pack: every field is checked before the game trusts it,
+// and every problem is told with its file and field, not only the first.
+
+#include "rules/CoursePack.h"
+
+#include "rules/CoursePackFormat.h"
+#include "rules/CourseRules.h"
+#include "rules/MapPicture.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+
+#include <cmath>
+#include <set>
+
+namespace course {
+
+namespace {
+
+constexpr qint64 kLargestFile = 1024 * 1024;
+constexpr int kMostProblems = 100;  // a garbage file says enough long before this
+constexpr int kMostFaces = 6;
+const QString kFile = QStringLiteral("course.json");
+
+QString Quoted(const QString& s)
+{
+    return QLatin1Char('"') + s.left(40) + QLatin1Char('"');
+}
+
+// Reads one pack: the fields of course.json into a Course, collecting problems.
+class PackReader {
+public:
+    explicit PackReader(Pack& pack) : m_pack(pack), m_folder(pack.folder) {}
+
+    void read();
+
+private:
+    // Problems
+    void problem(const QString& path, const QString& what) { problemIn(kFile, path, what); }
+    void problemIn(const QString& file, const QString& path, const QString& what)
+    {
+        if (m_pack.problems.size() < kMostProblems)
+            m_pack.problems << QStringLiteral("%1: %2: %3").arg(file, path, what);
+        else if (m_pack.problems.size() == kMostProblems)
+            m_pack.problems << QStringLiteral("%1: more problems not shown").arg(kFile);
+    }
+
+    // Fields
+    QJsonValue field(const QJsonObject& o, const QString& path, const char* key, bool required);
+    int integer(const QJsonObject& o, const QString& path, const char* key, int low, int high, std::optional<int> byDefault);
+    bool boolean(const QJsonObject& o, const QString& path, const char* key, bool byDefault);
+    QString string(const QJsonObject& o, const QString& path, const char* key, bool required);
+    QJsonArray array(const QJsonObject& o, const QString& path, const char* key, bool required, int most);
+    QJsonObject object(const QJsonValue& v, const QString& path);
+    // One of the named values; nothing when the word is unknown (told) or missing and required (told).
+    template <typename T>
+    std::optional<T> choice(const QJsonObject& o, const QString& path, const char* key, const std::vector<std::pair<const char*, T>>& names,
+                            std::optional<T> byDefault);
+    QRect rect(const QJsonValue& v, const QString& path);
+    QRect rectField(const QJsonObject& o, const QString& path, const char* key);
+    Text text(const QJsonObject& o, const QString& path, const char* key, bool required);
+    std::vector<StoryLine> story(const QJsonObject& o, const QString& path, const char* key);
+
+    // Files
+    QString inside(const QString& name, const QString& path);
+    QString picture(const QJsonObject& o, const QString& path, const char* key);
+
+    // Stages
+    Stage stage(const QJsonObject& o, const QString& path, bool last);
+    void marks(Stage& s, const QJsonObject& o, const QString& path);
+    Hazard hazard(const QJsonObject& o, const QString& path);
+    void motion(Hazard& h, const QJsonObject& o, const QString& path);
+    void bridge(Hazard& h, const QJsonObject& o, const QString& path);
+    void stacking(Stage& s, const QJsonObject& o, const QString& path);
+    void route(Stage& s, const QJsonObject& o, const QString& path);
+    void checkStage(const Stage& s, const QString& path);
+    QImage map(const QString& file, const QString& path);
+
+    Pack& m_pack;
+    QDir m_folder;
+    QString m_canonicalFolder;
+    std::vector<QImage> m_maps;
+};
+
+QJsonValue PackReader::field(const QJsonObject& o, const QString& path, const char* key, bool required)
+{
+    const QJsonValue v = o.value(QLatin1String(key));
+    if (v.isUndefined() && required)
+        problem(path + QLatin1Char('.') + QLatin1String(key), QStringLiteral("missing"));
+    return v;
+}
+
+int PackReader::integer(const QJsonObject& o, const QString& path, const char* key, int low, int high, std::optional<int> byDefault)
+{
+    const QJsonValue v = field(o, path, key, !byDefault);
+    if (v.isUndefined())
+        return byDefault.value_or(low);
+    const QString where = path + QLatin1Char('.') + QLatin1String(key);
+    const double d = v.toDouble(std::nan(""));
+    if (!v.isDouble() || d != std::floor(d)) {
+        problem(where, QStringLiteral("not a whole number"));
+        return byDefault.value_or(low);
+    }
+    if (d < low || d > high) {
+        problem(where, QStringLiteral("%1 is not in %2..%3").arg(d).arg(low).arg(high));
+        return byDefault.value_or(low);
+    }
+    return static_cast<int>(d);
+}
+
+bool PackReader::boolean(const QJsonObject& o, const QString& path, const char* key, bool byDefault)
+{
+    const QJsonValue v = field(o, path, key, false);
+    if (v.isUndefined())
+        return byDefault;
+    if (!v.isBool())
+        problem(path + QLatin1Char('.') + QLatin1String(key), QStringLiteral("not true or false"));
+    return v.toBool(byDefault);
+}
+
+QString PackReader::string(const QJsonObject& o, const QString& path, const char* key, bool required)
+{
+    const QJsonValue v = field(o, path, key, required);
+    if (v.isUndefined())
+        return {};
+    if (!v.isString()) {
+        problem(path + QLatin1Char('.') + QLatin1String(key), QStringLiteral("not a string"));
+        return {};
+    }
+    if (v.toString().size() > kMaxTextLength) {
+        problem(path + QLatin1Char('.') + QLatin1String(key), QStringLiteral("longer than %1 characters").arg(kMaxTextLength));
+        return {};
+    }
+    return v.toString();
+}
+
+QJsonArray PackReader::array(const QJsonObject& o, const QString& path, const char* key, bool required, int most)
+{
+    const QJsonValue v = field(o, path, key, required);
+    const QString where = path + QLatin1Char('.') + QLatin1String(key);
+    if (v.isUndefined())
+        return {};
+    if (!v.isArray()) {
+        problem(where, QStringLiteral("not a list"));
+        return {};
+    }
+    if (v.toArray().size() > most) {
+        problem(where, QStringLiteral("%1 entries, more than %2").arg(v.toArray().size()).arg(most));
+        return {};
+    }
+    return v.toArray();
+}
+
+QJsonObject PackReader::object(const QJsonValue& v, const QString& path)
+{
+    if (!v.isObject())
+        problem(path, QStringLiteral("not an object {…}"));
+    return v.toObject();
+}
+
+template <typename T>
+std::optional<T> PackReader::choice(const QJsonObject& o, const QString& path, const char* key,
+                                    const std::vector<std::pair<const char*, T>>& names, std::optional<T> byDefault)
+{
+    const QJsonValue v = field(o, path, key, !byDefault);
+    if (v.isUndefined())
+        return byDefault;
+    for (const auto& [name, value] : names)
+        if (v.toString() == QLatin1String(name))
+            return value;
+    QStringList known;
+    for (const auto& named : names)
+        known << QLatin1String(named.first);
+    problem(path + QLatin1Char('.') + QLatin1String(key),
+            QStringLiteral("unknown %1 %2 (one of %3)").arg(QLatin1String(key), Quoted(v.isString() ? v.toString() : QStringLiteral("?")),
+                                                            known.join(QStringLiteral(", "))));
+    return std::nullopt;
+}
+
+QRect PackReader::rect(const QJsonValue& v, const QString& path)
+{
+    const QJsonArray a = v.toArray();
+    bool whole = v.isArray() && a.size() == 4;
+    for (const QJsonValue& n : a)
+        whole = whole && n.isDouble() && n.toDouble() == std::floor(n.toDouble()) && std::abs(n.toDouble()) <= kMapSize;
+    if (!whole) {
+        problem(path, QStringLiteral("not a rectangle [left, top, width, height]"));
+        return {};
+    }
+    const QRect r(a[0].toInt(), a[1].toInt(), a[2].toInt(), a[3].toInt());
+    if (r.isEmpty() || r.left() < 0 || r.top() < 0 || r.right() >= kMapSize || r.bottom() >= kMapSize)
+        problem(path, QStringLiteral("[%1, %2, %3, %4] is empty or not inside the %5 × %5 map")
+                          .arg(r.left()).arg(r.top()).arg(r.width()).arg(r.height()).arg(kMapSize));
+    return r;
+}
+
+QRect PackReader::rectField(const QJsonObject& o, const QString& path, const char* key)
+{
+    const QJsonValue v = field(o, path, key, true);
+    return v.isUndefined() ? QRect() : rect(v, path + QLatin1Char('.') + QLatin1String(key));
+}
+
+Text PackReader::text(const QJsonObject& o, const QString& path, const char* key, bool required)
+{
+    const QJsonValue v = field(o, path, key, required);
+    if (v.isUndefined())
+        return {};
+    const QString where = path + QLatin1Char('.') + QLatin1String(key);
+    const QJsonObject t = object(v, where);
+    Text result;
+    result.japanese = string(t, where, "ja", true);
+    result.english = string(t, where, "en", false);
+    return result;
+}
+
+std::vector<StoryLine> PackReader::story(const QJsonObject& o, const QString& path, const char* key)
+{
+    std::vector<StoryLine> lines;
+    const QJsonArray a = array(o, path, key, false, kMaxStoryLines);
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        const QString where = QStringLiteral("%1.%2[%3]").arg(path, QLatin1String(key)).arg(i);
+        const QJsonObject line = object(a[i], where);
+        lines.push_back({integer(line, where, "face", 0, kMostFaces, 0), {string(line, where, "ja", true), string(line, where, "en", false)}});
+    }
+    return lines;
+}
+
+// A file of the pack: inside its folder, no link, a plain file.
+QString PackReader::inside(const QString& name, const QString& path)
+{
+    const QString whole = m_folder.filePath(name);
+    const QFileInfo info(whole);
+    if (name.isEmpty() || QDir::isAbsolutePath(name) || name.startsWith(QLatin1Char('\\')) || name.contains(QLatin1Char(':'))) {
+        problem(path, QStringLiteral("%1 is not a file name inside the pack").arg(Quoted(name)));
+        return {};
+    }
+    if (name.split(QRegularExpression(QStringLiteral("[/\\\\]"))).contains(QStringLiteral(".."))) {
+        problem(path, QStringLiteral("%1 points outside the pack with \"..\"").arg(Quoted(name)));
+        return {};
+    }
+    if (info.isSymLink() || (info.exists() && !info.canonicalFilePath().startsWith(m_canonicalFolder + QLatin1Char('/')))) {
+        problem(path, QStringLiteral("%1 is a link; a pack holds its files itself").arg(Quoted(name)));
+        return {};
+    }
+    if (!info.isFile()) {
+        problemIn(name, path, QStringLiteral("no such file in the pack"));
+        return {};
+    }
+    return QDir::cleanPath(whole);
+}
+
+QString PackReader::picture(const QJsonObject& o, const QString& path, const char* key)
+{
+    const QString name = string(o, path, key, true);
+    if (name.isEmpty())
+        return {};
+    if (const QString own = format::GamePicture(name); !own.isEmpty())
+        return own;
+    const QString where = path + QLatin1Char('.') + QLatin1String(key);
+    const QString file = inside(name, where);
+    if (file.isEmpty())
+        return {};
+    const Picture read = ReadPicture(file, QSize(kMapSize, kMapSize));
+    if (read.image.isNull())
+        problemIn(name, where, read.problem);
+    return file;
+}
+
+QImage PackReader::map(const QString& name, const QString& path)
+{
+    const QString file = inside(name, path);
+    if (file.isEmpty())
+        return {};
+    const Picture read = ReadPicture(file, QSize(kMapSize, kMapSize));
+    if (read.image.isNull()) {
+        problemIn(name, path, read.problem);
+        return {};
+    }
+    const bool png = read.format == "png";
+    const bool bitmap8 = read.format == "bmp" && read.bitsPerPixel == 8;
+    if (!png && !bitmap8)
+        problemIn(name, path, QStringLiteral("a %1 picture of %2 bits; a map is PNG or an 8-bit BMP").arg(QString::fromLatin1(read.format)).arg(read.bitsPerPixel));
+    if (read.image.size() != QSize(kMapSize, kMapSize))
+        problemIn(name, path, QStringLiteral("%1 × %2 pixels, not %3 × %3").arg(read.image.width()).arg(read.image.height()).arg(kMapSize));
+    return read.image.size() == QSize(kMapSize, kMapSize) ? read.image.convertToFormat(QImage::Format_RGB32) : QImage();
+}
+
+void PackReader::marks(Stage& s, const QJsonObject& o, const QString& path)
+{
+    auto each = [&](const char* key, auto read) {
+        const QJsonArray a = array(o, path, key, false, kMaxMarks);
+        for (qsizetype i = 0; i < a.size(); ++i) {
+            const QString where = QStringLiteral("%1.%2[%3]").arg(path, QLatin1String(key)).arg(i);
+            read(object(a[i], where), where);
+        }
+    };
+    each("starts", [&](const QJsonObject& m, const QString& where) {
+        StartZone z{rectField(m, where, "rect"), {}, boolean(m, where, "own", true)};
+        const QJsonValue p = field(m, where, "point", true);
+        const QJsonArray xy = p.toArray();
+        if (!p.isUndefined() && (xy.size() != 2 || !xy[0].isDouble() || !xy[1].isDouble() || xy[0].toInt(-1) < 0 ||
+                                 xy[0].toInt(-1) >= kMapSize || xy[1].toInt(-1) < 0 || xy[1].toInt(-1) >= kMapSize))
+            problem(where + QStringLiteral(".point"), QStringLiteral("not a point [x, y] on the map"));
+        z.point = QPoint(xy.at(0).toInt(), xy.at(1).toInt());
+        s.starts.push_back(z);
+    });
+    each("goals", [&](const QJsonObject& m, const QString& where) { s.goals.push_back({rectField(m, where, "rect"), boolean(m, where, "live", true)}); });
+    each("checkpoints", [&](const QJsonObject& m, const QString& where) {
+        Checkpoint c;
+        c.rect = rectField(m, where, "rect");
+        c.live = boolean(m, where, "live", true);
+        c.once = boolean(m, where, "once", true);
+        c.face = integer(m, where, "face", 0, kMostFaces, 0);
+        c.line = text(m, where, "line", false);
+        c.sound = string(m, where, "sound", false);
+        if (!c.sound.isEmpty() && !format::Sounds().contains(c.sound)) {
+            problem(where + QStringLiteral(".sound"), QStringLiteral("unknown sound %1 (one of %2)").arg(Quoted(c.sound), format::Sounds().join(QStringLiteral(", "))));
+            c.sound.clear();
+        }
+        c.clock = choice<ClockEffect>(m, where, "clock", {{"keep", ClockEffect::Keep}, {"pause", ClockEffect::Pause}, {"resume", ClockEffect::Resume}},
+                                      ClockEffect::Keep)
+                      .value_or(ClockEffect::Keep);
+        s.checkpoints.push_back(c);
+    });
+    each("covers", [&](const QJsonObject& m, const QString& where) { s.covers.push_back({rectField(m, where, "rect"), picture(m, where, "picture")}); });
+    each("hazards", [&](const QJsonObject& m, const QString& where) { s.hazards.push_back(hazard(m, where)); });
+}
+
+Hazard PackReader::hazard(const QJsonObject& o, const QString& path)
+{
+    Hazard h;
+    const std::optional<HazardKind> kind = choice<HazardKind>(
+        o, path, "kind", {{"car", HazardKind::Car}, {"rain", HazardKind::Rain}, {"river", HazardKind::River}, {"bridge", HazardKind::Bridge}},
+        std::nullopt);
+    h.rect = rectField(o, path, "rect");
+    h.picture = picture(o, path, "picture");
+    h.harm = choice<Harm>(o, path, "harm", {{"touch", Harm::Touch}, {"click", Harm::Click}}, Harm::Touch).value_or(Harm::Touch);
+    if (!kind)
+        return h;  // what else it needs depends on the kind
+    h.kind = *kind;
+    const bool moves = h.kind != HazardKind::River;
+    h.periodMs = integer(o, path, "periodMs", moves ? 100 : 0, moves ? 60000 : 0, moves ? std::nullopt : std::optional<int>(0));
+    if (h.periodMs % 100 != 0)
+        problem(path + QStringLiteral(".periodMs"), QStringLiteral("%1 is not a multiple of 100").arg(h.periodMs));
+    if (h.kind == HazardKind::Car || h.kind == HazardKind::Rain)
+        motion(h, o, path);
+    if (h.kind == HazardKind::Bridge)
+        bridge(h, o, path);
+    return h;
+}
+
+void PackReader::motion(Hazard& h, const QJsonObject& o, const QString& path)
+{
+    const QString where = path + QStringLiteral(".motion");
+    const QJsonValue v = field(o, path, "motion", true);
+    if (v.isUndefined())
+        return;
+    const QJsonObject m = object(v, where);
+    h.motion.low = integer(m, where, "low", 0, kMapSize - h.rect.height(), std::nullopt);
+    h.motion.high = integer(m, where, "high", 0, kMapSize - h.rect.height(), std::nullopt);
+    h.motion.sway = boolean(m, where, "sway", false);
+    const int span = std::max(1, h.motion.high - h.motion.low);
+    h.motion.step = integer(m, where, "step", -span, span, std::nullopt);
+    if (h.motion.step == 0)
+        problem(where + QStringLiteral(".step"), QStringLiteral("0: a moving hazard moves"));
+    if (h.motion.low >= h.motion.high)
+        problem(where, QStringLiteral("low %1 is not below high %2").arg(h.motion.low).arg(h.motion.high));
+    else if (h.rect.top() < h.motion.low || h.rect.top() > h.motion.high)
+        problem(where, QStringLiteral("the rectangle's top %1 is not between low and high").arg(h.rect.top()));
+}
+
+void PackReader::bridge(Hazard& h, const QJsonObject& o, const QString& path)
+{
+    h.openPicture = picture(o, path, "openPicture");
+    const QJsonArray pieces = array(o, path, "pieces", true, kMaxMarks);
+    for (qsizetype i = 0; i < pieces.size(); ++i)
+        h.pieces.push_back(rect(pieces[i], QStringLiteral("%1.pieces[%2]").arg(path).arg(i)));
+    if (pieces.isEmpty())
+        problem(path + QStringLiteral(".pieces"), QStringLiteral("a bridge has at least one piece"));
+    const QJsonArray rows = array(o, path, "pattern", true, 1000);
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const QString row = rows[i].toString();
+        const QString where = QStringLiteral("%1.pattern[%2]").arg(path).arg(i);
+        if (!rows[i].isString() || row.size() != pieces.size() || row.contains(QRegularExpression(QStringLiteral("[^01]")))) {
+            problem(where, QStringLiteral("not a row of %1 \"0\" or \"1\", one for each piece").arg(pieces.size()));
+            continue;
+        }
+        std::vector<bool> open;
+        for (QChar c : row)
+            open.push_back(c == QLatin1Char('1'));
+        h.pattern.push_back(open);
+    }
+    if (rows.isEmpty())
+        problem(path + QStringLiteral(".pattern"), QStringLiteral("a bridge has at least one row"));
+}
+
+void PackReader::stacking(Stage& s, const QJsonObject& o, const QString& path)
+{
+    const std::vector<std::pair<Layer, std::size_t>> counts{{Layer::Checkpoint, s.checkpoints.size()}, {Layer::Goal, s.goals.size()},
+                                                            {Layer::Hazard, s.hazards.size()},         {Layer::Cover, s.covers.size()},
+                                                            {Layer::Start, s.starts.size()}};
+    const QJsonValue v = field(o, path, "stacking", false);
+    if (v.isUndefined()) {
+        for (const auto& [layer, count] : counts)
+            for (std::size_t i = 0; i < count; ++i)
+                s.stacking.push_back({layer, static_cast<int>(i)});
+        return;
+    }
+    const QJsonArray a = array(o, path, "stacking", true, 2 * kMaxMarks);
+    std::set<std::pair<Layer, int>> seen;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        const QString where = QStringLiteral("%1.stacking[%2]").arg(path).arg(i);
+        const QStringList words = a[i].toString().split(QLatin1Char(' '));
+        bool number = false;
+        const int index = words.value(1).toInt(&number);
+        const std::optional<Layer> layer = format::LayerNamed(words.value(0));
+        std::size_t count = 0;
+        for (const auto& [l, n] : counts)
+            if (layer == l)
+                count = n;
+        if (!a[i].isString() || words.size() != 2 || !layer || !number) {
+            problem(where, QStringLiteral("not \"checkpoint 3\", \"goal 0\", \"start 1\", \"cover 0\" or \"hazard 2\""));
+        } else if (index < 0 || static_cast<std::size_t>(index) >= count) {
+            problem(where, QStringLiteral("%1: there is no such %2").arg(Quoted(a[i].toString()), words[0]));
+        } else if (!seen.insert({*layer, index}).second) {
+            problem(where, QStringLiteral("%1 is stacked twice").arg(Quoted(a[i].toString())));
+        } else {
+            s.stacking.push_back({*layer, index});
+        }
+    }
+    for (const auto& [layer, count] : counts)
+        for (std::size_t i = 0; i < count; ++i)
+            if (!seen.contains({layer, static_cast<int>(i)}))
+                problem(path + QStringLiteral(".stacking"), QStringLiteral("\"%1 %2\" is missing").arg(format::LayerName(layer)).arg(i));
+}
+
+void PackReader::route(Stage& s, const QJsonObject& o, const QString& path)
+{
+    const QString where = path + QStringLiteral(".route");
+    const QJsonValue v = field(o, path, "route", false);
+    if (v.isUndefined())
+        return;
+    const QJsonObject r = object(v, where);
+    const int marks = static_cast<int>(s.checkpoints.size());
+    auto indices = [&](const QJsonArray& a, const QString& at) {
+        std::vector<int> out;
+        for (qsizetype i = 0; i < a.size(); ++i) {
+            const int n = a[i].toInt(-1);
+            if (!a[i].isDouble() || n < 0 || n >= marks)
+                problem(QStringLiteral("%1[%2]").arg(at).arg(i), QStringLiteral("not a checkpoint index 0..%1").arg(marks - 1));
+            else
+                out.push_back(n);
+        }
+        return out;
+    };
+    const QJsonArray sets = array(r, where, "mustPass", false, kMaxMarks);
+    for (qsizetype i = 0; i < sets.size(); ++i) {
+        const QString at = QStringLiteral("%1.mustPass[%2]").arg(where).arg(i);
+        if (!sets[i].isArray() || sets[i].toArray().isEmpty())
+            problem(at, QStringLiteral("not a list of checkpoint indices"));
+        else
+            s.route.mustPass.push_back(indices(sets[i].toArray(), at));
+    }
+    s.route.branches = indices(array(r, where, "branches", false, kMaxMarks), where + QStringLiteral(".branches"));
+    s.route.maxLength = integer(r, where, "maxLength", 0, 100000, 0);
+}
+
+Stage PackReader::stage(const QJsonObject& o, const QString& path, bool last)
+{
+    Stage s;
+    s.name = text(o, path, "name", true);
+    const QString mapName = string(o, path, "map", true);
+    if (!mapName.isEmpty()) {
+        s.map = m_folder.filePath(mapName);
+        m_maps.push_back(map(mapName, path + QStringLiteral(".map")));
+    } else {
+        m_maps.emplace_back();
+    }
+    const QString offRoad = string(o, path, "offRoad", false);
+    if (!offRoad.isEmpty()) {
+        if (QRegularExpression(QStringLiteral("^#[0-9a-fA-F]{6}$")).match(offRoad).hasMatch())
+            s.offRoad = QColor::fromString(offRoad).rgb();
+        else
+            problem(path + QStringLiteral(".offRoad"), QStringLiteral("%1 is not a colour \"#rrggbb\"").arg(Quoted(offRoad)));
+    }
+    s.timeLimit = integer(o, path, "timeLimit", 1, 999, std::nullopt);
+    marks(s, o, path);
+    stacking(s, o, path);
+    s.opening = story(o, path, "opening");
+    s.meeting = story(o, path, "meeting");
+    if (s.opening.size() + s.meeting.size() > static_cast<std::size_t>(kMaxStoryLines))
+        problem(path, QStringLiteral("%1 story lines, more than %2").arg(s.opening.size() + s.meeting.size()).arg(kMaxStoryLines));
+    s.clearLine = text(o, path, "clear", false);
+    s.scoreAt = choice<ScoreAt>(o, path, "scoreAt", {{"clear", ScoreAt::WithClearPicture}, {"ending", ScoreAt::AfterEnding}}, ScoreAt::WithClearPicture)
+                    .value_or(ScoreAt::WithClearPicture);
+    if (s.scoreAt == ScoreAt::AfterEnding && !last)
+        problem(path + QStringLiteral(".scoreAt"), QStringLiteral("\"ending\" is for the last stage only"));
+    route(s, o, path);
+    checkStage(s, path);
+    return s;
+}
+
+// What holds the stage together: its own start, its one goal, and few enough marks.
+void PackReader::checkStage(const Stage& s, const QString& path)
+{
+    std::size_t marks = s.starts.size() + s.goals.size() + s.checkpoints.size() + s.covers.size() + s.hazards.size();
+    for (const Hazard& h : s.hazards)
+        marks += h.pieces.size();
+    if (marks > static_cast<std::size_t>(kMaxMarks))
+        problem(path, QStringLiteral("%1 marks, more than %2").arg(marks).arg(kMaxMarks));
+    if (!s.ownStart())
+        problem(path + QStringLiteral(".starts"), QStringLiteral("no start of the stage's own (\"own\": true)"));
+    const auto live = std::count_if(s.goals.begin(), s.goals.end(), [](const Goal& g) { return g.live; });
+    if (live != 1)
+        problem(path + QStringLiteral(".goals"), QStringLiteral("%1 live goals; a stage has exactly one").arg(live));
+}
+
+void PackReader::read()
+{
+    m_canonicalFolder = QFileInfo(m_folder.path()).canonicalFilePath();
+    QFile file(m_folder.filePath(kFile));
+    if (m_canonicalFolder.isEmpty() || !QFileInfo(file).isFile() || QFileInfo(file).isSymLink() || !file.open(QIODevice::ReadOnly)) {
+        problemIn(kFile, QStringLiteral("(file)"), QStringLiteral("missing or cannot be read in %1").arg(m_folder.path()));
+        return;
+    }
+    if (file.size() > kLargestFile) {
+        problemIn(kFile, QStringLiteral("(file)"), QStringLiteral("%1 bytes, more than %2").arg(file.size()).arg(kLargestFile));
+        return;
+    }
+    const QByteArray bytes = file.readAll();
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError) {
+        const int line = static_cast<int>(bytes.left(error.offset).count('\n')) + 1;
+        problemIn(kFile, QStringLiteral("line %1").arg(line), QStringLiteral("not JSON: %1").arg(error.errorString()));
+        return;
+    }
+    const QJsonObject top = object(document.object(), QStringLiteral("(top)"));
+    if (!document.isObject())
+        return;
+    Course& c = m_pack.course;
+    integer(top, QStringLiteral("(top)"), "format", format::kVersion, format::kVersion, std::nullopt);
+    c.name = text(top, QStringLiteral("(top)"), "name", true);
+    c.author = string(top, QStringLiteral("(top)"), "author", false);
+    const QJsonArray stages = array(top, QStringLiteral("(top)"), "stages", true, kMaxStages);
+    if (stages.isEmpty())
+        problem(QStringLiteral("stages"), QStringLiteral("a pack has 1 to %1 stages").arg(kMaxStages));
+    for (qsizetype i = 0; i < stages.size(); ++i) {
+        const QString path = QStringLiteral("stages[%1]").arg(i);
+        c.stages.push_back(stage(object(stages[i], path), path, i + 1 == stages.size()));
+    }
+    c.ending = story(top, QStringLiteral("(top)"), "ending");
+    c.farewell = text(top, QStringLiteral("(top)"), "farewell", false);
+    m_pack.playHash = format::PlayHash(c, m_maps);
+}
+
+}  // namespace
+
+Pack LoadPack(const QString& folder)
+{
+    Pack pack;
+    pack.folder = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    PackReader(pack).read();
+    for (QString& p : pack.problems)  // the top object's fields are named plainly
+        p.replace(QStringLiteral(": (top)."), QStringLiteral(": "));
+    return pack;
+}
+
+QByteArray WritePack(const Course& course)
+{
+    return format::Write(course, {});
+}
+
+QByteArray WritePack(const Course& course, const QString& folder)
+{
+    return format::Write(course, folder);
+}
+
+}  // namespace course

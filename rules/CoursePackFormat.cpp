@@ -1,0 +1,267 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
+#include "rules/CoursePackFormat.h"
+
+#include <QColor>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+
+namespace course::format {
+
+namespace {
+
+const char* const kPictures[] = {"car1", "car2", "rain", "river0", "river1", "plank", "water", "road0", "road1"};
+const QString kGamePictures = QStringLiteral(":/pictures/");
+
+const std::pair<Layer, const char*> kLayers[] = {
+    {Layer::Start, "start"}, {Layer::Goal, "goal"}, {Layer::Checkpoint, "checkpoint"}, {Layer::Cover, "cover"}, {Layer::Hazard, "hazard"}};
+
+// What is written: the whole file, or only what decides play (for the hash).
+enum class Part : std::uint8_t { Whole, Play };
+
+class Writer {
+public:
+    Writer(const QString& folder, Part part) : m_folder(folder), m_part(part) {}
+
+    QJsonObject course(const Course& c) const
+    {
+        QJsonObject o{{QStringLiteral("format"), kVersion}};
+        QJsonArray stages;
+        for (const Stage& s : c.stages)
+            stages.append(stage(s));
+        o[QStringLiteral("stages")] = stages;
+        if (m_part == Part::Whole) {
+            o[QStringLiteral("name")] = text(c.name);
+            o[QStringLiteral("author")] = c.author;
+            o[QStringLiteral("ending")] = story(c.ending);
+            o[QStringLiteral("farewell")] = text(c.farewell);
+        }
+        return o;
+    }
+
+private:
+    bool whole() const { return m_part == Part::Whole; }
+
+    static QJsonArray rect(const QRect& r) { return {r.left(), r.top(), r.width(), r.height()}; }
+
+    static QJsonObject text(const Text& t)
+    {
+        QJsonObject o{{QStringLiteral("ja"), t.japanese}};
+        if (!t.english.isEmpty())
+            o[QStringLiteral("en")] = t.english;
+        return o;
+    }
+
+    static QJsonArray story(const std::vector<StoryLine>& lines)
+    {
+        QJsonArray a;
+        for (const StoryLine& l : lines) {
+            QJsonObject o = text(l.text);
+            o[QStringLiteral("face")] = l.face;
+            a.append(o);
+        }
+        return a;
+    }
+
+    QString file(const QString& path) const
+    {
+        if (path.startsWith(kGamePictures))
+            return path.mid(kGamePictures.size()).section(QLatin1Char('.'), 0, 0);
+        return m_folder.isEmpty() ? path : QDir(m_folder).relativeFilePath(path);
+    }
+
+    QJsonObject stage(const Stage& s) const
+    {
+        QJsonObject o;
+        if (s.offRoad)
+            o[QStringLiteral("offRoad")] = QColor(*s.offRoad).name();
+        o[QStringLiteral("timeLimit")] = s.timeLimit;
+        o[QStringLiteral("scoreAt")] = s.scoreAt == ScoreAt::AfterEnding ? QStringLiteral("ending") : QStringLiteral("clear");
+        o[QStringLiteral("starts")] = starts(s);
+        QJsonArray goals;
+        for (const Goal& g : s.goals)
+            goals.append(QJsonObject{{QStringLiteral("rect"), rect(g.rect)}, {QStringLiteral("live"), g.live}});
+        o[QStringLiteral("goals")] = goals;
+        o[QStringLiteral("checkpoints")] = checkpoints(s);
+        QJsonArray covers;
+        for (const Cover& c : s.covers) {
+            QJsonObject cover{{QStringLiteral("rect"), rect(c.rect)}};
+            if (whole())
+                cover[QStringLiteral("picture")] = file(c.picture);
+            covers.append(cover);
+        }
+        o[QStringLiteral("covers")] = covers;
+        QJsonArray hazards;
+        for (const Hazard& h : s.hazards)
+            hazards.append(hazard(h));
+        o[QStringLiteral("hazards")] = hazards;
+        QJsonArray stacking;
+        for (const Stacked& e : s.stacking)
+            stacking.append(QStringLiteral("%1 %2").arg(LayerName(e.layer)).arg(e.index));
+        o[QStringLiteral("stacking")] = stacking;
+        if (whole()) {
+            o[QStringLiteral("name")] = text(s.name);
+            o[QStringLiteral("map")] = file(s.map);
+            o[QStringLiteral("opening")] = story(s.opening);
+            o[QStringLiteral("meeting")] = story(s.meeting);
+            o[QStringLiteral("clear")] = text(s.clearLine);
+            o[QStringLiteral("route")] = route(s.route);
+        }
+        return o;
+    }
+
+    static QJsonArray starts(const Stage& s)
+    {
+        QJsonArray a;
+        for (const StartZone& z : s.starts)
+            a.append(QJsonObject{{QStringLiteral("rect"), rect(z.rect)},
+                                 {QStringLiteral("point"), QJsonArray{z.point.x(), z.point.y()}},
+                                 {QStringLiteral("own"), z.own}});
+        return a;
+    }
+
+    QJsonArray checkpoints(const Stage& s) const
+    {
+        static const char* const clocks[] = {"keep", "pause", "resume"};
+        QJsonArray a;
+        for (const Checkpoint& c : s.checkpoints) {
+            QJsonObject o{{QStringLiteral("rect"), rect(c.rect)},
+                          {QStringLiteral("live"), c.live},
+                          {QStringLiteral("once"), c.once},
+                          {QStringLiteral("clock"), QLatin1String(clocks[static_cast<int>(c.clock)])}};
+            if (whole()) {
+                o[QStringLiteral("face")] = c.face;
+                if (!c.line.japanese.isEmpty())
+                    o[QStringLiteral("line")] = text(c.line);
+                if (!c.sound.isEmpty())
+                    o[QStringLiteral("sound")] = c.sound;
+            }
+            a.append(o);
+        }
+        return a;
+    }
+
+    QJsonObject hazard(const Hazard& h) const
+    {
+        static const char* const kinds[] = {"car", "rain", "river", "bridge"};
+        QJsonObject o{{QStringLiteral("kind"), QLatin1String(kinds[static_cast<int>(h.kind)])},
+                      {QStringLiteral("rect"), rect(h.rect)},
+                      {QStringLiteral("harm"), h.harm == Harm::Click ? QStringLiteral("click") : QStringLiteral("touch")},
+                      {QStringLiteral("periodMs"), h.periodMs}};
+        if (whole())
+            o[QStringLiteral("picture")] = file(h.picture);
+        if (h.kind == HazardKind::Car || h.kind == HazardKind::Rain)
+            o[QStringLiteral("motion")] = QJsonObject{{QStringLiteral("step"), h.motion.step},
+                                                      {QStringLiteral("low"), h.motion.low},
+                                                      {QStringLiteral("high"), h.motion.high},
+                                                      {QStringLiteral("sway"), h.motion.sway}};
+        if (h.kind == HazardKind::Bridge) {
+            QJsonArray pieces, pattern;
+            for (const QRect& p : h.pieces)
+                pieces.append(rect(p));
+            for (const std::vector<bool>& row : h.pattern) {
+                QString r;
+                for (bool open : row)
+                    r += QLatin1Char(open ? '1' : '0');
+                pattern.append(r);
+            }
+            o[QStringLiteral("pieces")] = pieces;
+            o[QStringLiteral("pattern")] = pattern;
+            if (whole())
+                o[QStringLiteral("openPicture")] = file(h.openPicture);
+        }
+        return o;
+    }
+
+    static QJsonObject route(const RoutePlan& r)
+    {
+        QJsonArray sets, branches;
+        for (const std::vector<int>& set : r.mustPass) {
+            QJsonArray a;
+            for (int i : set)
+                a.append(i);
+            sets.append(a);
+        }
+        for (int i : r.branches)
+            branches.append(i);
+        return {{QStringLiteral("mustPass"), sets}, {QStringLiteral("branches"), branches}, {QStringLiteral("maxLength"), r.maxLength}};
+    }
+
+    QString m_folder;
+    Part m_part;
+};
+
+// Rectangles and points on one line each, as a person writes them.
+QByteArray Compact(QByteArray json)
+{
+    static const QRegularExpression numbers(QStringLiteral("\\[\\s*(-?\\d+(?:,\\s*-?\\d+)*)\\s*\\]"));
+    QString text = QString::fromUtf8(json);
+    QString out;
+    qsizetype from = 0;
+    for (auto it = numbers.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        out += QStringView(text).mid(from, m.capturedStart() - from);
+        out += QLatin1Char('[') + m.captured(1).simplified().replace(QStringLiteral(", "), QStringLiteral(",")).replace(QLatin1Char(','), QStringLiteral(", ")) + QLatin1Char(']');
+        from = m.capturedEnd();
+    }
+    out += QStringView(text).mid(from);
+    static const QRegularExpression empty(QStringLiteral("\\[\\s*\\]"));
+    return out.replace(empty, QStringLiteral("[]")).toUtf8();
+}
+
+}  // namespace
+
+QString GamePicture(const QString& name)
+{
+    for (const char* own : kPictures)
+        if (name == QLatin1String(own))
+            return kGamePictures + name + QStringLiteral(".bmp");
+    return {};
+}
+
+const QStringList& Sounds()
+{
+    static const QStringList sounds{QStringLiteral("Yama"), QStringLiteral("Okasiya"), QStringLiteral("Kouji"),
+                                    QStringLiteral("Car"),  QStringLiteral("Rain"),    QStringLiteral("River")};
+    return sounds;
+}
+
+std::optional<Layer> LayerNamed(const QString& name)
+{
+    for (const auto& [layer, word] : kLayers)
+        if (name == QLatin1String(word))
+            return layer;
+    return std::nullopt;
+}
+
+QString LayerName(Layer layer)
+{
+    for (const auto& [l, word] : kLayers)
+        if (l == layer)
+            return QLatin1String(word);
+    return {};
+}
+
+QByteArray Write(const Course& course, const QString& folder)
+{
+    return Compact(QJsonDocument(Writer(folder, Part::Whole).course(course)).toJson(QJsonDocument::Indented));
+}
+
+QByteArray PlayHash(const Course& course, const std::vector<QImage>& maps)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    hash.addData(QJsonDocument(Writer({}, Part::Play).course(course)).toJson(QJsonDocument::Compact));
+    for (const QImage& map : maps) {
+        const QImage rgb = map.convertToFormat(QImage::Format_RGB32);
+        for (int y = 0; y < rgb.height(); ++y)
+            hash.addData(QByteArrayView(rgb.constScanLine(y), rgb.width() * 4));
+    }
+    return hash.result().left(16).toHex();
+}
+
+}  // namespace course::format

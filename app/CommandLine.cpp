@@ -3,9 +3,12 @@
 
 #include "app/CommandLine.h"
 
+#include "app/CourseCommands.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QTextStream>
 
 #include <cstdio>
 
@@ -45,6 +48,15 @@ std::optional<int> HandleCommandLine(int argc, char* argv[])
                                   QStringLiteral("Displays help on commandline options."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption check(QStringLiteral("check-course"),
+                                   QStringLiteral("Checks the course pack in <dir>: every mistake with its file and field, then "
+                                                  "whether each stage can be played. Exits 0 when it can."),
+                                   QStringLiteral("dir"));
+    const QCommandLineOption create(QStringLiteral("new-course"),
+                                    QStringLiteral("Writes a starter course pack into <dir>, which must be new or empty."),
+                                    QStringLiteral("dir"));
+    parser.addOption(check);
+    parser.addOption(create);
     if (!parser.parse(QCoreApplication::arguments()))
         return Refuse(program, parser.errorText());
     if (!parser.positionalArguments().isEmpty())
@@ -58,6 +70,11 @@ std::optional<int> HandleCommandLine(int argc, char* argv[])
                                                     QCoreApplication::applicationVersion()));
         return 0;
     }
+    QTextStream out(stdout);
+    if (parser.isSet(check))
+        return CheckCoursePack(parser.value(check), out);
+    if (parser.isSet(create))
+        return NewCoursePack(parser.value(create), out);
     return std::nullopt;  // only "--": start as usual
 }
 

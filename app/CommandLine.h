@@ -3,6 +3,7 @@
 
 #pragma once
 // The game's command line: --help and --version answer and end the process,
+// --check-course and --new-course work on a course pack and end it too,
 // anything else is refused, and no arguments at all start the game.
 
 #include <optional>

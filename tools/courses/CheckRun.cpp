@@ -18,6 +18,12 @@ void Print(QTextStream& out, const QStringList& lines)
 
 bool RunChecks(const QImage& map, const course::Stage& description, int stage, QTextStream& out)
 {
+    return RunChecks(map, description, stage, out, std::chrono::steady_clock::time_point::max()) == Verdict::Passes;
+}
+
+Verdict RunChecks(const QImage& map, const course::Stage& description, int stage, QTextStream& out,
+                  std::chrono::steady_clock::time_point deadline)
+{
     const CoursePlan plan = StagePlan(description);
     bool passed = true;
     for (int level = 1; level <= 2; ++level) {
@@ -31,7 +37,13 @@ bool RunChecks(const QImage& map, const course::Stage& description, int stage, Q
     if (plan.at) {
         FairnessOptions options;
         options.limitSeconds = description.timeLimit;
+        options.deadline = deadline;
         const FairnessReport fair = CheckFairness(map, plan, course::ProbeHalfSize(2), options);
+        if (fair.outOfTime) {
+            out << "stage " << stage << ": too complex to prove in the time allowed\n";
+            out.flush();
+            return Verdict::TooComplex;
+        }
         out << "stage " << stage << ", level 2 with moving hazards: " << (fair.passed ? "passes" : "FAILS")
             << ", Start clicks at 0.." << options.lastStartSecond << " s reach the goal in " << fair.best << " s at best, " << fair.worst
             << " s at worst (60 px/s in 8-neighbour steps)\n";
@@ -39,7 +51,7 @@ bool RunChecks(const QImage& map, const course::Stage& description, int stage, Q
         passed = passed && fair.passed;
     }
     out.flush();
-    return passed;
+    return passed ? Verdict::Passes : Verdict::Fails;
 }
 
 }  // namespace coursecheck

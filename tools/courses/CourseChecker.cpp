@@ -248,6 +248,11 @@ FairnessReport CheckFairness(const QImage& map, const CoursePlan& plan, int r, c
     const int totalSteps = (options.lastStartSecond + options.limitSeconds) * 10;
     int found = 0;
     for (int step = 0; step < totalSteps && found < starts; ++step) {
+        if (std::chrono::steady_clock::now() > options.deadline) {
+            report.outOfTime = true;
+            report.problems << QStringLiteral("too complex to prove in the time allowed");
+            return report;
+        }
         const SafeField field = Paint(roadOk, plan.at(step));
         for (int c = 0; c < kCells; ++c)
             mask[c] = field.safe[c] ? 0xFF : 0;

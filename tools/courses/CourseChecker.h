@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QStringList>
 
+#include <chrono>
 #include <cstdint>
 #include <vector>
 
@@ -47,6 +48,7 @@ struct FairnessOptions {
     int lastStartSecond = 60;  // Start clicks at 0, 1, ..., this many seconds after the timers start
     int limitSeconds = 90;     // the goal must be reached this long after the click
     int pixelsPerStep = 6;     // 60 px per second, in 8-neighbour steps (Chebyshev)
+    std::chrono::steady_clock::time_point deadline = std::chrono::steady_clock::time_point::max();  // then it gives up
 };
 
 struct FairnessReport {
@@ -54,6 +56,7 @@ struct FairnessReport {
     std::vector<double> seconds;  // per Start click second: time to the goal, -1 = not in time
     double best = -1;
     double worst = -1;
+    bool outOfTime = false;  // given up at the deadline: neither proven nor refuted
     QStringList problems;
 };
 

@@ -7,6 +7,7 @@
 #include "game/AppFolder.h"
 #include "i18n/Language.h"
 #include "ranking/HighScoreTable.h"
+#include "title/CourseShelf.h"
 #include "title/TitleScreen.h"
 #include "widgets/Look.h"
 
@@ -41,7 +42,8 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.pokurimo.Pokurimo"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.ico")));
     look::RegisterFontSubstitutes();
-    HighScoreTable table;  // the one the screens hand along, for the whole run
-    TitleScreen::open(table);
+    HighScoreTable table;  // the game's own course's records, for the whole run
+    CourseShelf shelf(table);  // the course played, and its records, handed along by the screens
+    TitleScreen::open(shelf);
     return app.exec();
 }

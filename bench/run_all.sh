@@ -283,6 +283,8 @@ run_move_us=$(micro_value BM_RunPointerMove/0 real_time)
 run_move_painted_us=$(micro_value BM_RunPointerMove/1 real_time)
 sweep_us=$(awk -v ns="$(micro_value BM_FirstOffRoadOnLine/3 real_time)" 'BEGIN { print ns / 1000 }')
 run_move100_us=$(micro_value BM_RunPointerMove100px/0 real_time)
+list_packs_ms=$(micro_value BM_ListTwentyPacks real_time)
+load_pack_ms=$(micro_value BM_LoadOnePack real_time)
 
 cpu_model=$(awk -F': ' '/^model name/ { print $2; exit }' /proc/cpuinfo)
 mem_total=$(awk '/^MemTotal:/ { printf "%.1f GiB", $2 / 1048576 }' /proc/meminfo)
@@ -303,7 +305,7 @@ work on the machine shares its cores and moves the start times most).
 
 | Benchmark | Time | Counters |
 |---|---|---|
-$(for b in BM_BuildGrid BM_BuildGridPerPixel BM_IsOffRoad/1 BM_IsOffRoad/3 BM_FirstOffRoadOnLine/1 BM_FirstOffRoadOnLine/3 BM_RunPointerMove/0 BM_RunPointerMove/1 BM_RunPointerMove100px/0 BM_RunPointerMove100px/1 BM_HazardStepRules BM_HazardTimersOnScreen; do micro_row "$b"; done)
+$(for b in BM_BuildGrid BM_BuildGridPerPixel BM_IsOffRoad/1 BM_IsOffRoad/3 BM_FirstOffRoadOnLine/1 BM_FirstOffRoadOnLine/3 BM_RunPointerMove/0 BM_RunPointerMove/1 BM_RunPointerMove100px/0 BM_RunPointerMove100px/1 BM_HazardStepRules BM_HazardTimersOnScreen BM_ListTwentyPacks BM_LoadOnePack; do micro_row "$b"; done)
 
 | Target | Figure | Verdict |
 |---|---|---|
@@ -313,6 +315,8 @@ $(for b in BM_BuildGrid BM_BuildGridPerPixel BM_IsOffRoad/1 BM_IsOffRoad/3 BM_Fi
 | One pointer move of a run with the drawn hero (road test + repaint request) < 1 ms | $(printf '%.1f' "$run_move_us") µs ($(printf '%.1f' "$run_move_painted_us") µs with the repaint done) | $(verdict "$run_move_painted_us" "<" 1000) |
 | The road test of a 100-pixel move at radius 3, every pixel swept (grid only) ≤ 2 µs | $(printf '%.2f' "$sweep_us") µs | $(verdict "$sweep_us" "<=" 2) |
 | A whole 100-pixel move of a run with the drawn hero ≤ 5 µs | $(printf '%.2f' "$run_move100_us") µs, $(awk -v a="$run_move100_us" -v b="$run_move_us" 'BEGIN { printf "%.1f", a / b }')× one single-pixel move | $(verdict "$run_move100_us" "<=" 5) |
+| Listing twenty course packs (the title's course list) < 50 ms | $(printf '%.2f' "$list_packs_ms") ms | $(verdict "$list_packs_ms" "<" 50) |
+| Loading one course pack < 50 ms | $(printf '%.2f' "$load_pack_ms") ms | $(verdict "$load_pack_ms" "<" 50) |
 
 BM_RunPointerMove is one pointer move during a run on a shown stage 1 play
 screen: the drawn hero follows the pointer and the road test runs; /0 stops
@@ -321,7 +325,9 @@ them (offscreen platform). BM_HazardTimersOnScreen is one beat of all three
 hazard timers on a shown stage 2 play screen, repaint included (offscreen platform).
 BM_FirstOffRoadOnLine sweeps the off-road grid along a 100-pixel line of map 1
 at radius 1 and 3; BM_RunPointerMove100px is one 100-pixel move along bare road
-of a run (hard level), judged at every pixel it crosses.
+of a run (hard level), judged at every pixel it crosses. BM_ListTwentyPacks
+reads the game's own course and twenty player packs of two stages each, every
+file and picture checked; BM_LoadOnePack reads one of them.
 
 ## Whole process (Xvfb, medians of $runs rounds; start times of $((3 * runs)))
 

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>CourseChooser</name>
+    <message>
+        <source>ベスト %1秒</source>
+        <translation>best %1 s</translation>
+    </message>
+    <message>
+        <source>ベスト なし</source>
+        <translation>no best time yet</translation>
+    </message>
+    <message>
+        <source>コース</source>
+        <translation>Courses</translation>
+    </message>
+    <message>
+        <source>えらぶ</source>
+        <translation>Choose</translation>
+    </message>
+    <message>
+        <source>やめる</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>ステージ数 %1</source>
+        <translation>stages: %1</translation>
+    </message>
+</context>
+<context>
     <name>PlayScreen</name>
     <message>
         <source>コースの地図「%1」が読めなかったよ・・・タイトルにもどるぜ！</source>
@@ -100,6 +127,10 @@
         <comment>the hard level, in a narrow box</comment>
         <translation>Hard</translation>
     </message>
+    <message>
+        <source>STAGE%1</source>
+        <translation>STAGE%1</translation>
+    </message>
 </context>
 <context>
     <name>TitleScreen</name>
@@ -140,6 +171,14 @@
     <message>
         <source>はやくゴールするほどいいんだぜ！</source>
         <translation>The faster you reach the goal, the better!</translation>
+    </message>
+    <message>
+        <source>コース</source>
+        <translation>Courses</translation>
+    </message>
+    <message>
+        <source>ほかのコースでも走れるぜ</source>
+        <translation>Race on other courses too!</translation>
     </message>
 </context>
 <context>

@@ -12,16 +12,36 @@
 #include <QSettings>
 #include <QStringList>
 
-namespace {
+#include <algorithm>
+
+HighScoreTable::HighScoreTable(const QString& group, int stages)
+    : m_group(group), m_stages(std::max(1, stages)), m_rows(static_cast<std::size_t>(scores::kLevels * m_stages))
+{
+}
+
+HighScoreTable::Row& HighScoreTable::row(int level, int stage)
+{
+    return const_cast<Row&>(std::as_const(*this).row(level, stage));
+}
+
+const HighScoreTable::Row& HighScoreTable::row(int level, int stage) const
+{
+    level = std::clamp(level, 1, scores::kLevels);
+    stage = std::clamp(stage, 1, m_stages);
+    return m_rows[static_cast<std::size_t>((level - 1) * m_stages + stage - 1)];
+}
+
 // Visits every entry in the store's order: place fastest, level slowest.
 template <typename Visit>
-void ForEachEntry(Visit visit)
+void HighScoreTable::forEachEntry(Visit visit) const
 {
     for (int level = 1; level <= scores::kLevels; ++level)
-        for (int stage = 1; stage <= scores::kStages; ++stage)
+        for (int stage = 1; stage <= m_stages; ++stage)
             for (int place = 0; place < scores::kPlaces; ++place)
                 visit(level, stage, place);
 }
+
+namespace {
 
 // QSettings reports a missing settings folder only as a failed write; make
 // sure it exists so that a folder that cannot be made is told apart early.
@@ -44,10 +64,10 @@ void RemoveAbandonedLock(const QSettings& store)
 void HighScoreTable::load()
 {
     QSettings store;
-    store.beginGroup(scores::kSettingGroup);
-    ForEachEntry([&](int level, int stage, int place) {
-        m_names[level][stage][place] = scores::StoredName(store.value(scores::NameKey(level, stage, place)));
-        m_scores[level][stage][place] = scores::StoredScore(store.value(scores::ScoreKey(level, stage, place)));
+    store.beginGroup(m_group);
+    forEachEntry([&](int level, int stage, int place) {
+        names(level, stage)[place] = scores::StoredName(store.value(scores::NameKey(level, stage, place)));
+        scores(level, stage)[place] = scores::StoredScore(store.value(scores::ScoreKey(level, stage, place)));
     });
 }
 
@@ -60,10 +80,10 @@ bool HighScoreTable::save() const
     if (!SettingsFolderReady(store))
         return false;
     RemoveAbandonedLock(store);
-    store.beginGroup(scores::kSettingGroup);
-    ForEachEntry([&](int level, int stage, int place) {
-        store.setValue(scores::NameKey(level, stage, place), m_names[level][stage][place]);
-        store.setValue(scores::ScoreKey(level, stage, place), QString::number(m_scores[level][stage][place]));
+    store.beginGroup(m_group);
+    forEachEntry([&](int level, int stage, int place) {
+        store.setValue(scores::NameKey(level, stage, place), names(level, stage)[place]);
+        store.setValue(scores::ScoreKey(level, stage, place), QString::number(scores(level, stage)[place]));
     });
     store.endGroup();
     store.sync();

@@ -3,18 +3,29 @@
 
 #pragma once
 // The best five results of every level and stage, kept in the user's settings
-// store between runs. One table serves the process: the title loads it, the
+// store between runs. One table serves a course: the title loads it, the
 // play screen enters a new record, the ranking screen shows and saves it.
+// The game's own course keeps its records in the [Setting] group; every other
+// course in a group of its own.
 
 #include "rules/Scoring.h"
 
 #include <QString>
 #include <cstdint>
+#include <vector>
 
 class HighScoreTable {
 public:
     using Names = QString[scores::kPlaces];
     using Scores = std::int32_t[scores::kPlaces];
+
+    // The game's own two stages, in [Setting].
+    HighScoreTable() = default;
+    // A course of `stages` stages whose records live in the settings group `group`.
+    HighScoreTable(const QString& group, int stages);
+
+    const QString& group() const { return m_group; }
+    int stageCount() const { return m_stages; }
 
     // Reads the whole table: a missing or unreadable entry takes its default.
     void load();
@@ -22,19 +33,27 @@ public:
     bool save() const;
 
     // One level's and stage's rows, places 0..4; level and stage from 1.
-    Names& names(int level, int stage) { return m_names[Row(level)][Row(stage)]; }
-    Scores& scores(int level, int stage) { return m_scores[Row(level)][Row(stage)]; }
-    const Names& names(int level, int stage) const { return m_names[Row(level)][Row(stage)]; }
-    const Scores& scores(int level, int stage) const { return m_scores[Row(level)][Row(stage)]; }
+    Names& names(int level, int stage) { return row(level, stage).names; }
+    Scores& scores(int level, int stage) { return row(level, stage).scores; }
+    const Names& names(int level, int stage) const { return row(level, stage).names; }
+    const Scores& scores(int level, int stage) const { return row(level, stage).scores; }
 
     // A cleared stage's score: the place it earns, with the entries below moved
     // down one place, or -1 when it beats none.
     int enter(int level, int stage, std::int32_t score);
 
 private:
+    struct Row {
+        QString names[scores::kPlaces];
+        std::int32_t scores[scores::kPlaces] = {};
+    };
     // A stray level or stage still names a row of the table.
-    static int Row(int index) { return index < 1 ? 1 : (index > 2 ? 2 : index); }
+    Row& row(int level, int stage);
+    const Row& row(int level, int stage) const;
+    template <typename Visit>
+    void forEachEntry(Visit visit) const;
 
-    QString m_names[scores::kLevels + 1][scores::kStages + 1][scores::kPlaces];
-    std::int32_t m_scores[scores::kLevels + 1][scores::kStages + 1][scores::kPlaces] = {};
+    QString m_group = scores::kSettingGroup;
+    int m_stages = scores::kStages;
+    std::vector<Row> m_rows = std::vector<Row>(scores::kLevels * scores::kStages);
 };

@@ -11,6 +11,7 @@
 #include "widgets/Look.h"
 #include "widgets/Notice.h"
 
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,7 +23,7 @@
 using scores::kPlaces;
 
 RankingScreen::RankingScreen(HighScoreTable& table, int level, int stage, QWidget* parent)
-    : QDialog(parent), m_table(table), m_level(std::clamp(level, 1, scores::kLevels)), m_stage(std::clamp(stage, 1, scores::kStages))
+    : QDialog(parent), m_table(table), m_level(std::clamp(level, 1, scores::kLevels)), m_stage(std::clamp(stage, 1, table.stageCount()))
 {
     buildLayout();
     connectEvents();
@@ -36,6 +37,8 @@ void RankingScreen::connectEvents()
         connect(levelOptions[i], &QRadioButton::clicked, this, [this, i] { chooseLevel(i); });
         connect(stageOptions[i], &QRadioButton::clicked, this, [this, i] { chooseStage(i); });
     }
+    if (stageChooser)
+        connect(stageChooser, &QComboBox::activated, this, &RankingScreen::chooseStage);
     for (int i = 0; i < kPlaces; ++i)
         connect(nameEdits[i], &QLineEdit::textChanged, this, [this, i] { nameEdited(i); });
     connect(closeButton, &QPushButton::clicked, this, &RankingScreen::closeAndSave);
@@ -58,14 +61,20 @@ QWidget* RankingScreen::firstFocus() const
 void RankingScreen::showTable()
 {
     levelOptions[m_level - 1]->setChecked(true);
-    stageOptions[m_stage - 1]->setChecked(true);
+    if (stageChooser)
+        stageChooser->setCurrentIndex(m_stage - 1);
+    else
+        stageOptions[m_stage - 1]->setChecked(true);
     for (int i = 0; i < kPlaces; ++i) {
         nameLabels[i]->setText(m_table.names(m_level, m_stage)[i]);
         scoreLabels[i]->setText(QString::number(m_table.scores(m_level, m_stage)[i]));
     }
-    if (enteringName())
+    if (enteringName()) {
         for (QRadioButton* option : {levelOptions[0], stageOptions[0], levelOptions[1], stageOptions[1]})
             option->hide();
+        if (stageChooser)
+            stageChooser->hide();
+    }
 }
 
 void RankingScreen::chooseLevel(int index)
@@ -80,7 +89,7 @@ void RankingScreen::chooseStage(int index)
 {
     if (enteringName())
         return;
-    m_stage = index + 1;
+    m_stage = std::clamp(index + 1, 1, m_table.stageCount());
     showTable();
 }
 

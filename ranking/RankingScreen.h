@@ -11,6 +11,7 @@
 #include <QDialog>
 
 class HighScoreTable;
+class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -30,7 +31,7 @@ public:
     // a name is being entered.
     void showTable();
     void chooseLevel(int index);  // level selector: 0 = たこ, 1 = さる
-    void chooseStage(int index);  // stage selector: 0 = STAGE1, 1 = STAGE2
+    void chooseStage(int index);  // stage selector: 0 = STAGE1, 1 = STAGE2, ...
     void nameEdited(int index);
     void closeAndSave();
 
@@ -46,6 +47,7 @@ public:
     QFrame* levelFrame = nullptr;
     QRadioButton* levelOptions[2] = {};
     QRadioButton* stageOptions[2] = {};
+    QComboBox* stageChooser = nullptr;  // in their place, for a course of more than two stages
     QPushButton* closeButton = nullptr;
     QFrame* divider = nullptr;
 
@@ -55,6 +57,7 @@ protected:
 
 private:
     void buildLayout();
+    void buildStageChooser();  // for the stage count of the table's course
     void connectEvents();  // ranking/RankingScreen.cpp
     bool enteringName() const;
     QWidget* firstFocus() const;

@@ -5,9 +5,11 @@
 
 #include "ranking/RankingScreen.h"
 
+#include "ranking/HighScoreTable.h"
 #include "widgets/Look.h"
 
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QIcon>
@@ -126,6 +128,8 @@ void RankingScreen::buildLayout()
         group->addButton(pair[1], 1);
     }
 
+    buildStageChooser();
+
     closeButton = new QPushButton(tr("とじる"), this);
     closeButton->setGeometry(look::Twips(2760, 2040, 1335, 615));
     closeButton->setFont(look::CaptionFont(look::k12pt));
@@ -135,7 +139,25 @@ void RankingScreen::buildLayout()
 
     // Entry boxes first, then the close button, then the selectors.
     QWidget* order[] = {nameEdits[0], nameEdits[1], nameEdits[2], nameEdits[3], nameEdits[4],
-                        closeButton, stageOptions[0], stageOptions[1], levelOptions[1], levelOptions[0]};
+                        closeButton, stageChooser ? static_cast<QWidget*>(stageChooser) : stageOptions[0], stageOptions[1],
+                        levelOptions[1], levelOptions[0]};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
+}
+
+// The game's own two stages keep their two buttons; a course of one stage
+// shows only the first, and a longer one a list of its stages in their place.
+void RankingScreen::buildStageChooser()
+{
+    const int stages = m_table.stageCount();
+    stageOptions[1]->setVisible(stages >= 2);
+    if (stages <= 2)
+        return;
+    stageOptions[0]->hide();
+    stageOptions[1]->hide();
+    stageChooser = new QComboBox(this);
+    stageChooser->setGeometry(look::Twips(1200, 2040, 1335, 375));
+    stageChooser->setFont(stageOptions[0]->font());
+    for (int stage = 1; stage <= stages; ++stage)
+        stageChooser->addItem(tr("STAGE%1").arg(stage));
 }

@@ -8,22 +8,24 @@
 #include "play/PlayScreen.h"
 #include "ranking/HighScoreTable.h"
 #include "ranking/RankingScreen.h"
+#include "title/CourseChooser.h"
+#include "title/CourseShelf.h"
 #include "sound/SoundBackend.h"
 #include "widgets/Look.h"
 
 #include <QLabel>
 #include <QPointer>
 
-void TitleScreen::open(HighScoreTable& table)
+void TitleScreen::open(CourseShelf& shelf)
 {
-    auto* title = new TitleScreen(table);
+    auto* title = new TitleScreen(shelf);
     title->show();
     look::Present(title);
 }
 
 void TitleScreen::reloadScores()
 {
-    m_table.load();
+    m_shelf.table().load();
 }
 
 void TitleScreen::startLevel(int level)
@@ -32,9 +34,9 @@ void TitleScreen::startLevel(int level)
     sound::PlayWave(QStringLiteral("Click"));
     if (!self)
         return;
-    auto* play = new PlayScreen(m_table, level);  // deletes itself when closed
+    auto* play = new PlayScreen(m_shelf.table(), m_shelf.course(), level);  // deletes itself when closed
     // However the game ends, the title comes back.
-    connect(play, &PlayScreen::unloaded, [table = &m_table] { TitleScreen::open(*table); });
+    connect(play, &PlayScreen::unloaded, [shelf = &m_shelf] { TitleScreen::open(*shelf); });
     if (!play->setUpStage()) {
         delete play;  // never shown: the player stays on the title
         return;
@@ -66,10 +68,28 @@ void TitleScreen::quit()
 void TitleScreen::showRanking()
 {
     const QPointer<TitleScreen> self(this);
-    RankingScreen rank(m_table, 1, 1, this);
+    RankingScreen rank(m_shelf.table(), 1, 1, this);
     rank.showTable();
     sound::PlayWave(QStringLiteral("Click"));
     if (!self)
         return;
     rank.exec();
+}
+
+void TitleScreen::chooseCourse()
+{
+    const QPointer<TitleScreen> self(this);
+    sound::PlayWave(QStringLiteral("Click"));
+    if (!self)
+        return;
+    CourseChooser chooser(m_shelf, this);
+    if (chooser.exec() != QDialog::Accepted || !self)
+        return;
+    reloadScores();
+    showCourseName();
+}
+
+void TitleScreen::showCourseName()
+{
+    courseName->setText(m_shelf.course().name.shown());
 }

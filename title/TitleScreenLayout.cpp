@@ -4,6 +4,7 @@
 // The title screen's layout.
 
 #include "title/TitleScreen.h"
+#include "title/CourseShelf.h"
 #include "widgets/Look.h"
 #include "widgets/Widgets.h"
 
@@ -24,7 +25,7 @@ QLabel* MakeImage(QWidget* parent, const QRect& geometry, const QString& picture
 
 }  // namespace
 
-TitleScreen::TitleScreen(HighScoreTable& table, QWidget* parent) : QWidget(parent), m_table(table)
+TitleScreen::TitleScreen(CourseShelf& shelf, QWidget* parent) : QWidget(parent), m_shelf(shelf)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     buildLayout();
@@ -32,13 +33,15 @@ TitleScreen::TitleScreen(HighScoreTable& table, QWidget* parent) : QWidget(paren
     connect(hardButton, &QPushButton::clicked, this, &TitleScreen::startHard);
     connect(quitButton, &QPushButton::clicked, this, &TitleScreen::quit);
     connect(rankingButton, &QPushButton::clicked, this, &TitleScreen::showRanking);
+    connect(courseButton, &QPushButton::clicked, this, &TitleScreen::chooseCourse);
     reloadScores();
+    showCourseName();
 }
 
 void TitleScreen::buildLayout()
 {
     setWindowTitle(QString());
-    look::MakeFixedWindow(this, 357, 190);
+    look::MakeFixedWindow(this, 357, 222);  // the course row under what the title always showed
     namePicture = MakeImage(this, Twips(120, 0, 2535, 1305), QStringLiteral(":/pictures/title_logo.png"));
     heroPicture = MakeImage(this, Twips(2760, 0, 2700, 2850), QStringLiteral(":/pictures/title_hero.png"));
     heroPicture->setToolTip(tr("オレはピポだよ、よろしくなっ！"));
@@ -50,8 +53,15 @@ void TitleScreen::buildLayout()
                           tr("おわんのか？"));
     rankingButton = MakeButton(this, Twips(120, 2280, 1335, 495), tr("ランキング"), look::k11_25pt,
                           tr("はやくゴールするほどいいんだぜ！"));
+    courseButton = MakeButton(this, Twips(120, 2880, 1335, 375), tr("コース"), look::k11_25pt,
+                              tr("ほかのコースでも走れるぜ"));
+    courseName = new QLabel(this);
+    courseName->setGeometry(Twips(1560, 2880, 3780, 375));
+    courseName->setFont(look::CaptionFont(look::k11_25pt));
+    courseName->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setTabOrder(easyButton, hardButton);
     setTabOrder(hardButton, quitButton);
     setTabOrder(quitButton, rankingButton);
+    setTabOrder(rankingButton, courseButton);
     easyButton->setFocus();
 }

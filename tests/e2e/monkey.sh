@@ -76,9 +76,10 @@ act_title() {
   elif ((r < 34)); then click_at "$id" $(between 106 190) $(between 98 135)  # さるレベル
   elif ((r < 54)); then click_at "$id" $(between 10 95) $(between 154 183)   # ランキング
   elif ((r < 57)); then click_at "$id" $(between 106 190) $(between 154 183) # おしまい
-  elif ((r < 72)); then click_at "$id" $(pick 357) $(pick 190)
+  elif ((r < 61)); then click_at "$id" $(between 10 95) $(between 194 215)   # コース
+  elif ((r < 72)); then click_at "$id" $(pick 357) $(pick 222)
   elif ((r < 90)); then press_key "$id"
-  else drag "$id" 357 190
+  else drag "$id" 357 222
   fi
 }
 

@@ -174,7 +174,7 @@ RankView RankingFromTheTitle()
         seen = Look(rank);
         rank.closeButton->click();
     };
-    TitleScreen::open(Table());
+    TitleScreen::open(Shelf());
     TitleScreen* title = Shown<TitleScreen>();
     if (title)
         title->rankingButton->click();  // returns when the ranking has been closed
@@ -253,7 +253,7 @@ private Q_SLOTS:
             QVERIFY(QFile::remove(folder.map(1)));
         else
             Overwrite(folder.map(1), content);
-        TitleScreen::open(Table());
+        TitleScreen::open(Shelf());
         TitleScreen* title = Shown<TitleScreen>();
         QVERIFY(title);
         title->easyButton->click();
@@ -272,7 +272,7 @@ private Q_SLOTS:
         AppCopy folder;
         Overwrite(folder.map(2), QByteArray("GIF89a broken"));
         Hand hand;
-        TitleScreen::open(Table());
+        TitleScreen::open(Shelf());
         QTimer::singleShot(0, Shown<TitleScreen>()->easyButton, &QPushButton::click);
         QTRY_VERIFY(Shown<PlayScreen>() && !Shown<TitleScreen>());
         PlayScreen* play = Shown<PlayScreen>();
@@ -290,7 +290,7 @@ private Q_SLOTS:
     {
         AppCopy folder;
         Hand hand;
-        TitleScreen::open(Table());
+        TitleScreen::open(Shelf());
         QTimer::singleShot(0, Shown<TitleScreen>()->easyButton, &QPushButton::click);
         QTRY_VERIFY(Shown<PlayScreen>() && !Shown<PlayScreen>()->lineWaiting() && Shown<PlayScreen>()->dialogueText->text().contains(QStringLiteral("スタート")));
         PlayScreen* play = Shown<PlayScreen>();

@@ -304,7 +304,7 @@ private Q_SLOTS:
         QFETCH(QString, language);
         useLanguage(language);
 
-        TitleScreen title(Table());
+        TitleScreen title(Shelf());
         title.setAttribute(Qt::WA_DeleteOnClose, false);
         EXPECT_FITS(CaptionsOverflowing(title));
 
@@ -332,7 +332,7 @@ private Q_SLOTS:
     void screensSpeakEnglish()
     {
         useLanguage(QStringLiteral("en"));
-        TitleScreen title(Table());
+        TitleScreen title(Shelf());
         title.setAttribute(Qt::WA_DeleteOnClose, false);
         QCOMPARE(title.easyButton->text(), QStringLiteral("Octopus\n(easy)"));
         QCOMPARE(title.quitButton->text(), QStringLiteral("Quit"));

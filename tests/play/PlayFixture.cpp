@@ -57,7 +57,7 @@ void PlayFixture::WriteCourse(const QString& file)
 PlayScreen* PlayFixture::open(int level, int stage, int lives)
 {
     play = new PlayScreen(Table(), level, stage, lives);
-    QObject::connect(play, &PlayScreen::unloaded, [] { TitleScreen::open(Table()); });  // as a game from the title
+    QObject::connect(play, &PlayScreen::unloaded, [] { TitleScreen::open(Shelf()); });  // as a game from the title
     if (!play->setUpStage())
         return nullptr;
     play->show();

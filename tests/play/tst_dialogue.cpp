@@ -29,7 +29,7 @@ private Q_SLOTS:
     {
         env.sound.started.clear();
         play = new PlayScreen(Table(), 1);
-        connect(play, &PlayScreen::unloaded, [] { TitleScreen::open(Table()); });  // as a game from the title
+        connect(play, &PlayScreen::unloaded, [] { TitleScreen::open(Shelf()); });  // as a game from the title
         play->show();
     }
 

@@ -208,7 +208,7 @@ private Q_SLOTS:
 
     void titleScreenLayout()
     {
-        TitleScreen title(Table());
+        TitleScreen title(Shelf());
         title.setAttribute(Qt::WA_DeleteOnClose, false);
         QCOMPARE(title.heroPicture->toolTip(), QStringLiteral("オレはピポだよ、よろしくなっ！"));
         QCOMPARE(title.hardButton->toolTip(), QStringLiteral("時間制限がつくし、当たり判定も厳しくなるぜ"));

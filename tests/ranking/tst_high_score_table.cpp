@@ -96,6 +96,35 @@ private Q_SLOTS:
                 }
     }
 
+    // A course pack's records live in a group of their own, survive a restart,
+    // and never touch the game's own.
+    void aPackKeepsItsRecordsApart()
+    {
+        TestEnv env;
+        Table().load();
+        Table().enter(1, 1, 42);
+        QVERIFY(Table().save());
+        const QString group = QStringLiteral("Course_0123abcd");
+        HighScoreTable pack(group, 5);
+        pack.load();
+        QCOMPARE(pack.scores(1, 1)[0], kDefaultScore);  // the game's own 42 is not the pack's
+        QCOMPARE(pack.enter(2, 5, 77), 0);
+        pack.names(2, 5)[0] = QStringLiteral("ぴぽ2");
+        QVERIFY(pack.save());
+
+        HighScoreTable again(group, 5);  // a new start of the game
+        again.load();
+        QCOMPARE(again.scores(2, 5)[0], 77);
+        QCOMPARE(again.names(2, 5)[0], QStringLiteral("ぴぽ2"));
+        Table().load();
+        QCOMPARE(Table().scores(1, 1)[0], 42);
+        QCOMPARE(Table().scores(2, 2)[0], kDefaultScore);
+        const auto stored = StoredOnDisk(env.settingsFile());
+        QCOMPARE(stored.size(), 40);  // [Setting] keeps exactly its own keys
+        QSettings store;
+        QCOMPARE(store.value(group + QStringLiteral("/HScore_Val_2_5_0")).toString(), QStringLiteral("77"));
+    }
+
     void oddNamesRoundTrip_data()
     {
         QTest::addColumn<QString>("name");

@@ -17,6 +17,7 @@
 #include "widgets/Notice.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QInputMethodEvent>
 #include <QFileInfo>
 #include <QLabel>
@@ -285,6 +286,27 @@ private Q_SLOTS:
         QVERIFY(again.levelOptions[0]->isChecked());
         QVERIFY(again.stageOptions[0]->isChecked());
         QCOMPARE(Shown(again.nameLabels), NamesOf(1, 1));
+    }
+
+    // A course of more stages than the game's own lists them all in place of its two buttons.
+    void aLongerCourseListsEveryStage()
+    {
+        HighScoreTable pack(QStringLiteral("Course_test"), 7);
+        pack.scores(2, 6)[0] = 33;
+        RankingScreen rank(pack, 2, 6);
+        rank.showTable();
+        rank.show();
+        QVERIFY(rank.stageChooser && rank.stageChooser->isVisible());
+        QCOMPARE(rank.stageChooser->count(), 7);
+        QCOMPARE(rank.stageChooser->currentIndex(), 5);
+        QVERIFY(!rank.stageOptions[0]->isVisible() && !rank.stageOptions[1]->isVisible());
+        QCOMPARE(rank.scoreLabels[0]->text(), QStringLiteral("33"));
+        Q_EMIT rank.stageChooser->activated(2);  // the player picks STAGE3
+        QCOMPARE(rank.stage(), 3);
+        QCOMPARE(rank.scoreLabels[0]->text(), QStringLiteral("0"));
+        // The game's own course keeps its two buttons.
+        RankingScreen own(Table(), 1, 1);
+        QVERIFY(!own.stageChooser);
     }
 
     void setFormSelectsWithoutCallingItselfBack()

@@ -6,6 +6,7 @@
 #include "game/AppFolder.h"
 #include "ranking/HighScoreTable.h"
 #include "sound/SoundBackend.h"
+#include "title/CourseShelf.h"
 
 #include <QCoreApplication>
 #include <QSettings>
@@ -16,9 +17,17 @@ HighScoreTable& Table()
     return table;
 }
 
+CourseShelf& Shelf()
+{
+    static CourseShelf shelf(Table());
+    return shelf;
+}
+
 TestEnv::TestEnv()
 {
     Table() = HighScoreTable();
+    Shelf().chooseBuiltIn();
+    qputenv("XDG_DATA_HOME", m_data.path().toLocal8Bit());  // the player's own courses, ghosts: never the real ones
     QCoreApplication::setOrganizationName(QStringLiteral("Pokurimo"));
     QCoreApplication::setApplicationName(QStringLiteral("Pokurimo"));
     QSettings::setDefaultFormat(QSettings::NativeFormat);

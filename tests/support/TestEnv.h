@@ -14,6 +14,10 @@
 // The high-score table the test's screens are handed, as the title hands its
 // own; every TestEnv starts it empty.
 HighScoreTable& Table();
+// The course shelf the test's title screens are handed, around Table(); every
+// TestEnv starts it on the game's own course.
+class CourseShelf;
+CourseShelf& Shelf();
 
 class TestEnv {
 public:
@@ -23,9 +27,11 @@ public:
     TestEnv& operator=(const TestEnv&) = delete;
 
     QString settingsFolder() const { return m_settings.path(); }
+    QString dataFolder() const { return m_data.path(); }  // XDG_DATA_HOME
     QString settingsFile() const;  // the file the high-score table is kept in
     FakeSound sound;
 
 private:
     QTemporaryDir m_settings;
+    QTemporaryDir m_data;
 };

@@ -13,11 +13,16 @@
 #include "ranking/RankingScreen.h"
 #include "support/Drive.h"
 #include "support/TestEnv.h"
+#include "title/CourseChooser.h"
+#include "title/CourseShelf.h"
 #include "title/TitleScreen.h"
 #include "widgets/Widgets.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -77,7 +82,7 @@ private Q_SLOTS:
     {
         env.sound.started.clear();
         QSettings().clear();  // every case starts from a fresh installation
-        TitleScreen::open(Table());
+        TitleScreen::open(Shelf());
     }
 
     void cleanup()
@@ -291,6 +296,55 @@ private Q_SLOTS:
         QCOMPARE(shownStage, 1);
         QVERIFY(level1Checked);
         QCOMPARE(CurrentTitle(), title);  // still there, unchanged
+    }
+
+    // The course list shows the game's own course, a player's pack and a broken
+    // one greyed out; the pack chosen is what the title plays and ranks.
+    void choosingACourse()
+    {
+        const QString packs = CourseShelf::PlayerFolder();
+        course::Course mine = course::BuiltIn();
+        mine.name = {QStringLiteral("ぼくのコース"), QStringLiteral("My course"), nullptr};
+        mine.stages.resize(1);
+        mine.stages[0].map = QStringLiteral("road.dat");
+        QVERIFY(QDir().mkpath(packs + QStringLiteral("/mine")) && QDir().mkpath(packs + QStringLiteral("/broken")));
+        QVERIFY(QFile::copy(AppFolder() + QStringLiteral("/dat/map1.dat"), packs + QStringLiteral("/mine/road.dat")));
+        QFile file(packs + QStringLiteral("/mine/course.json"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(course::WritePack(mine)) > 0);
+        file.close();
+        QFile broken(packs + QStringLiteral("/broken/course.json"));
+        QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("{ \"format\": 1, ") > 0);
+        broken.close();
+
+        QStringList rows;
+        bool brokenGreyed = false;
+        QTimer::singleShot(50, [&] {
+            auto* chooser = qobject_cast<CourseChooser*>(QApplication::activeModalWidget());
+            if (!chooser)
+                return;
+            for (int i = 0; i < chooser->list->count(); ++i) {
+                rows << chooser->list->item(i)->text();
+                if (chooser->list->item(i)->text().startsWith(QLatin1String("broken")))
+                    brokenGreyed = !(chooser->list->item(i)->flags() & Qt::ItemIsEnabled);
+            }
+            for (int i = 0; i < chooser->list->count(); ++i)
+                if (chooser->list->item(i)->text().startsWith(QStringLiteral("ぼくのコース")))
+                    chooser->chooseRow(i);
+        });
+        TitleScreen* title = CurrentTitle();
+        title->courseButton->click();
+        QCOMPARE(rows.size(), 3);
+        QVERIFY2(brokenGreyed, qPrintable(rows.join(QLatin1Char('|'))));
+        QCOMPARE(title->courseName->text(), QStringLiteral("ぼくのコース"));
+        QCOMPARE(Shelf().table().stageCount(), 1);
+        QVERIFY(Shelf().table().group() != QStringLiteral("Setting"));
+
+        Player player(QStringLiteral("x"));
+        title->easyButton->click();
+        PlayScreen* play = CurrentPlay();
+        QVERIFY(play);
+        QCOMPARE(play->session()->course().stageCount(), 1);
+        QVERIFY(play->courseFile().endsWith(QStringLiteral("/mine/road.dat")));
     }
 
     void hardLevelRanksTheQuickerRunFirst()

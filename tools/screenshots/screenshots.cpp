@@ -17,6 +17,7 @@
 #include "play/PlayScreen.h"
 #include "ranking/HighScoreTable.h"
 #include "ranking/RankingScreen.h"
+#include "title/CourseShelf.h"
 #include "title/TitleScreen.h"
 #include "widgets/Look.h"
 #include "widgets/Notice.h"
@@ -220,7 +221,8 @@ int main(int argc, char* argv[])
         QDir().mkpath(g_out);
         {
             HighScoreTable table;
-            TitleScreen title(table);
+            CourseShelf shelf(table);
+            TitleScreen title(shelf);
             title.setAttribute(Qt::WA_DeleteOnClose, false);
             Save(title, QStringLiteral("title"));
         }

@@ -78,7 +78,7 @@ std::vector<course::Hazard> HarbourHazards()
 course::Stage HarbourTown()
 {
     course::Stage s;
-    s.name = Say("STAGE１・港町", "STAGE 1: Harbour Town");
+    s.name = Say("STAGE１・港町", "STAGE 1: Harbour");
     s.map = QStringLiteral("map1.png");
     s.starts = {{QRect(20, 16, 41, 25), {36, 56}, true}};
     s.goals = {{QRect(16, 254, 9, 17), true}};
@@ -99,7 +99,7 @@ course::Stage HarbourTown()
     s.stacking = Stacking(s);
     s.opening = {
         {0, Say("冬休みのある日、ピポにヌッピから手紙が届いた", "One day in the winter holidays, a letter came to Pipo from Nuppi")},
-        {4, Say("港の灯台で待ってるぜ。船で雪山の温泉に行こう！", "I'll wait at the harbour lighthouse. Let's take the boat to a hot spring in the snowy mountains!")},
+        {4, Say("港の灯台で待ってるぜ。船で雪山の温泉に行こう！", "I'll wait at the lighthouse. Let's take the boat to a hot spring in the snow!")},
         {1, Say("船が出るのは昼か・・・もうすぐじゃねーか！", "The boat leaves at noon... that's any minute now!")},
         {3, Say("温泉だー！待ってろよ、ヌッピ！", "A hot spring! Wait for me, Nuppi!")},
     };
@@ -122,7 +122,7 @@ course::Stage HarbourTown()
 course::Stage SnowyPass()
 {
     course::Stage s;
-    s.name = Say("STAGE２・雪山", "STAGE 2: Snowy Pass");
+    s.name = Say("STAGE２・雪山", "STAGE 2: Mt. Snow");
     s.map = QStringLiteral("map2.png");
     s.starts = {{QRect(16, 262, 41, 25), {32, 250}, true}};
     s.goals = {{QRect(254, 272, 17, 9), true}};

@@ -34,7 +34,7 @@ bool MakeFolder(const QString& path, QTextStream& err)
     return false;
 }
 
-// A shipped pack: its maps, drawn in stage order, each proven before it is kept.
+// A shipped pack: its maps, drawn in stage order and each proven by the course checker.
 bool WritePackMaps(const QDir& assets, const char* folder, const course::Course& course,
                    const std::vector<std::function<QImage()>>& draw, QTextStream& out, QTextStream& err)
 {
@@ -49,8 +49,11 @@ bool WritePackMaps(const QDir& assets, const char* folder, const course::Course&
         out << folder << ": " << course.stage(stage).map << '\n';
         proven = coursecheck::RunChecks(map, course.stage(stage), stage, out) && proven;
     }
-    // The pack file: course.json, once the pack writer is in (course::WritePack in
-    // rules/CoursePack.h); until then the committed course.json is kept by hand.
+    // THE PACK FILE. Once the pack writer is in (course::WritePack, rules/CoursePack.h),
+    // course.json is written here from the same description:
+    //     QFile file(pack.filePath(QStringLiteral("course.json")));
+    //     file.open(QIODevice::WriteOnly) && file.write(course::WritePack(course));
+    // Until then the committed course.json is kept by hand, field for field as the description.
     return proven;
 }
 

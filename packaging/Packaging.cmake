@@ -3,7 +3,8 @@
 
 # Desktop integration (menu entry, icons, software-centre metadata) and the
 # Debian package built by `make package` (cpack -G DEB).
-# The game itself and its dat/ and sound/ folders are installed by app/.
+# The game itself and its dat/ and sound/ folders are installed by app/, the
+# packs we ship (courses/) by assets/.
 
 set(POKURIMO_APP_ID io.github.pokurimo.Pokurimo)
 set(POKURIMO_RELEASE_DATE 2026-12-08)  # the date of PROJECT_VERSION's release

@@ -96,7 +96,8 @@ check_changelog() {
 check_files() {
   local usr=$root/usr f size
   [[ -x $usr/games/pokurimo ]] || fail "games/pokurimo is not installed"
-  for f in course.json dat/map1.dat dat/map2.dat sound/Click.wav sound/Out.wav sound/Start.wav; do
+  for f in course.json dat/map1.dat dat/map2.dat sound/Click.wav sound/Out.wav sound/Start.wav \
+    courses/sea-snow/course.json courses/sea-snow/map1.png courses/sea-snow/map2.png; do
     [[ -s $usr/share/games/pokurimo/$f ]] || fail "share/games/pokurimo/$f is not installed"
   done
   gzip -t "$usr/share/man/man6/pokurimo.6.gz" 2>/dev/null || fail "no compressed manual page"

@@ -51,5 +51,8 @@ void Checkered(CourseCanvas& c, const QRect& r);
 
 QImage DrawStage1();
 QImage DrawStage2();
+// The maps of the sea-and-snow pack: 港町 and 雪山.
+QImage DrawHarbourTown();
+QImage DrawSnowyPass();
 
 }  // namespace art

@@ -208,9 +208,9 @@ void CourseTest::generatorDrawsTheCommittedMaps()
     QVERIFY2(assets_test::RunGenerator(GEN_COURSES, drawn.path(), &errors), qPrintable(errors));
     const QString committed = QStringLiteral(POKURIMO_SOURCE_DIR "/assets");
     for (const Shipped& shipped : ShippedCourses()) {
-        const QString folder = QDir(QStringLiteral(POKURIMO_APP_FOLDER)).relativeFilePath(shipped.folder);
         for (const course::Stage& stage : shipped.course.stages) {
-            const QString map = QDir::cleanPath(folder + QLatin1Char('/') + stage.map);
+            const QString map =
+                QDir(QStringLiteral(POKURIMO_APP_FOLDER)).relativeFilePath(QDir(shipped.folder).absoluteFilePath(stage.map));
             const QByteArray bytes = assets_test::ReadAll(drawn.path() + QLatin1Char('/') + map);
             QVERIFY2(!bytes.isEmpty() && bytes == assets_test::ReadAll(committed + QLatin1Char('/') + map), qPrintable(map));
         }

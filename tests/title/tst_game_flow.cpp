@@ -333,7 +333,8 @@ private Q_SLOTS:
         });
         TitleScreen* title = CurrentTitle();
         title->courseButton->click();
-        QCOMPARE(rows.size(), 3);
+        QCOMPARE(rows.size(), static_cast<int>(CourseShelf::List().size()));
+        QVERIFY(rows.size() >= 3);
         QVERIFY2(brokenGreyed, qPrintable(rows.join(QLatin1Char('|'))));
         QCOMPARE(title->courseName->text(), QStringLiteral("ぼくのコース"));
         QCOMPARE(Shelf().table().stageCount(), 1);

@@ -45,13 +45,17 @@ TitleScreen* CurrentTitle()
 }
 
 // The way through a stage's real course, with the hazards where they start.
-std::vector<QPoint> Route(int stage)
+std::vector<QPoint> Route(const course::Stage& described)
 {
-    const course::Stage& described = course::BuiltIn().stage(stage);
     const QImage map(described.map);
     const auto field = coursecheck::Paint(coursecheck::RoadOk(map, 1), coursecheck::StageScene(described, described.hazards.empty() ? -1 : 0));
     const coursecheck::CoursePlan plan = coursecheck::StagePlan(described);
     return coursecheck::ShortestRoute(field.safe, plan.start, plan.goal, 2);
+}
+
+std::vector<QPoint> Route(int stage)
+{
+    return Route(course::BuiltIn().stage(stage));
 }
 
 void Walk(const PlayScreen* play, const std::vector<QPoint>& route)
@@ -141,6 +145,42 @@ private Q_SLOTS:
         QCOMPARE(Stored(QStringLiteral("HScore_Val_1_1_0")), stage1Score);
         // The title that came back has read the table again.
         QCOMPARE(Table().names(1, 2)[0], QStringLiteral("ぽくりも 1"));
+    }
+
+    // Every pack we ship, played through from its title to its ending, its records its own.
+    void everyShippedPackPlaysThrough()
+    {
+        int played = 0;
+        for (const course::Pack& pack : CourseShelf::List()) {
+            if (!QDir(pack.folder).absolutePath().startsWith(QDir(CourseShelf::ShippedFolder()).absolutePath()))
+                continue;
+            QVERIFY2(pack.ok(), qPrintable(pack.problems.join(QLatin1Char('\n'))));
+            Shelf().choose(pack);
+            Player player(QStringLiteral("ぽくりも %1").arg(++played));
+            player.freezeHazards = true;
+            CurrentTitle()->easyButton->click();
+            QPointer<PlayScreen> play = CurrentPlay();
+            QVERIFY(play);
+            for (int stage = 1; stage <= pack.course.stageCount(); ++stage) {
+                QCOMPARE(play->session()->stage(), stage);
+                const course::Stage& described = pack.course.stage(stage);
+                const auto route = Route(described);
+                QVERIFY2(!route.empty(), qPrintable(described.map));
+                drive::ClickOnMap(*play, described.ownStart()->rect.center());
+                Walk(play, route);
+            }
+            drive::Settle();
+            QVERIFY(!play);
+            QCOMPARE(player.recordsEntered, pack.course.stageCount());
+            QCOMPARE(player.linesSeen.last(), pack.course.farewell.shown());
+            HighScoreTable records(CourseShelf::RecordsGroup(pack), pack.course.stageCount());
+            records.load();
+            for (int stage = 1; stage <= pack.course.stageCount(); ++stage)
+                QCOMPARE(records.names(1, stage)[0], QStringLiteral("ぽくりも %1").arg(played));
+            QCOMPARE(Stored(QStringLiteral("HScore_Nm_1_1_0")), QString());  // the game's own table untouched
+            Shelf().chooseBuiltIn();
+        }
+        QVERIFY(played >= 1);
     }
 
     void aNewGameBeginsAfresh()

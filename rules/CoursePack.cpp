@@ -281,6 +281,8 @@ QString PackReader::picture(const QJsonObject& o, const QString& path, const cha
     const Picture read = ReadPicture(file, QSize(kMapSize, kMapSize));
     if (read.image.isNull())
         problemIn(name, where, read.problem);
+    else if (read.format != "png" && read.format != "bmp")
+        problemIn(name, where, QStringLiteral("a %1 picture; a pack's pictures are PNG or BMP").arg(QString::fromLatin1(read.format)));
     return file;
 }
 

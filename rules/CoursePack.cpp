@@ -71,6 +71,7 @@ private:
     std::vector<StoryLine> story(const QJsonObject& o, const QString& path, const char* key);
 
     // Files
+    bool refused(const QString& name, const QString& path);
     QString inside(const QString& name, const QString& path);
     QString picture(const QJsonObject& o, const QString& path, const char* key);
 
@@ -234,28 +235,36 @@ std::vector<StoryLine> PackReader::story(const QJsonObject& o, const QString& pa
     return lines;
 }
 
-// A file of the pack: inside its folder, no link, a plain file.
-QString PackReader::inside(const QString& name, const QString& path)
+// A name that would reach outside the folder: told, and never opened.
+bool PackReader::refused(const QString& name, const QString& path)
 {
-    const QString whole = m_folder.filePath(name);
-    const QFileInfo info(whole);
     if (name.isEmpty() || QDir::isAbsolutePath(name) || name.startsWith(QLatin1Char('\\')) || name.contains(QLatin1Char(':'))) {
         problem(path, QStringLiteral("%1 is not a file name inside the pack").arg(Quoted(name)));
-        return {};
+        return true;
     }
     if (name.split(QRegularExpression(QStringLiteral("[/\\\\]"))).contains(QStringLiteral(".."))) {
         problem(path, QStringLiteral("%1 points outside the pack with \"..\"").arg(Quoted(name)));
-        return {};
+        return true;
     }
+    const QFileInfo info(m_folder.filePath(name));
     if (info.isSymLink() || (info.exists() && !info.canonicalFilePath().startsWith(m_canonicalFolder + QLatin1Char('/')))) {
         problem(path, QStringLiteral("%1 is a link; a pack holds its files itself").arg(Quoted(name)));
-        return {};
+        return true;
     }
-    if (!info.isFile()) {
+    return false;
+}
+
+// A file of the pack: inside its folder, no link, a plain file.
+QString PackReader::inside(const QString& name, const QString& path)
+{
+    if (refused(name, path))
+        return {};
+    const QString whole = QDir::cleanPath(m_folder.filePath(name));
+    if (!QFileInfo(whole).isFile()) {
         problemIn(name, path, QStringLiteral("no such file in the pack"));
         return {};
     }
-    return QDir::cleanPath(whole);
+    return whole;
 }
 
 QString PackReader::picture(const QJsonObject& o, const QString& path, const char* key)
@@ -272,6 +281,8 @@ QString PackReader::picture(const QJsonObject& o, const QString& path, const cha
     const Picture read = ReadPicture(file, QSize(kMapSize, kMapSize));
     if (read.image.isNull())
         problemIn(name, where, read.problem);
+    else if (read.format != "png" && read.format != "bmp")
+        problemIn(name, where, QStringLiteral("a %1 picture; a pack's pictures are PNG or BMP").arg(QString::fromLatin1(read.format)));
     return file;
 }
 
@@ -479,8 +490,9 @@ Stage PackReader::stage(const QJsonObject& o, const QString& path, bool last)
     Stage s;
     s.name = text(o, path, "name", true);
     const QString mapName = string(o, path, "map", true);
-    if (!mapName.isEmpty()) {
-        s.map = m_folder.filePath(mapName);
+    // A missing map keeps its place: the play screen names the file it lacks.
+    if (!mapName.isEmpty() && !refused(mapName, path + QStringLiteral(".map"))) {
+        s.map = QDir::cleanPath(m_folder.filePath(mapName));
         m_maps.push_back(map(mapName, path + QStringLiteral(".map")));
     } else {
         m_maps.emplace_back();

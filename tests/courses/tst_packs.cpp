@@ -20,6 +20,8 @@
 
 #include <functional>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QString kGame = QStringLiteral(POKURIMO_APP_FOLDER "/pokurimo");
@@ -52,7 +54,7 @@ QByteArray Read(const QString& path)
 
 QJsonObject Json(const QString& folder)
 {
-    return QJsonDocument::fromJson(Read(folder + QStringLiteral("/course.json"))).object();
+    return QJsonDocument::fromJson(Read(folder + u"/course.json"_s)).object();
 }
 
 // Sets a value deep in the file: Set(o, {"stages", 0, "name"}, v).
@@ -65,8 +67,7 @@ void Set(QJsonValueRef ref, QVariantList path, const QJsonValue& value)
     const QVariant key = path.takeFirst();
     if (key.typeId() == QMetaType::Int) {
         QJsonArray a = ref.toArray();
-        while (a.size() <= key.toInt())
-            a.append(QJsonObject());
+        while (a.size() <= key.toInt()) a.append(QJsonObject());
         Set(a[key.toInt()], path, value);
         ref = a;
     } else {
@@ -79,8 +80,7 @@ void Set(QJsonValueRef ref, QVariantList path, const QJsonValue& value)
 QJsonArray Many(int count, const QJsonValue& each)
 {
     QJsonArray a;
-    for (int i = 0; i < count; ++i)
-        a.append(each);
+    for (int i = 0; i < count; ++i) a.append(each);
     return a;
 }
 
@@ -113,63 +113,69 @@ class PackTest : public QObject {
     QString packFrom(const QString& name, const std::function<void(QJsonObject&, const QDir&)>& change)
     {
         const QDir pack(m_dir.filePath(name));
-        pack.mkpath(QStringLiteral("."));
-        for (const QString& f : QDir(m_starter).entryList(QDir::Files))
-            QFile::copy(QDir(m_starter).filePath(f), pack.filePath(f));
+        pack.mkpath(u"."_s);
+        for (const QString& f : QDir(m_starter).entryList(QDir::Files)) QFile::copy(QDir(m_starter).filePath(f), pack.filePath(f));
         QJsonObject json = Json(m_starter);
         const QJsonObject before = json;
         change(json, pack);
-        if (json != before)
-            Write(pack.filePath(QStringLiteral("course.json")), QJsonDocument(json).toJson());
+        if (json != before) Write(pack.filePath(u"course.json"_s), QJsonDocument(json).toJson());
         return pack.path();
     }
 
 private Q_SLOTS:
     void initTestCase()
     {
-        m_starter = m_dir.filePath(QStringLiteral("starter"));
-        const Run made = Pokurimo({QStringLiteral("--new-course"), m_starter});
+        m_starter = m_dir.filePath(u"starter"_s);
+        const Run made = Pokurimo({u"--new-course"_s, m_starter});
         QCOMPARE(made.code, 0);
     }
 
     // The starter pack passes the real check; a full folder is never written over.
     void starterPackIsPlayable()
     {
-        const Run checked = Pokurimo({QStringLiteral("--check-course"), m_starter});
+        const Run checked = Pokurimo({u"--check-course"_s, m_starter});
         QVERIFY2(checked.code == 0, qPrintable(checked.out));
-        QVERIFY(checked.out.contains(QStringLiteral("level 2 (r = 3): passes")));
-        const QByteArray before = Read(m_starter + QStringLiteral("/course.json"));
-        QCOMPARE(Pokurimo({QStringLiteral("--new-course"), m_starter}).code, 2);
-        QCOMPARE(Read(m_starter + QStringLiteral("/course.json")), before);
+        QVERIFY(checked.out.contains(u"level 2 (r = 3): passes"_s));
+        const QByteArray before = Read(m_starter + u"/course.json"_s);
+        QCOMPARE(Pokurimo({u"--new-course"_s, m_starter}).code, 2);
+        QCOMPARE(Read(m_starter + u"/course.json"_s), before);
     }
 
     // A road the checker refutes fails the check though the file is right.
     void unplayableRoadFailsTheCheck()
     {
-        const QString pack = packFrom(QStringLiteral("cut"), [](QJsonObject&, const QDir& dir) {
-            QImage map(dir.filePath(QStringLiteral("map.png")));
+        const QString pack = packFrom(u"cut"_s, [](QJsonObject&, const QDir& dir) {
+            QImage map(dir.filePath(u"map.png"_s));
             for (int y = 100; y < 110; ++y)
-                for (int x = 240; x < 270; ++x)
-                    map.setPixel(x, y, map.pixel(0, 0));  // the road cut across before the checkpoint
-            map.save(dir.filePath(QStringLiteral("map.png")), "PNG");
+                for (int x = 240; x < 270; ++x) map.setPixel(x, y, map.pixel(0, 0));  // the road cut across before the checkpoint
+            map.save(dir.filePath(u"map.png"_s), "PNG");
         });
-        const Run checked = Pokurimo({QStringLiteral("--check-course"), pack});
+        const Run checked = Pokurimo({u"--check-course"_s, pack});
         QCOMPARE(checked.code, 1);
-        QVERIFY(checked.out.contains(QStringLiteral("FAILS")));
+        QVERIFY(checked.out.contains(u"FAILS"_s));
     }
 
     // Every kind of mistake is named with its file and field; none crashes.
     void brokenPacksAreTold()
     {
-        const QJsonObject car{{QStringLiteral("kind"), QStringLiteral("car")}, {QStringLiteral("rect"), Rect(100, 100, 20, 25)},
-                              {QStringLiteral("picture"), QStringLiteral("car1")}, {QStringLiteral("periodMs"), 300},
-                              {QStringLiteral("motion"), QJsonObject{{QStringLiteral("step"), 2}, {QStringLiteral("low"), 50}, {QStringLiteral("high"), 200}}}};
-        const QJsonObject mark{{QStringLiteral("rect"), Rect(0, 0, 5, 5)}};
-        auto set = [](QVariantList path, const QJsonValue& v) {
+        const QJsonObject car{{u"kind"_s, u"car"_s},
+                              {u"rect"_s, Rect(100, 100, 20, 25)},
+                              {u"picture"_s, u"car1"_s},
+                              {u"periodMs"_s, 300},
+                              {u"motion"_s, QJsonObject{{u"step"_s, 2}, {u"low"_s, 50}, {u"high"_s, 200}}}};
+        const QJsonObject mark{{u"rect"_s, Rect(0, 0, 5, 5)}};
+        // A value deep in the file: set("stages.0.timeLimit", 1000).
+        auto set = [](const char* where, const QJsonValue& v) {
+            QVariantList path;
+            for (const QString& step : QString::fromLatin1(where).split(u'.')) {
+                bool index = false;
+                const int i = step.toInt(&index);
+                path << (index ? QVariant(i) : QVariant(step));
+            }
             return [path, v](QJsonObject& json, const QDir&) {
-                QJsonObject wrapper{{QStringLiteral("top"), json}};
-                Set(wrapper[QStringLiteral("top")], path, v);
-                json = wrapper[QStringLiteral("top")].toObject();
+                QJsonObject wrapper{{u"top"_s, json}};
+                Set(wrapper[u"top"_s], path, v);
+                json = wrapper[u"top"_s].toObject();
             };
         };
         auto file = [](const char* name, const QByteArray& bytes) {
@@ -180,68 +186,67 @@ private Q_SLOTS:
                 QImage map(size, QImage::Format_Indexed8);
                 map.setColorTable({qRgb(10, 120, 10)});
                 map.fill(0);
-                map.save(dir.filePath(QStringLiteral("map.png")), format);
-                QFile written(dir.filePath(QStringLiteral("map.png")));
-                if (cut)
-                    written.resize(written.size() - cut);  // the end lost
+                map.save(dir.filePath(u"map.png"_s), format);
+                QFile written(dir.filePath(u"map.png"_s));
+                if (cut) written.resize(written.size() - cut);  // the end lost
             };
         };
         const QByteArray garbage = QByteArray(600, '\x5a').prepend("\x89PNG\r\n\x1a\n");
         const std::vector<Breakage> broken{
-            {"malformed", file("course.json", "{\n\"format\": 1,\n\"stages\": [ {\"name\": }\n"), QStringLiteral("course.json: line 3: not JSON")},
-            {"too big a file", file("course.json", QByteArray(2 << 20, ' ')), QStringLiteral("course.json: (file): 2097152 bytes")},
-            {"missing field", set({QStringLiteral("stages"), 0, QStringLiteral("timeLimit")}, QJsonValue::Undefined), QStringLiteral("course.json: stages[0].timeLimit: missing")},
-            {"wrong type", set({QStringLiteral("stages"), 0, QStringLiteral("timeLimit")}, QStringLiteral("60")), QStringLiteral("stages[0].timeLimit: not a whole number")},
-            {"time limit", set({QStringLiteral("stages"), 0, QStringLiteral("timeLimit")}, 1000), QStringLiteral("stages[0].timeLimit: 1000 is not in 1..999")},
-            {"name not text", set({QStringLiteral("name")}, 5), QStringLiteral("course.json: name: not an object")},
-            {"unknown kind", set({QStringLiteral("stages"), 0, QStringLiteral("hazards")}, QJsonArray{With(car, "kind", QStringLiteral("boat"))}),
-             QStringLiteral("course.json: stages[0].hazards[0].kind: unknown kind \"boat\"")},
-            {"odd period", set({QStringLiteral("stages"), 0, QStringLiteral("hazards")}, QJsonArray{With(car, "periodMs", 250)}),
-             QStringLiteral("stages[0].hazards[0].periodMs: 250 is not a multiple of 100")},
-            {"motion", set({QStringLiteral("stages"), 0, QStringLiteral("hazards")}, QJsonArray{With(car, "rect", Rect(100, 20, 20, 25))}),
-             QStringLiteral("stages[0].hazards[0].motion: the rectangle's top 20 is not between low and high")},
-            {"bridge row", set({QStringLiteral("stages"), 0, QStringLiteral("hazards")}, QJsonArray{QJsonObject{{QStringLiteral("kind"), QStringLiteral("bridge")}, {QStringLiteral("rect"), Rect(100, 100, 30, 10)}, {QStringLiteral("picture"), QStringLiteral("plank")}, {QStringLiteral("openPicture"), QStringLiteral("water")}, {QStringLiteral("periodMs"), 1000}, {QStringLiteral("pieces"), QJsonArray{Rect(100, 100, 15, 10), Rect(115, 100, 15, 10)}}, {QStringLiteral("pattern"), QJsonArray{QStringLiteral("01"), QStringLiteral("011")}}}}),
-             QStringLiteral("stages[0].hazards[0].pattern[1]: not a row of 2")},
-            {"off the map", set({QStringLiteral("stages"), 0, QStringLiteral("goals"), 0, QStringLiteral("rect")}, Rect(290, 290, 20, 20)), QStringLiteral("stages[0].goals[0].rect: [290, 290, 20, 20] is empty or not inside")},
-            {"no live goal", set({QStringLiteral("stages"), 0, QStringLiteral("goals"), 0, QStringLiteral("live")}, false), QStringLiteral("stages[0].goals: 0 live goals")},
-            {"stacked twice", set({QStringLiteral("stages"), 0, QStringLiteral("stacking")}, QJsonArray{QStringLiteral("goal 0"), QStringLiteral("goal 0"), QStringLiteral("start 0"), QStringLiteral("checkpoint 7")}),
-             QStringLiteral("stages[0].stacking[1]: \"goal 0\" is stacked twice")},
-            {"stacked out of range", set({QStringLiteral("stages"), 0, QStringLiteral("stacking")}, QJsonArray{QStringLiteral("checkpoint 7")}), QStringLiteral("stages[0].stacking[0]: \"checkpoint 7\": there is no such checkpoint")},
-            {"stacking incomplete", set({QStringLiteral("stages"), 0, QStringLiteral("stacking")}, QJsonArray{}), QStringLiteral("stages[0].stacking: \"checkpoint 0\" is missing")},
-            {"face", set({QStringLiteral("stages"), 0, QStringLiteral("opening"), 0, QStringLiteral("face")}, 7), QStringLiteral("stages[0].opening[0].face: 7 is not in 0..6")},
-            {"sound", set({QStringLiteral("stages"), 0, QStringLiteral("checkpoints"), 0, QStringLiteral("sound")}, QStringLiteral("Moo")), QStringLiteral("stages[0].checkpoints[0].sound: unknown sound \"Moo\"")},
-            {"off-road colour", set({QStringLiteral("stages"), 0, QStringLiteral("offRoad")}, QStringLiteral("green")), QStringLiteral("stages[0].offRoad: \"green\" is not a colour")},
-            {"route", set({QStringLiteral("stages"), 0, QStringLiteral("route"), QStringLiteral("mustPass")}, QJsonArray{QJsonArray{3}}), QStringLiteral("stages[0].route.mustPass[0][0]: not a checkpoint index")},
-            {"65 marks", set({QStringLiteral("stages"), 0, QStringLiteral("covers")}, Many(63, QJsonObject{{QStringLiteral("rect"), Rect(0, 0, 5, 5)}, {QStringLiteral("picture"), QStringLiteral("road0")}})),
-             QStringLiteral("stages[0]: 66 marks, more than 64")},
-            {"too many checkpoints", set({QStringLiteral("stages"), 0, QStringLiteral("checkpoints")}, Many(65, mark)), QStringLiteral("stages[0].checkpoints: 65 entries, more than 64")},
-            {"201 story lines", set({QStringLiteral("stages"), 0, QStringLiteral("opening")}, Many(201, QJsonObject{{QStringLiteral("ja"), QStringLiteral("あ")}})),
-             QStringLiteral("stages[0].opening: 201 entries, more than 200")},
-            {"story lines together", set({QStringLiteral("stages"), 0, QStringLiteral("meeting")}, Many(200, QJsonObject{{QStringLiteral("ja"), QStringLiteral("あ")}})),
-             QStringLiteral("stages[0]: 201 story lines, more than 200")},
-            {"long text", set({QStringLiteral("stages"), 0, QStringLiteral("name"), QStringLiteral("en")}, QString(201, QLatin1Char('x'))), QStringLiteral("stages[0].name.en: longer than 200 characters")},
-            {"17 stages", set({QStringLiteral("stages"), 16}, QJsonObject()), QStringLiteral("course.json: stages: 17 entries, more than 16")},
-            {"parent folder", set({QStringLiteral("stages"), 0, QStringLiteral("map")}, QStringLiteral("../starter/map.png")), QStringLiteral("stages[0].map: \"../starter/map.png\" points outside the pack")},
-            {"absolute path", set({QStringLiteral("stages"), 0, QStringLiteral("map")}, QStringLiteral("/etc/passwd")), QStringLiteral("stages[0].map: \"/etc/passwd\" is not a file name inside the pack")},
-            {"link", [this](QJsonObject&, const QDir& dir) { QFile::remove(dir.filePath(QStringLiteral("map.png"))); QFile::link(m_starter + QStringLiteral("/map.png"), dir.filePath(QStringLiteral("map.png"))); },
-             QStringLiteral("stages[0].map: \"map.png\" is a link")},
-            {"missing picture", set({QStringLiteral("stages"), 0, QStringLiteral("covers")}, QJsonArray{QJsonObject{{QStringLiteral("rect"), Rect(0, 0, 5, 5)}, {QStringLiteral("picture"), QStringLiteral("sign.png")}}}),
-             QStringLiteral("sign.png: stages[0].covers[0].picture: no such file in the pack")},
-            {"wrong size", picture(QSize(200, 300), "PNG", 0), QStringLiteral("map.png: stages[0].map: 200 × 300 pixels, not 300 × 300")},
-            {"huge", picture(QSize(6000, 6000), "PNG", 0), QStringLiteral("map.png: stages[0].map: 6000 × 6000 pixels, larger than 300 × 300")},
-            {"truncated bitmap", picture(QSize(300, 300), "BMP", 5000), QStringLiteral("map.png: stages[0].map: the bitmap is cut short")},
-            {"truncated PNG", picture(QSize(300, 300), "PNG", 30), QStringLiteral("map.png: stages[0].map: cannot be decoded")},
-            {"garbage", file("map.png", garbage), QStringLiteral("map.png: stages[0].map: not a picture")},
-            {"huge file", file("map.png", QByteArray(5 << 20, '\0')), QStringLiteral("map.png: stages[0].map: 5242880 bytes")},
-            {"24-bit bitmap", [](QJsonObject&, const QDir& dir) { QImage(300, 300, QImage::Format_RGB32).save(dir.filePath(QStringLiteral("map.png")), "BMP"); },
-             QStringLiteral("map.png: stages[0].map: a bmp picture of 24 bits")},
+            {"malformed", file("course.json", "{\n\"format\": 1,\n\"stages\": [ {\"name\": }\n"), u"course.json: line 3: not JSON"_s},
+            {"too big a file", file("course.json", QByteArray(2 << 20, ' ')), u"course.json: (file): 2097152 bytes"_s},
+            {"missing field", set("stages.0.timeLimit", QJsonValue::Undefined), u"course.json: stages[0].timeLimit: missing"_s},
+            {"wrong type", set("stages.0.timeLimit", u"60"_s), u"stages[0].timeLimit: not a whole number"_s},
+            {"time limit", set("stages.0.timeLimit", 1000), u"stages[0].timeLimit: 1000 is not in 1..999"_s},
+            {"name not text", set("name", 5), u"course.json: name: not an object"_s},
+            {"unknown kind", set("stages.0.hazards", QJsonArray{With(car, "kind", u"boat"_s)}),
+             u"course.json: stages[0].hazards[0].kind: unknown kind \"boat\""_s},
+            {"odd period", set("stages.0.hazards", QJsonArray{With(car, "periodMs", 250)}),
+             u"stages[0].hazards[0].periodMs: 250 is not a multiple of 100"_s},
+            {"motion", set("stages.0.hazards", QJsonArray{With(car, "rect", Rect(100, 20, 20, 25))}),
+             u"stages[0].hazards[0].motion: the rectangle's top 20 is not between low and high"_s},
+            {"bridge row", set("stages.0.hazards", QJsonArray{QJsonObject{{u"kind"_s, u"bridge"_s}, {u"rect"_s, Rect(100, 100, 30, 10)}, {u"picture"_s, u"plank"_s}, {u"openPicture"_s, u"water"_s}, {u"periodMs"_s, 1000}, {u"pieces"_s, QJsonArray{Rect(100, 100, 15, 10), Rect(115, 100, 15, 10)}}, {u"pattern"_s, QJsonArray{u"01"_s, u"011"_s}}}}),
+             u"stages[0].hazards[0].pattern[1]: not a row of 2"_s},
+            {"off the map", set("stages.0.goals.0.rect", Rect(290, 290, 20, 20)), u"stages[0].goals[0].rect: [290, 290, 20, 20] is empty or not inside"_s},
+            {"no live goal", set("stages.0.goals.0.live", false), u"stages[0].goals: 0 live goals"_s},
+            {"stacked twice", set("stages.0.stacking", QJsonArray{u"goal 0"_s, u"goal 0"_s, u"start 0"_s, u"checkpoint 7"_s}),
+             u"stages[0].stacking[1]: \"goal 0\" is stacked twice"_s},
+            {"stacked out of range", set("stages.0.stacking", QJsonArray{u"checkpoint 7"_s}), u"stages[0].stacking[0]: \"checkpoint 7\": there is no such checkpoint"_s},
+            {"stacking incomplete", set("stages.0.stacking", QJsonArray{}), u"stages[0].stacking: \"checkpoint 0\" is missing"_s},
+            {"face", set("stages.0.opening.0.face", 7), u"stages[0].opening[0].face: 7 is not in 0..6"_s},
+            {"sound", set("stages.0.checkpoints.0.sound", u"Moo"_s), u"stages[0].checkpoints[0].sound: unknown sound \"Moo\""_s},
+            {"off-road colour", set("stages.0.offRoad", u"green"_s), u"stages[0].offRoad: \"green\" is not a colour"_s},
+            {"route", set("stages.0.route.mustPass", QJsonArray{QJsonArray{3}}), u"stages[0].route.mustPass[0][0]: not a checkpoint index"_s},
+            {"65 marks", set("stages.0.covers", Many(63, QJsonObject{{u"rect"_s, Rect(0, 0, 5, 5)}, {u"picture"_s, u"road0"_s}})),
+             u"stages[0]: 66 marks, more than 64"_s},
+            {"too many checkpoints", set("stages.0.checkpoints", Many(65, mark)), u"stages[0].checkpoints: 65 entries, more than 64"_s},
+            {"201 story lines", set("stages.0.opening", Many(201, QJsonObject{{u"ja"_s, u"あ"_s}})),
+             u"stages[0].opening: 201 entries, more than 200"_s},
+            {"story lines together", set("stages.0.meeting", Many(200, QJsonObject{{u"ja"_s, u"あ"_s}})),
+             u"stages[0]: 201 story lines, more than 200"_s},
+            {"long text", set("stages.0.name.en", QString(201, QLatin1Char('x'))), u"stages[0].name.en: longer than 200 characters"_s},
+            {"17 stages", set("stages.16", QJsonObject()), u"course.json: stages: 17 entries, more than 16"_s},
+            {"parent folder", set("stages.0.map", u"../starter/map.png"_s), u"stages[0].map: \"../starter/map.png\" points outside the pack"_s},
+            {"absolute path", set("stages.0.map", u"/etc/passwd"_s), u"stages[0].map: \"/etc/passwd\" is not a file name inside the pack"_s},
+            {"link", [this](QJsonObject&, const QDir& dir) { QFile::remove(dir.filePath(u"map.png"_s)); QFile::link(m_starter + u"/map.png"_s, dir.filePath(u"map.png"_s)); },
+             u"stages[0].map: \"map.png\" is a link"_s},
+            {"missing picture", set("stages.0.covers", QJsonArray{QJsonObject{{u"rect"_s, Rect(0, 0, 5, 5)}, {u"picture"_s, u"sign.png"_s}}}),
+             u"sign.png: stages[0].covers[0].picture: no such file in the pack"_s},
+            {"wrong size", picture(QSize(200, 300), "PNG", 0), u"map.png: stages[0].map: 200 × 300 pixels, not 300 × 300"_s},
+            {"huge", picture(QSize(6000, 6000), "PNG", 0), u"map.png: stages[0].map: 6000 × 6000 pixels, larger than 300 × 300"_s},
+            {"truncated bitmap", picture(QSize(300, 300), "BMP", 5000), u"map.png: stages[0].map: the bitmap is cut short"_s},
+            {"truncated PNG", picture(QSize(300, 300), "PNG", 30), u"map.png: stages[0].map: cannot be decoded"_s},
+            {"garbage", file("map.png", garbage), u"map.png: stages[0].map: not a picture"_s},
+            {"huge file", file("map.png", QByteArray(5 << 20, '\0')), u"map.png: stages[0].map: 5242880 bytes"_s},
+            {"24-bit bitmap", [](QJsonObject&, const QDir& dir) { QImage(300, 300, QImage::Format_RGB32).save(dir.filePath(u"map.png"_s), "BMP"); },
+             u"map.png: stages[0].map: a bmp picture of 24 bits"_s},
         };
         for (const Breakage& b : broken) {
             const QString folder = packFrom(QString::fromLatin1(b.what).replace(QLatin1Char(' '), QLatin1Char('_')), b.breakIt);
             const course::Pack pack = course::LoadPack(folder);
             QVERIFY2(!pack.ok(), b.what);
             const QString problems = pack.problems.join(QLatin1Char('\n'));
-            QVERIFY2(problems.contains(b.expected), qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(b.what), problems)));
+            QVERIFY2(problems.contains(b.expected), qPrintable(u"%1: %2"_s.arg(QLatin1String(b.what), problems)));
         }
     }
 
@@ -253,24 +258,24 @@ private Q_SLOTS:
         QVERIFY2(own.ok(), qPrintable(own.problems.join(QLatin1Char('\n'))));
         QCOMPARE(own.course.stageCount(), 2);
         const QByteArray file = course::WritePack(own.course, own.folder);
-        QCOMPARE(file, Read(own.folder + QStringLiteral("/course.json")));
+        QCOMPARE(file, Read(own.folder + u"/course.json"_s));
 
-        const QDir copy(m_dir.filePath(QStringLiteral("own")));
-        copy.mkpath(QStringLiteral("dat"));
+        const QDir copy(m_dir.filePath(u"own"_s));
+        copy.mkpath(u"dat"_s);
         for (const char* map : {"dat/map1.dat", "dat/map2.dat"})
             QVERIFY(QFile::copy(own.folder + QLatin1Char('/') + QLatin1String(map), copy.filePath(QLatin1String(map))));
-        Write(copy.filePath(QStringLiteral("course.json")), file);
+        Write(copy.filePath(u"course.json"_s), file);
         const course::Pack again = course::LoadPack(copy.path());
         QVERIFY(again.ok());
         QCOMPARE(course::WritePack(again.course, again.folder), file);
         QCOMPARE(again.playHash, own.playHash);
 
         course::Course edited = again.course;
-        edited.stages[0].opening[0].text.english = QStringLiteral("Mended typo");
-        Write(copy.filePath(QStringLiteral("course.json")), course::WritePack(edited, copy.path()));
+        edited.stages[0].opening[0].text.english = u"Mended typo"_s;
+        Write(copy.filePath(u"course.json"_s), course::WritePack(edited, copy.path()));
         QCOMPARE(course::LoadPack(copy.path()).playHash, own.playHash);
         edited.stages[0].checkpoints[0].rect.translate(1, 0);
-        Write(copy.filePath(QStringLiteral("course.json")), course::WritePack(edited, copy.path()));
+        Write(copy.filePath(u"course.json"_s), course::WritePack(edited, copy.path()));
         QVERIFY(course::LoadPack(copy.path()).playHash != own.playHash);
     }
 };

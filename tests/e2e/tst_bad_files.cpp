@@ -20,6 +20,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -84,6 +85,7 @@ public:
         SetAppFolder(m_dir.path());
     }
     QString map(int stage) const { return m_dir.filePath(QStringLiteral("dat/map%1.dat").arg(stage)); }
+    QString file(const QString& name) const { return m_dir.filePath(name); }
 
 private:
     QTemporaryDir m_dir;
@@ -228,37 +230,43 @@ private Q_SLOTS:
 
     void brokenFirstMapKeepsThePlayerOnTheTitle_data()
     {
+        QTest::addColumn<QString>("file");
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<bool>("remove");
         const QByteArray good = Bytes(QStringLiteral(POKURIMO_APP_FOLDER "/dat/map1.dat"));
-        QTest::newRow("missing") << QByteArray() << true;
-        QTest::newRow("empty") << QByteArray() << false;
-        QTest::newRow("truncated") << good.left(good.size() / 2) << false;
-        QTest::newRow("not a picture") << QByteArray("これは地図じゃないよ\n") << false;
+        const QString map = QStringLiteral("dat/map1.dat");
+        QTest::newRow("missing") << map << QByteArray() << true;
+        QTest::newRow("empty") << map << QByteArray() << false;
+        QTest::newRow("truncated") << map << good.left(good.size() / 2) << false;
+        QTest::newRow("not a picture") << map << QByteArray("これは地図じゃないよ\n") << false;
+        // Without its course the game has no map to show either.
+        QTest::newRow("no course.json") << QStringLiteral("course.json") << QByteArray() << true;
+        QTest::newRow("course.json cut short") << QStringLiteral("course.json") << Bytes(QStringLiteral(POKURIMO_APP_FOLDER "/course.json")).left(900) << false;
         QImage square(299, 299, QImage::Format_RGB32);
         square.fill(Qt::gray);
         QByteArray other;
         QBuffer buffer(&other);
         buffer.open(QIODevice::WriteOnly);
         square.save(&buffer, "BMP");
-        QTest::newRow("299 x 299") << other << false;
+        QTest::newRow("299 x 299") << map << other << false;
     }
 
     void brokenFirstMapKeepsThePlayerOnTheTitle()
     {
+        QFETCH(QString, file);
         QFETCH(QByteArray, content);
         QFETCH(bool, remove);
         AppCopy folder;
         if (remove)
-            QVERIFY(QFile::remove(folder.map(1)));
+            QVERIFY(QFile::remove(folder.file(file)));
         else
-            Overwrite(folder.map(1), content);
+            Overwrite(folder.file(file), content);
         TitleScreen::open(Shelf());
         TitleScreen* title = Shown<TitleScreen>();
         QVERIFY(title);
         title->easyButton->click();
         QCOMPARE(m_notices.size(), 1);
-        QVERIFY2(m_notices[0].contains(QStringLiteral("map1.dat")), qPrintable(m_notices[0]));
+        QVERIFY2(m_notices[0].contains(QFileInfo(file).fileName()), qPrintable(m_notices[0]));
         QCOMPARE(Shown<TitleScreen>(), title);
         QVERIFY(!Shown<PlayScreen>());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -7,6 +7,7 @@
 // stage 2 hazards. Only its own operations change them, and each change is
 // announced; the play screen shows what the signals say.
 
+#include "game/GhostRecorder.h"
 #include "rules/CourseRules.h"
 #include "rules/HazardSteps.h"
 #include "rules/MapMarks.h"
@@ -15,6 +16,7 @@
 #include <array>
 
 class QImage;
+class QPoint;
 class QTimer;
 
 class GameSession : public QObject {
@@ -50,7 +52,7 @@ public:
     // After the player has read the miss line: one life less; the lives left.
     int takeLife();
     // A checkpoint that speaks once per attempt is passed.
-    void passCheckpoint(int index) { m_passed.at(static_cast<std::size_t>(index)) = true; }
+    void passCheckpoint(int index);
     void pauseClock();   // the sweet shop
     void resumeClock();  // back on the road
     void tick();         // one second of the clock
@@ -64,6 +66,13 @@ public:
     void nextStage();  // on to stage 2 after the stage 1 clear
     void stop();       // the screen closes: no run, no clock, no hazards
 
+    // The ghost: the attempt's ghost time and the way it went.
+    std::int64_t ghostTime() const { return m_recorder.time(); }
+    const ghost::GhostPath& recordedPath() const { return m_recorder.path(); }
+    void recordPosition(QPoint at) { m_recorder.recordPosition(at); }
+    void passGoal();       // the goal is reached, before the run ends
+    void startWatching();  // the clock and the ghost time run, but no run is under way
+
 Q_SIGNALS:
     void stageChanged(int stage);
     void livesChanged(int lives);
@@ -73,6 +82,7 @@ Q_SIGNALS:
     void taxisMoved();
     void rainMoved(int top);
     void bridgeTurned();  // one or more pieces opened or closed
+    void markPassed(int mark, qint64 ghostTime);  // a checkpoint that speaks once, or the goal
 
 private:
     QTimer* makeTimer(int milliseconds);
@@ -94,4 +104,5 @@ private:
     QTimer* m_taxiTimer;
     QTimer* m_rainTimer;
     QTimer* m_bridgeTimer;
+    GhostRecorder m_recorder;
 };

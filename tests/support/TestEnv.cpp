@@ -8,6 +8,7 @@
 #include "sound/SoundBackend.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QSettings>
 
 HighScoreTable& Table()
@@ -23,6 +24,7 @@ TestEnv::TestEnv()
     QCoreApplication::setApplicationName(QStringLiteral("Pokurimo"));
     QSettings::setDefaultFormat(QSettings::NativeFormat);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
+    qputenv("XDG_DATA_HOME", QFile::encodeName(m_data.path()));
     game::SetAppFolder(QStringLiteral(POKURIMO_APP_FOLDER));
     sound::SetSoundBackend(&sound);
 }

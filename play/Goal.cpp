@@ -53,6 +53,7 @@ void PlayScreen::reachGoal(int index)
 {
     if (index != m_session->stage() - 1 || !m_session->runUnderWay())
         return;
+    m_session->passGoal();  // the record run's last mark, and the goal's split
     m_session->endRun();
     sound::PlayWaveAsync(QStringLiteral("Clear"));
     endRunPointer();

@@ -22,6 +22,7 @@ class ClickLabel;
 
 class HighScoreTable;
 class DrawnHero;
+class GhostRace;
 class MapBox;
 class MapMark;
 class PictureBox;
@@ -127,6 +128,9 @@ public:
     // ピポ drawn at the pointer while a run is under way.
     const DrawnHero* drawnHero() const { return m_hero; }
 
+    // --- The ghost of the record run, the splits and watching (play/GhostRace.cpp) ---
+    GhostRace* ghostRace() const { return m_ghostRace; }
+
     // The stage 2 hazards and the road-works covers, in the order the stage shows them.
     std::array<MapMark*, 13> stage2Hazards() const;
 
@@ -164,6 +168,7 @@ private:
     bool m_lineWaiting = false;
     bool m_nextRequested = false;
     DrawnHero* m_hero = nullptr;
+    GhostRace* m_ghostRace = nullptr;
     std::optional<QPoint> m_runFrom;  // map pixel where ピポ was last drawn in this run
     QImage m_course;  // the course picture shown in courseMap, as 32-bit colours
     std::array<QPixmap, 7> m_faces;  // 1..6

@@ -6,6 +6,7 @@
 
 #include "ranking/RankingScreen.h"
 
+#include "play/WatchRun.h"
 #include "ranking/HighScoreTable.h"
 #include "sound/SoundBackend.h"
 #include "widgets/Look.h"
@@ -39,6 +40,7 @@ void RankingScreen::connectEvents()
     for (int i = 0; i < kPlaces; ++i)
         connect(nameEdits[i], &QLineEdit::textChanged, this, [this, i] { nameEdited(i); });
     connect(closeButton, &QPushButton::clicked, this, &RankingScreen::closeAndSave);
+    connect(watchButton, &QPushButton::clicked, this, &RankingScreen::watchBest);
 }
 
 bool RankingScreen::enteringName() const
@@ -63,9 +65,22 @@ void RankingScreen::showTable()
         nameLabels[i]->setText(m_table.names(m_level, m_stage)[i]);
         scoreLabels[i]->setText(QString::number(m_table.scores(m_level, m_stage)[i]));
     }
-    if (enteringName())
+    if (enteringName()) {
         for (QRadioButton* option : {levelOptions[0], stageOptions[0], levelOptions[1], stageOptions[1]})
             option->hide();
+        watchButton->hide();
+    } else {
+        watchButton->setEnabled(RecordRunExists(m_table, m_level, m_stage));
+    }
+}
+
+void RankingScreen::watchBest()
+{
+    if (enteringName())
+        return;
+    sound::PlayWaveAsync(QStringLiteral("Click"));
+    if (!WatchRecordRun(m_table, m_level, m_stage, this))
+        watchButton->setEnabled(false);  // the run was lost meanwhile
 }
 
 void RankingScreen::chooseLevel(int index)

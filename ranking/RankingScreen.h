@@ -33,6 +33,8 @@ public:
     void chooseStage(int index);  // stage selector: 0 = STAGE1, 1 = STAGE2
     void nameEdited(int index);
     void closeAndSave();
+    // Replays the first place's run of the table shown, above this screen.
+    void watchBest();
 
     // Every other way of closing (Escape, the close box, the window manager)
     // goes through here and does what "とじる" does, or nothing while it is disabled.
@@ -47,6 +49,7 @@ public:
     QRadioButton* levelOptions[2] = {};
     QRadioButton* stageOptions[2] = {};
     QPushButton* closeButton = nullptr;
+    QPushButton* watchButton = nullptr;  // shown while a table is viewed, enabled when its first place's run is kept
     QFrame* divider = nullptr;
 
 protected:

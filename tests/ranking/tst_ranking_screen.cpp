@@ -236,7 +236,8 @@ private Q_SLOTS:
     {
         RankingScreen rank(Table(), 1, 1);
         QWidget* expected[] = {rank.nameEdits[0], rank.nameEdits[1], rank.nameEdits[2],   rank.nameEdits[3],   rank.nameEdits[4],
-                               rank.closeButton, rank.stageOptions[0], rank.stageOptions[1], rank.levelOptions[1], rank.levelOptions[0]};
+                               rank.closeButton, rank.watchButton, rank.stageOptions[0], rank.stageOptions[1], rank.levelOptions[1],
+                               rank.levelOptions[0]};
         for (std::size_t i = 1; i < std::size(expected); ++i)
             QCOMPARE(NextTabStop(expected[i - 1]), expected[i]);
     }

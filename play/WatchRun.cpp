@@ -1,0 +1,85 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
+#include "play/WatchRun.h"
+
+#include "game/GameSession.h"
+#include "game/GhostStore.h"
+#include "play/GhostRace.h"
+#include "play/PlayScreen.h"
+#include "ranking/HighScoreTable.h"
+#include "widgets/Look.h"
+#include "widgets/Widgets.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPointer>
+#include <QShortcut>
+
+namespace {
+
+constexpr int kLives = 5;
+
+std::optional<ghost::GhostRecord> FirstPlaceRun(const HighScoreTable& table, int level, int stage)
+{
+    return ghost::LoadGhost(level, stage, table.scores(level, stage)[0]);
+}
+
+// The hand counts for nothing: the start signs take no click, and with no
+// run under way no move is judged and no mark speaks.
+void TakeTheHandOff(PlayScreen& play)
+{
+    for (MapMark* start : play.startZones)
+        start->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void ShowHazards(PlayScreen& play)
+{
+    if (play.session()->stage() != 2)
+        return;
+    for (MapMark* m : play.stage2Hazards())
+        m->show();
+    play.session()->startHazards();  // as they always move: the record's own timing is not kept
+}
+
+}  // namespace
+
+bool RecordRunExists(const HighScoreTable& table, int level, int stage)
+{
+    return FirstPlaceRun(table, level, stage).has_value();
+}
+
+PlayScreen* WatchRecordRun(HighScoreTable& table, int level, int stage, QWidget* ranking)
+{
+    std::optional<ghost::GhostRecord> record = FirstPlaceRun(table, level, stage);
+    if (!record)
+        return nullptr;
+    auto* play = new PlayScreen(table, level, stage, kLives, ranking);  // a window of its own, gone with the ranking
+    if (!play->setUpStage()) {
+        delete play;
+        return nullptr;
+    }
+    play->setWindowModality(Qt::ApplicationModal);  // the ranking waits behind it
+    TakeTheHandOff(*play);
+    ShowHazards(*play);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), play);
+    QObject::connect(escape, &QShortcut::activated, play, &QWidget::close);
+    const QPointer<QWidget> back(ranking);
+    QObject::connect(play, &PlayScreen::unloaded, play, [back] {
+        if (back)
+            back->activateWindow();
+    });
+    GhostRace* race = play->ghostRace();
+    QObject::connect(race, &GhostRace::watchEnded, play, [play] {
+        play->showFace(5);
+        play->dialogueText->setText(QCoreApplication::translate("WatchRun", "ゴール！Escキーでランキングにもどるよ"));
+    });
+    play->showFace(1);
+    play->dialogueText->setText(QCoreApplication::translate("WatchRun", "1位・%1の走り（%2秒）\nEscキーでランキングにもどるよ")
+                                    .arg(table.names(level, stage)[0])
+                                    .arg(record->score));
+    play->show();
+    look::Present(play);
+    race->watch(std::move(*record));
+    return play;
+}

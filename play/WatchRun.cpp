@@ -11,14 +11,33 @@
 #include "widgets/Look.h"
 #include "widgets/Widgets.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
-#include <QShortcut>
 
 namespace {
 
 constexpr int kLives = 5;
+
+// Escape, wherever the focus is in the watching screen, ends the watching.
+class EscapeCloses : public QObject {
+public:
+    explicit EscapeCloses(QWidget* screen) : QObject(screen), m_screen(screen) { qApp->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape ||
+            !watched->isWidgetType() || static_cast<QWidget*>(watched)->window() != m_screen)
+            return false;
+        m_screen->close();
+        return true;
+    }
+
+private:
+    QWidget* m_screen;
+};
 
 std::optional<ghost::GhostRecord> FirstPlaceRun(const HighScoreTable& table, int level, int stage)
 {
@@ -62,8 +81,7 @@ PlayScreen* WatchRecordRun(HighScoreTable& table, int level, int stage, QWidget*
     play->setWindowModality(Qt::ApplicationModal);  // the ranking waits behind it
     TakeTheHandOff(*play);
     ShowHazards(*play);
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), play);
-    QObject::connect(escape, &QShortcut::activated, play, &QWidget::close);
+    new EscapeCloses(play);
     const QPointer<QWidget> back(ranking);
     QObject::connect(play, &PlayScreen::unloaded, play, [back] {
         if (back)

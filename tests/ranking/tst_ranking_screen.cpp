@@ -9,12 +9,17 @@
 #include "support/TestEnv.h"
 
 #include "game/AppFolder.h"
+#include "game/GameSession.h"
+#include "game/GhostStore.h"
+#include "play/GhostRace.h"
+#include "play/GhostView.h"
 #include "play/PlayScreen.h"
 #include "ranking/HighScoreTable.h"
 #include "ranking/RankingScreen.h"
 #include "rules/StageRules.h"
 #include "widgets/Look.h"
 #include "widgets/Notice.h"
+#include "widgets/Widgets.h"
 
 #include <QCloseEvent>
 #include <QInputMethodEvent>
@@ -535,6 +540,32 @@ private:
     std::unique_ptr<TestEnv> m_env;
     std::unique_ptr<SoundFolder> m_sounds;
     QStringList m_notices;
+
+    void watchingTheFirstPlaceRun()
+    {
+        RankingScreen rank(Table(), 2, 1);
+        rank.show();
+        rank.showTable();
+        QVERIFY(!rank.watchButton->isEnabled());  // no run kept for this first place
+        Table().scores(2, 1)[0] = 12;
+        const ghost::GhostRecord run{2, 1, 12, ghost::CourseHash(1), {{{0, 64, 93}, {60000, 64, 93}}, {{ghost::kGoalMark, 60000}}}};
+        QVERIFY(ghost::SaveGhost(run));
+        rank.showTable();
+        QVERIFY(rank.watchButton->isEnabled());
+
+        rank.watchButton->click();
+        QPointer<PlayScreen> watch = rank.findChild<PlayScreen*>();
+        QVERIFY(watch && watch->isVisible());
+        QVERIFY(watch->session()->clockRunning());
+        QVERIFY(watch->ghostRace()->view()->isVisible());
+        // The hand counts for nothing: the START sign starts no run.
+        drive::ClickOnMap(*watch, drive::Centre(watch->startZones[0]));
+        QVERIFY(!watch->session()->runUnderWay());
+        drive::PressKey(watch, Qt::Key_Escape);
+        drive::Settle();
+        QVERIFY(watch.isNull());
+        QVERIFY(rank.isVisible());
+    }
 };
 
 QTEST_MAIN(FormRankTest)

@@ -9,6 +9,7 @@
 #include "Player.h"
 #include "RoutePath.h"
 #include "game/AppFolder.h"
+#include "game/GhostStore.h"
 #include "play/PlayScreen.h"
 #include "ranking/RankingScreen.h"
 #include "support/Drive.h"
@@ -55,6 +56,22 @@ void Walk(const PlayScreen* play, const std::vector<QPoint>& route)
             return;
         drive::MoveOnMap(*play, p);
     }
+}
+
+// A run from `from` straight home, as the session records one.
+void RecordRun(GameSession& session, QPoint from)
+{
+    QImage course(course::kMapSize, course::kMapSize, QImage::Format_RGB32);
+    session.startRun(course);
+    session.recordPosition(from);
+    session.passGoal();
+    session.endRun();
+}
+
+QPoint KeptRunStart(int level, int stage)
+{
+    const auto kept = ghost::LoadGhost(level, stage, Table().scores(level, stage)[0]);
+    return kept ? QPoint(kept->path.samples.front().x, kept->path.samples.front().y) : QPoint(-1, -1);
 }
 
 QString Stored(const QString& key)
@@ -115,6 +132,14 @@ private Q_SLOTS:
         QVERIFY(play->leftLaneTaxis[0]->isVisible());
         QVERIFY(env.sound.started.contains(QStringLiteral("Clear")));
         QVERIFY(env.sound.started.contains(QStringLiteral("Claps")));
+
+        // The record run is kept, and reads back as the way the hand went.
+        const auto kept = ghost::LoadGhost(1, 1, Table().scores(1, 1)[0]);
+        QVERIFY(kept);
+        QVERIFY(kept->path.samples == play->session()->recordedPath().samples);
+        QVERIFY(kept->path.marks == play->session()->recordedPath().marks);
+        QVERIFY(kept->path.reachedGoal());
+        QVERIFY(kept->path.markTime(0));  // the first checkpoint on the way
 
         const QString stage1Score = Stored(QStringLiteral("HScore_Val_1_1_0"));
         QCOMPARE(Stored(QStringLiteral("HScore_Nm_1_1_0")), QStringLiteral("ぽくりも 1"));
@@ -299,16 +324,22 @@ private Q_SLOTS:
         const auto easyBest = Table().scores(1, 1)[0];
         auto* play = new PlayScreen(Table(), 2, 1, 5);
         QVERIFY(play->setUpStage());
+        RecordRun(*play->session(), QPoint(10, 10));
         drive::TakeSeconds(*play->session(), 25);
         play->scoreRun();
+        QCOMPARE(KeptRunStart(2, 1), QPoint(10, 10));
+        RecordRun(*play->session(), QPoint(20, 20));
         drive::TakeSeconds(*play->session(), 5);  // quicker
         play->scoreRun();
+        QCOMPARE(KeptRunStart(2, 1), QPoint(20, 20));  // the new record's run replaces the old
         QCOMPARE(Table().scores(2, 1)[0], 5);
         QCOMPARE(Table().scores(2, 1)[1], 25);
         QCOMPARE(Table().scores(2, 1)[2], 500);
+        RecordRun(*play->session(), QPoint(30, 30));
         drive::TakeSeconds(*play->session(), 30);
         play->scoreRun();
         QCOMPARE(Table().scores(2, 1)[2], 30);
+        QCOMPARE(KeptRunStart(2, 1), QPoint(20, 20));  // a slower run leaves it
         QCOMPARE(player.recordsEntered, 3);
         QCOMPARE(Stored(QStringLiteral("HScore_Val_2_1_0")), QStringLiteral("5"));
         QCOMPARE(Table().scores(1, 1)[0], easyBest);  // the other tables are untouched

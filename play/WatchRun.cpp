@@ -92,6 +92,7 @@ PlayScreen* WatchRecordRun(HighScoreTable& table, int level, int stage, QWidget*
         play->showFace(5);
         play->dialogueText->setText(QCoreApplication::translate("WatchRun", "ゴール！Escキーでランキングにもどるよ"));
     });
+    play->nextHint->hide();  // no line waits for the player here
     play->showFace(1);
     play->dialogueText->setText(QCoreApplication::translate("WatchRun", "1位・%1の走り（%2秒）\nEscキーでランキングにもどるよ")
                                     .arg(table.names(level, stage)[0])

@@ -15,6 +15,8 @@ std::optional<QPoint> GhostPath::positionAt(std::int64_t ms) const
     // The first sample later than `ms`; the one before it is where the run was.
     const auto later = std::upper_bound(samples.begin(), samples.end(), ms,
                                         [](std::int64_t t, const Sample& s) { return t < static_cast<std::int64_t>(s.ms); });
+    if (later == samples.begin())
+        return std::nullopt;  // before the run's first sample
     const Sample& before = *std::prev(later);
     if (later == samples.end() || later->ms == before.ms)
         return QPoint(before.x, before.y);

@@ -80,8 +80,9 @@ void GhostRace::follow()
 
 void GhostRace::nextFrame()
 {
-    showAt(m_screen.session()->ghostTime());
-    if (!m_view->isHidden())
+    const std::int64_t now = m_screen.session()->ghostTime();
+    showAt(now);
+    if (!m_record || now <= m_record->path.endTime())
         return;
     m_frames.stop();  // the record run is home: nothing more to draw
     if (m_watching) {

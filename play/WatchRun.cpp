@@ -8,6 +8,7 @@
 #include "play/GhostRace.h"
 #include "play/PlayScreen.h"
 #include "ranking/HighScoreTable.h"
+#include "rules/StageRules.h"
 #include "widgets/Look.h"
 #include "widgets/Widgets.h"
 
@@ -50,6 +51,9 @@ void TakeTheHandOff(PlayScreen& play)
 {
     for (MapMark* start : play.startZones)
         start->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // Nor can the clock cost a life: unpaused at the sweet shop, it may run a
+    // second past the record run's score, which the record never ran out of.
+    QObject::disconnect(play.session(), &GameSession::timeRanOut, &play, nullptr);
 }
 
 void ShowHazards(PlayScreen& play)
@@ -88,7 +92,10 @@ PlayScreen* WatchRecordRun(HighScoreTable& table, int level, int stage, QWidget*
             back->activateWindow();
     });
     GhostRace* race = play->ghostRace();
-    QObject::connect(race, &GhostRace::watchEnded, play, [play] {
+    const int score = record->score;
+    QObject::connect(race, &GhostRace::watchEnded, play, [play, score, level, stage] {
+        // The clock stops on the record's own time, whatever its last beat showed.
+        play->timeBox->setText(QString::number(level == 1 ? score : stage::StartingTime(level, stage) - score));
         play->showFace(5);
         play->dialogueText->setText(QCoreApplication::translate("WatchRun", "ゴール！Escキーでランキングにもどるよ"));
     });

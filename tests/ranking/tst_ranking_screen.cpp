@@ -23,6 +23,8 @@
 
 #include <QCloseEvent>
 #include <QInputMethodEvent>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -536,13 +538,10 @@ private Q_SLOTS:
         QCOMPARE(rank.nameEdits[3]->text(), huge);
     }
 
-private:
-    std::unique_ptr<TestEnv> m_env;
-    std::unique_ptr<SoundFolder> m_sounds;
-    QStringList m_notices;
-
     void watchingTheFirstPlaceRun()
     {
+        QDir(AppFolder()).mkpath(QStringLiteral("dat"));
+        QVERIFY(QFile::copy(QStringLiteral(POKURIMO_APP_FOLDER "/dat/map1.dat"), AppFolder() + QStringLiteral("/dat/map1.dat")));
         RankingScreen rank(Table(), 2, 1);
         rank.show();
         rank.showTable();
@@ -566,6 +565,11 @@ private:
         QVERIFY(watch.isNull());
         QVERIFY(rank.isVisible());
     }
+
+private:
+    std::unique_ptr<TestEnv> m_env;
+    std::unique_ptr<SoundFolder> m_sounds;
+    QStringList m_notices;
 };
 
 QTEST_MAIN(FormRankTest)

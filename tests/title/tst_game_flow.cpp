@@ -10,6 +10,9 @@
 #include "RoutePath.h"
 #include "game/AppFolder.h"
 #include "game/GhostStore.h"
+#include "play/GhostRace.h"
+#include "play/GhostView.h"
+#include "play/Splits.h"
 #include "play/PlayScreen.h"
 #include "ranking/RankingScreen.h"
 #include "support/Drive.h"
@@ -17,6 +20,8 @@
 #include "title/TitleScreen.h"
 #include "widgets/Widgets.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -92,6 +97,7 @@ private Q_SLOTS:
     {
         env.sound.started.clear();
         QSettings().clear();  // every case starts from a fresh installation
+        QDir(QFileInfo(ghost::GhostFile(1, 1)).path()).removeRecursively();  // with no record run kept
         TitleScreen::open(Table());
     }
 
@@ -159,6 +165,17 @@ private Q_SLOTS:
         QCOMPARE(Stored(QStringLiteral("HScore_Val_1_1_0")), stage1Score);
         // The title that came back has read the table again.
         QCOMPARE(Table().names(1, 2)[0], QStringLiteral("ぽくりも 1"));
+
+        // The next game races the record run: its ghost sets off with the
+        // hand, and the first checkpoint shows the split against it.
+        CurrentTitle()->easyButton->click();
+        play = CurrentPlay();
+        QVERIFY(play);
+        drive::ClickOnMap(*play, play->startZones[0]->geometry().center());
+        QVERIFY(play->ghostRace()->view()->isVisible());
+        for (std::size_t i = 0; i < route1.size() && !play->session()->checkpointPassed(0); ++i)
+            drive::MoveOnMap(*play, route1[i]);
+        QVERIFY(play->ghostRace()->split()->isVisible());
     }
 
     void aNewGameBeginsAfresh()

@@ -16,7 +16,6 @@
 #include <array>
 
 class QImage;
-class QPoint;
 class QTimer;
 
 class GameSession : public QObject {

@@ -9,8 +9,8 @@
 
 #include <QCryptographicHash>
 #include <QDataStream>
-#include <QDir>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>

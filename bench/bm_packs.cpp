@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 // Course packs: listing a shelf of twenty packs (what the title's course list
-// reads when it opens) and loading one.
+// reads when it opens) and reading one.
 
 #include "game/AppFolder.h"
 #include "rules/CoursePack.h"
@@ -35,14 +35,10 @@ public:
             QFile file(folder + QStringLiteral("/course.json"));
             if (file.open(QIODevice::WriteOnly))
                 file.write(course::WritePack(copy));
-            m_first = m_first.isEmpty() ? folder : m_first;
         }
     }
-    const QString& firstPack() const { return m_first; }
-
 private:
     QTemporaryDir m_data;
-    QString m_first;
 };
 
 PackShelf& Shelf()
@@ -65,18 +61,20 @@ void BM_ListTwentyPacks(benchmark::State& state)
 }
 BENCHMARK(BM_ListTwentyPacks)->Unit(benchmark::kMillisecond);
 
-void BM_LoadOnePack(benchmark::State& state)
+// The game's own pack: its file checked field by field and both maps decoded
+// and hashed, as the course list does for every pack.
+void BM_LoadPack(benchmark::State& state)
 {
-    const QString folder = Shelf().firstPack();
+    const QString folder = game::AppFolder();
     for (auto _ : state) {
         const course::Pack pack = course::LoadPack(folder);
         if (!pack.ok()) {
-            state.SkipWithError("the pack did not load");
+            state.SkipWithError("the game's own pack does not load");
             return;
         }
         benchmark::DoNotOptimize(pack.playHash.data());
     }
 }
-BENCHMARK(BM_LoadOnePack)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadPack)->Unit(benchmark::kMillisecond);
 
 }  // namespace

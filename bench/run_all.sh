@@ -270,7 +270,7 @@ stage2_cpu=$(med stage2_cpu)
 micro_row() {
   jq -r --arg n "$1" '.benchmarks[] | select(.name == $n) |
     "| \(.name) | \(.real_time * 1000 | round / 1000) \(.time_unit) | " +
-    ([to_entries[] | select(.key as $k | ["per_pixel_us", "speedup", "off_road_share"] | index($k)) |
+    ([to_entries[] | select(.key as $k | ["per_pixel_us", "speedup", "off_road_share", "capacity_changes", "stage2_90s_bytes", "two_minutes_bytes", "largest_bytes"] | index($k)) |
       "\(.key) = \(.value * 100 | round / 100)"] | join(", ")) + " |"' "$micro_json"
 }
 micro_value() { jq -r --arg n "$1" --arg f "$2" '.benchmarks[] | select(.name == $n) | .[$f]' "$micro_json"; }
@@ -284,7 +284,14 @@ run_move_painted_us=$(micro_value BM_RunPointerMove/1 real_time)
 sweep_us=$(awk -v ns="$(micro_value BM_FirstOffRoadOnLine/3 real_time)" 'BEGIN { print ns / 1000 }')
 run_move100_us=$(micro_value BM_RunPointerMove100px/0 real_time)
 list_packs_ms=$(micro_value BM_ListTwentyPacks real_time)
-load_pack_ms=$(micro_value BM_LoadOnePack real_time)
+load_pack_ms=$(micro_value BM_LoadPack real_time)
+record_move_ns=$(micro_value BM_GhostRecordMove real_time)
+record_growth=$(micro_value BM_GhostRecordMove capacity_changes)
+ghost_frame_us=$(micro_value BM_GhostFrame/0 real_time)
+ghost_frame_painted_us=$(micro_value BM_GhostFrame/1 real_time)
+ghost_90s_kb=$(awk -v b="$(micro_value BM_GhostFileSize stage2_90s_bytes)" 'BEGIN { printf "%.1f", b / 1024 }')
+ghost_120s_kb=$(awk -v b="$(micro_value BM_GhostFileSize two_minutes_bytes)" 'BEGIN { printf "%.1f", b / 1024 }')
+ghost_largest_kb=$(awk -v b="$(micro_value BM_GhostFileSize largest_bytes)" 'BEGIN { printf "%.1f", b / 1024 }')
 
 cpu_model=$(awk -F': ' '/^model name/ { print $2; exit }' /proc/cpuinfo)
 mem_total=$(awk '/^MemTotal:/ { printf "%.1f GiB", $2 / 1048576 }' /proc/meminfo)
@@ -305,7 +312,7 @@ work on the machine shares its cores and moves the start times most).
 
 | Benchmark | Time | Counters |
 |---|---|---|
-$(for b in BM_BuildGrid BM_BuildGridPerPixel BM_IsOffRoad/1 BM_IsOffRoad/3 BM_FirstOffRoadOnLine/1 BM_FirstOffRoadOnLine/3 BM_RunPointerMove/0 BM_RunPointerMove/1 BM_RunPointerMove100px/0 BM_RunPointerMove100px/1 BM_HazardStepRules BM_HazardTimersOnScreen BM_ListTwentyPacks BM_LoadOnePack; do micro_row "$b"; done)
+$(for b in BM_BuildGrid BM_BuildGridPerPixel BM_IsOffRoad/1 BM_IsOffRoad/3 BM_FirstOffRoadOnLine/1 BM_FirstOffRoadOnLine/3 BM_RunPointerMove/0 BM_RunPointerMove/1 BM_RunPointerMove100px/0 BM_RunPointerMove100px/1 BM_HazardStepRules BM_HazardTimersOnScreen BM_ListTwentyPacks BM_LoadPack BM_GhostRecordMove BM_GhostFrame/0 BM_GhostFrame/1 BM_GhostFileSize; do micro_row "$b"; done)
 
 | Target | Figure | Verdict |
 |---|---|---|
@@ -317,6 +324,9 @@ $(for b in BM_BuildGrid BM_BuildGridPerPixel BM_IsOffRoad/1 BM_IsOffRoad/3 BM_Fi
 | A whole 100-pixel move of a run with the drawn hero ≤ 5 µs | $(printf '%.2f' "$run_move100_us") µs, $(awk -v a="$run_move100_us" -v b="$run_move_us" 'BEGIN { printf "%.1f", a / b }')× one single-pixel move | $(verdict "$run_move100_us" "<=" 5) |
 | Listing twenty course packs (the title's course list) < 50 ms | $(printf '%.2f' "$list_packs_ms") ms | $(verdict "$list_packs_ms" "<" 50) |
 | Loading one course pack < 50 ms | $(printf '%.2f' "$load_pack_ms") ms | $(verdict "$load_pack_ms" "<" 50) |
+| Recording one pointer move of a run ≤ 1 µs, no allocation once started | $(printf '%.1f' "$record_move_ns") ns, room grown $record_growth times | $(verdict "$(awk -v a="$record_move_ns" -v g="$record_growth" 'BEGIN { print (g > 0) ? 1e9 : a }')" "<=" 1000) |
+| One ghost frame on the play screen (its old and new rectangles) < 1 ms | $(printf '%.1f' "$ghost_frame_us") µs ($(printf '%.1f' "$ghost_frame_painted_us") µs with the repaint done) | $(verdict "$ghost_frame_painted_us" "<" 1000) |
+| A stage 2 record run ≤ 64 KB for two minutes, no file over 256 KB | $ghost_90s_kb KB (90 s), $ghost_120s_kb KB (two minutes), $ghost_largest_kb KB (an hour, thinned) | $(verdict "$(awk -v a="$ghost_120s_kb" -v b="$ghost_largest_kb" 'BEGIN { print (a <= 64 && b <= 256) ? 1 : 0 }')" ">=" 1) |
 
 BM_RunPointerMove is one pointer move during a run on a shown stage 1 play
 screen: the drawn hero follows the pointer and the road test runs; /0 stops
@@ -325,9 +335,16 @@ them (offscreen platform). BM_HazardTimersOnScreen is one beat of all three
 hazard timers on a shown stage 2 play screen, repaint included (offscreen platform).
 BM_FirstOffRoadOnLine sweeps the off-road grid along a 100-pixel line of map 1
 at radius 1 and 3; BM_RunPointerMove100px is one 100-pixel move along bare road
-of a run (hard level), judged at every pixel it crosses. BM_ListTwentyPacks
-reads the game's own course and twenty player packs of two stages each, every
-file and picture checked; BM_LoadOnePack reads one of them.
+of a run (hard level), judged at every pixel it crosses. BM_GhostRecordMove
+is one pointer move as the run records it (most moves come quicker than a
+sixtieth of a second and are passed over). BM_GhostFrame moves the ghost a
+sixtieth of a second along a kept record run on a shown stage 1 play screen
+during a run; /0 stops at the repaint request, /1 also repaints (offscreen
+platform). BM_GhostFileSize encodes a stage 2 record run at the full 60
+samples a second: the hard level's whole 90 seconds, two minutes, and an
+hour, which the recorder thins to fit its room.
+BM_ListTwentyPacks reads the game's own course and twenty player packs of two
+stages each, every file and picture checked; BM_LoadPack reads the game's own.
 
 ## Whole process (Xvfb, medians of $runs rounds; start times of $((3 * runs)))
 

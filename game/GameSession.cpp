@@ -93,6 +93,7 @@ void GameSession::placeHazards()
 void GameSession::startRun(const QImage& course)
 {
     course::BuildGrid(course, m_grid, stageCourse().offRoad);
+    m_recorder.start();
     m_running = true;
     Q_EMIT runChanged(true);
     resumeClock();
@@ -106,6 +107,7 @@ bool GameSession::offRoad(float x, float y) const
 void GameSession::endRun()
 {
     m_clock->stop();
+    m_recorder.pause();
     if (!m_running)
         return;
     m_running = false;
@@ -122,12 +124,33 @@ int GameSession::takeLife()
 void GameSession::pauseClock()
 {
     m_clock->stop();
+    m_recorder.pause();  // ghost time stands still with the clock
 }
 
 void GameSession::resumeClock()
 {
     if (!m_clock->isActive())
         m_clock->start();  // a running clock keeps its beat
+    m_recorder.resume();
+}
+
+void GameSession::passCheckpoint(int index)
+{
+    m_passed.at(static_cast<std::size_t>(index)) = true;
+    m_recorder.recordMark(index);
+    Q_EMIT markPassed(index, m_recorder.time());
+}
+
+void GameSession::passGoal()
+{
+    m_recorder.recordMark(ghost::kGoalMark);
+    Q_EMIT markPassed(ghost::kGoalMark, m_recorder.time());
+}
+
+void GameSession::startWatching()
+{
+    m_recorder.start();
+    resumeClock();
 }
 
 void GameSession::tick()

@@ -7,6 +7,7 @@
 // hazards, on a course it is given. Only its own operations change them, and
 // each change is announced; the play screen shows what the signals say.
 
+#include "game/GhostRecorder.h"
 #include "rules/Course.h"
 #include "rules/CourseRules.h"
 
@@ -51,7 +52,7 @@ public:
     // After the player has read the miss line: one life less; the lives left.
     int takeLife();
     // A checkpoint that speaks once per attempt is passed.
-    void passCheckpoint(int index) { m_passed.at(static_cast<std::size_t>(index)) = true; }
+    void passCheckpoint(int index);
     void pauseClock();   // the sweet shop
     void resumeClock();  // back on the road
     void tick();         // one second of the clock
@@ -64,6 +65,13 @@ public:
     void nextStage();  // on to the next stage after a clear
     void stop();       // the screen closes: no run, no clock, no hazards
 
+    // The ghost: the attempt's ghost time and the way it went.
+    std::int64_t ghostTime() const { return m_recorder.time(); }
+    const ghost::GhostPath& recordedPath() const { return m_recorder.path(); }
+    void recordPosition(QPoint at) { m_recorder.recordPosition(at); }
+    void passGoal();       // the goal is reached, before the run ends
+    void startWatching();  // the clock and the ghost time run, but no run is under way
+
 Q_SIGNALS:
     void stageChanged(int stage);
     void livesChanged(int lives);
@@ -71,6 +79,7 @@ Q_SIGNALS:
     void runChanged(bool underWay);
     void timeRanOut();  // the hard level's clock reached 0
     void hazardMoved(int index);  // moved, or a bridge's pieces opened or closed
+    void markPassed(int mark, qint64 ghostTime);  // a checkpoint that speaks once, or the goal
 
 private:
     QTimer* makeTimer(int milliseconds);
@@ -91,4 +100,5 @@ private:
     std::vector<std::vector<bool>> m_open;  // a bridge's pieces showing open water
     QTimer* m_clock;
     std::vector<QTimer*> m_hazardTimers;  // one a period
+    GhostRecorder m_recorder;
 };

@@ -76,6 +76,30 @@
     </message>
 </context>
 <context>
+    <name>GhostRace</name>
+    <message>
+        <source>ゴースト</source>
+        <translation>Ghost</translation>
+    </message>
+    <message>
+        <source>自己ベストの走りをいっしょに走るよ</source>
+        <translation>Race alongside your best run</translation>
+    </message>
+</context>
+<context>
+    <name>WatchRun</name>
+    <message>
+        <source>1位・%1の走り（%2秒）
+Escキーでランキングにもどるよ</source>
+        <translation>The winning run: %1, %2 s
+Press Esc to go back to the rankings</translation>
+    </message>
+    <message>
+        <source>ゴール！Escキーでランキングにもどるよ</source>
+        <translation>Goal! Press Esc to go back to the rankings</translation>
+    </message>
+</context>
+<context>
     <name>RankingScreen</name>
     <message>
         <source>ランキングを保存できなかったよ…ごめんな！</source>
@@ -130,6 +154,14 @@
     <message>
         <source>STAGE%1</source>
         <translation>STAGE%1</translation>
+    </message>
+    <message>
+        <source>1位を見る</source>
+        <translation>Watch 1st</translation>
+    </message>
+    <message>
+        <source>1位の走りをゴーストで見るよ</source>
+        <translation>Watch the first place&apos;s run as a ghost</translation>
     </message>
 </context>
 <context>

@@ -32,6 +32,7 @@ void PlayScreen::reachGoal(int index)
     if (index < 0 || index >= static_cast<int>(goals.size()) || !goals[static_cast<std::size_t>(index)].live ||
         !m_session->runUnderWay())
         return;
+    m_session->passGoal();  // the record run's last mark, and the goal's split
     m_session->endRun();
     sound::PlayWaveAsync(QStringLiteral("Clear"));
     endRunPointer();

@@ -23,6 +23,7 @@ class ClickLabel;
 
 class HighScoreTable;
 class DrawnHero;
+class GhostRace;
 class MapBox;
 class MapMark;
 class PictureBox;
@@ -128,6 +129,9 @@ public:
     // ピポ drawn at the pointer while a run is under way.
     const DrawnHero* drawnHero() const { return m_hero; }
 
+    // --- The ghost of the record run, the splits and watching (play/GhostRace.cpp) ---
+    GhostRace* ghostRace() const { return m_ghostRace; }
+
     // The covers and the hazards, which show with the opening story.
     std::vector<MapMark*> coversAndHazards() const;
 
@@ -166,6 +170,7 @@ private:
     bool m_lineWaiting = false;
     bool m_nextRequested = false;
     DrawnHero* m_hero = nullptr;
+    GhostRace* m_ghostRace = nullptr;
     std::optional<QPoint> m_runFrom;  // map pixel where ピポ was last drawn in this run
     QImage m_course;  // the course picture shown in courseMap, as 32-bit colours
     int m_marksStage = 0;  // the stage whose marks lie on the map

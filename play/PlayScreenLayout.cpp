@@ -4,6 +4,7 @@
 // The play screen's layout: every element where the layout puts it.
 
 #include "play/DrawnHero.h"
+#include "play/GhostRace.h"
 #include "play/PlayScreen.h"
 #include "rules/StageRules.h"
 #include "widgets/Look.h"
@@ -67,6 +68,7 @@ PlayScreen::PlayScreen(HighScoreTable& table, const course::Course& course, int 
     buildLayout();
     connectEvents();
     showSession();
+    m_ghostRace = new GhostRace(*this, m_table);
     qApp->installEventFilter(this);  // key preview: the window sees every key first
 }
 

@@ -5,6 +5,7 @@
 
 #include "game/AppFolder.h"
 #include "game/GameSession.h"
+#include "play/GhostRace.h"
 #include "play/PlayScreen.h"
 #include "ranking/HighScoreTable.h"
 #include "ranking/RankingScreen.h"
@@ -24,7 +25,10 @@ void PlayScreen::scoreRun()
     const int place = m_table.enter(level, stage, m_session->score());
     if (place < 0)
         return;
+    if (place == 0)
+        m_ghostRace->keepRecordRun();
     RankingScreen rank(m_table, level, stage, this);
+    rank.watchCourse(m_session->course());
     rank.nameEdits[place]->show();
     rank.showTable();
     sound::PlayWaveAsync(QStringLiteral("Claps"));

@@ -52,6 +52,7 @@ void PlayScreen::startRun(int index)
     showFace(1);
     dialogueText->setText(QString());
     m_session->startRun(m_course);
+    m_session->recordPosition(start);  // the ghost's way begins at the sign
 }
 
 void PlayScreen::moveOnMap(Qt::MouseButtons, Qt::KeyboardModifiers, float x, float y)
@@ -128,6 +129,7 @@ bool PlayScreen::TakeRunPointerEvent(QObject* watched, QEvent* event)
 // crosses reacts once for the move. The end is judged at its exact position.
 void PlayScreen::JudgeRunMove(QPointF to, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
 {
+    m_session->recordPosition(to.toPoint());  // the ghost's way, before anything ends the run
     QWidget* surface = courseMap->surface();
     const QPoint from = *m_runFrom;
     const QPoint end = to.toPoint();

@@ -6,6 +6,7 @@
 
 #include "ranking/RankingScreen.h"
 
+#include "play/WatchRun.h"
 #include "ranking/HighScoreTable.h"
 #include "sound/SoundBackend.h"
 #include "widgets/Look.h"
@@ -23,7 +24,8 @@
 using scores::kPlaces;
 
 RankingScreen::RankingScreen(HighScoreTable& table, int level, int stage, QWidget* parent)
-    : QDialog(parent), m_table(table), m_level(std::clamp(level, 1, scores::kLevels)), m_stage(std::clamp(stage, 1, table.stageCount()))
+    : QDialog(parent), m_table(table), m_level(std::clamp(level, 1, scores::kLevels)), m_stage(std::clamp(stage, 1, table.stageCount())),
+      m_course(&course::BuiltIn())
 {
     buildLayout();
     connectEvents();
@@ -42,6 +44,7 @@ void RankingScreen::connectEvents()
     for (int i = 0; i < kPlaces; ++i)
         connect(nameEdits[i], &QLineEdit::textChanged, this, [this, i] { nameEdited(i); });
     connect(closeButton, &QPushButton::clicked, this, &RankingScreen::closeAndSave);
+    connect(watchButton, &QPushButton::clicked, this, &RankingScreen::watchBest);
 }
 
 bool RankingScreen::enteringName() const
@@ -74,7 +77,19 @@ void RankingScreen::showTable()
             option->hide();
         if (stageChooser)
             stageChooser->hide();
+        watchButton->hide();
+    } else {
+        watchButton->setEnabled(RecordRunExists(m_table, *m_course, m_level, m_stage));
     }
+}
+
+void RankingScreen::watchBest()
+{
+    if (enteringName())
+        return;
+    sound::PlayWaveAsync(QStringLiteral("Click"));
+    if (!WatchRecordRun(m_table, *m_course, m_level, m_stage, this))
+        watchButton->setEnabled(false);  // the run was lost meanwhile
 }
 
 void RankingScreen::chooseLevel(int index)

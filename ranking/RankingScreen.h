@@ -6,6 +6,7 @@
 // entry box where a new record holder types a name. The layout is built in
 // RankingScreenLayout.cpp; what it does in RankingScreen.cpp.
 
+#include "rules/Course.h"
 #include "rules/Scoring.h"
 
 #include <QDialog>
@@ -34,6 +35,10 @@ public:
     void chooseStage(int index);  // stage selector: 0 = STAGE1, 1 = STAGE2, ...
     void nameEdited(int index);
     void closeAndSave();
+    // Replays the first place's run of the table shown, above this screen.
+    void watchBest();
+    // The course whose record runs "Watch 1st" replays: the game's own unless told.
+    void watchCourse(const course::Course& course) { m_course = &course; }
 
     // Every other way of closing (Escape, the close box, the window manager)
     // goes through here and does what "とじる" does, or nothing while it is disabled.
@@ -49,6 +54,7 @@ public:
     QRadioButton* stageOptions[2] = {};
     QComboBox* stageChooser = nullptr;  // in their place, for a course of more than two stages
     QPushButton* closeButton = nullptr;
+    QPushButton* watchButton = nullptr;  // shown while a table is viewed, enabled when its first place's run is kept
     QFrame* divider = nullptr;
 
 protected:
@@ -66,4 +72,5 @@ private:
     int m_level;
     int m_stage;
     bool m_closing = false;  // closeAndSave is under way (the click sound waits)
+    const course::Course* m_course;
 };

@@ -131,16 +131,21 @@ void RankingScreen::buildLayout()
     buildStageChooser();
 
     closeButton = new QPushButton(tr("とじる"), this);
-    closeButton->setGeometry(look::Twips(2760, 2040, 1335, 615));
+    closeButton->setGeometry(look::Twips(2760, 2040, 1335, 360));
     closeButton->setFont(look::CaptionFont(look::k12pt));
     // No default button: the Enter that confirms a name typed through an
     // input method must not close the entry.
     closeButton->setAutoDefault(false);
+    watchButton = new QPushButton(tr("1位を見る"), this);
+    watchButton->setGeometry(look::Twips(2760, 2430, 1335, 330));
+    watchButton->setFont(look::CaptionFont(look::k11_25pt));
+    watchButton->setToolTip(tr("1位の走りをゴーストで見るよ"));
+    watchButton->setAutoDefault(false);
 
     // Entry boxes first, then the close button, then the selectors.
     QWidget* order[] = {nameEdits[0], nameEdits[1], nameEdits[2], nameEdits[3], nameEdits[4],
-                        closeButton, stageChooser ? static_cast<QWidget*>(stageChooser) : stageOptions[0], stageOptions[1],
-                        levelOptions[1], levelOptions[0]};
+                        closeButton, watchButton, stageChooser ? static_cast<QWidget*>(stageChooser) : stageOptions[0],
+                        stageOptions[1], levelOptions[1], levelOptions[0]};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }

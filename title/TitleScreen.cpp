@@ -69,6 +69,7 @@ void TitleScreen::showRanking()
 {
     const QPointer<TitleScreen> self(this);
     RankingScreen rank(m_shelf.table(), 1, 1, this);
+    rank.watchCourse(m_shelf.course());
     rank.showTable();
     sound::PlayWave(QStringLiteral("Click"));
     if (!self)

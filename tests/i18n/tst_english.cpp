@@ -182,7 +182,7 @@ QStringList DialogueLines()
         lines << t.shown();
     for (const Message& m : ReadTs(kTsFile)) {
         const bool spoken = m.context == u"story" || m.context == u"checkpoint" || m.context == u"stage" ||
-                            m.context == u"PlayScreen";
+                            m.context == u"PlayScreen" || m.context == u"WatchRun";
         if (spoken && Placeholders(m.source).isEmpty())
             lines << Translated(m);
     }

@@ -10,10 +10,15 @@
 #include "support/Drive.h"
 #include "widgets/Widgets.h"
 
+#include "game/GhostStore.h"
 #include "play/DrawnHero.h"
+#include "play/GhostRace.h"
+#include "play/GhostView.h"
+#include "play/Splits.h"
 #include "rules/CourseRules.h"
 
 #include <QBuffer>
+#include <QCheckBox>
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
@@ -63,6 +68,28 @@ QPoint HeroAt(const PlayScreen* play)
 bool PointerIsOrdinary(const PlayScreen* play)
 {
     return play->cursor().shape() == Qt::ArrowCursor && !play->drawnHero()->running() && play->drawnHero()->isHidden();
+}
+
+const QPoint kStart{64, 93};  // where the Start click of stage 1 puts the hand, on the test course's road
+constexpr int kRecordScore = 7;
+
+// The first place of the hard stage 1 on the test's course, and its run,
+// kept where the game keeps a record run: eastwards along the road.
+ghost::GhostRecord KeepRecordRun(std::uint32_t endMs, std::vector<ghost::MarkPassed> marks)
+{
+    Table().scores(2, 1)[0] = kRecordScore;
+    marks.push_back({ghost::kGoalMark, endMs});
+    const auto x = static_cast<std::int16_t>(kStart.x()), y = static_cast<std::int16_t>(kStart.y());
+    ghost::GhostRecord record{2, 1, kRecordScore, ghost::CourseHash(course::BuiltIn().stage(1)), {{{0, x, y}, {endMs, std::int16_t(x + 100), y}}, marks}};
+    ghost::SaveGhost(Table().group(), record);
+    return record;
+}
+
+// A split's figure in seconds: "−1.2" is -1.2.
+double Seconds(const QString& split)
+{
+    QString text = split;
+    return text.replace(QChar(0x2212), QLatin1Char('-')).remove(QChar(0xB1)).toDouble();
 }
 
 // Collects the rectangles a widget repaints.
@@ -532,6 +559,91 @@ private Q_SLOTS:
         course::MapGrid expected{};
         QVERIFY(course::BuildGridPerPixel(img, expected));
         QVERIFY(play->session()->offRoadGrid() == expected);
+    }
+
+    // --- The ghost of the record run and the splits ---
+
+    void theGhostFollowsTheRecordRunAndTouchesNothing()
+    {
+        KeepRecordRun(1000, {});
+        PlayScreen* play = started(2, 1);
+        const GhostRace* race = play->ghostRace();
+        QVERIFY(race->record());
+        QVERIFY(race->view()->isVisible());
+        QVERIFY(race->view()->hotSpot().x() - kStart.x() < 20);  // just off the sign
+        play->ghostRace()->showAt(500);
+        QCOMPARE(race->view()->hotSpot(), kStart + QPoint(50, 0));  // halfway along the record's way
+        // The hand passes through the ghost: it is the road's, not the ghost's.
+        QVERIFY(drive::ReceiverAt(*play, race->view()->hotSpot()) != race->view());
+        drive::MoveOnMap(*play, kStart + QPoint(50, 0));
+        QVERIFY(play->session()->runUnderWay());
+        play->ghostRace()->showAt(1001);
+        QVERIFY(race->view()->isHidden());  // the record run is home
+
+        // Turned off, it stays off on the next screen, and on again when asked.
+        play->ghostRace()->toggle->click();
+        QVERIFY(race->view()->isHidden());
+        fx.close();
+        play = started(2, 1);
+        QVERIFY(!play->ghostRace()->toggle->isChecked());
+        QVERIFY(!play->ghostRace()->record());
+        play->ghostRace()->toggle->click();
+        drive::ClickOnMap(*play, Centre(play->startZones[0]));
+        QVERIFY(play->ghostRace()->view()->isVisible());
+    }
+
+    void splitsShowTimeGainedAndLost()
+    {
+        KeepRecordRun(9000, {{0, 5000}, {2, 0}});
+        PlayScreen* play = started(2, 1);
+        const SplitLabel* split = play->ghostRace()->split();
+        QVERIFY(split->isHidden());
+        drive::MoveOnMap(*play, Centre(play->checkpoints[0]));  // five seconds before the record
+        QVERIFY(split->isVisible());
+        QVERIFY(split->gained());
+        QVERIFY2(Seconds(split->text()) >= -5.0 && Seconds(split->text()) <= -4.5, qPrintable(split->text()));
+        QTest::qWait(400);
+        drive::MoveOnMap(*play, Centre(play->checkpoints[2]));  // the record was here at once
+        QVERIFY(!split->gained());
+        QVERIFY2(split->text().startsWith(QLatin1Char('+')) && Seconds(split->text()) >= 0.4, qPrintable(split->text()));
+        QCOMPARE(SplitText(-1249), QString(QChar(0x2212)) + QStringLiteral("1.2"));
+        QCOMPARE(SplitText(750), QStringLiteral("+0.8"));
+    }
+
+    void damagedOrStaleGhostsAreIgnored_data()
+    {
+        QTest::addColumn<int>("damage");
+        QTest::newRow("cut short") << 0;
+        QTest::newRow("one byte changed") << 1;
+        QTest::newRow("another first place") << 2;
+        QTest::newRow("another course") << 3;
+    }
+
+    void damagedOrStaleGhostsAreIgnored()
+    {
+        QFETCH(int, damage);
+        ghost::GhostRecord record = KeepRecordRun(1000, {});
+        QByteArray bytes = ghost::Encode(record);
+        if (damage == 0)
+            bytes.chop(7);
+        else if (damage == 1)
+            bytes[40] = static_cast<char>(bytes[40] ^ 1);
+        else if (damage == 2)
+            Table().scores(2, 1)[0] = kRecordScore - 1;
+        record.courseHash = ghost::CourseHash(course::BuiltIn().stage(2));
+        if (damage == 3)
+            bytes = ghost::Encode(record);
+        QFile file(ghost::GhostFile(Table().group(), 2, 1));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+        file.close();
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^ghost ignored, .*level2_stage1\\.ghost: ")));
+        PlayScreen* play = started(2, 1);
+        QVERIFY(play->session()->runUnderWay());
+        QVERIFY(!play->ghostRace()->record());
+        QVERIFY(play->ghostRace()->view()->isHidden());
+        drive::MoveOnMap(*play, Centre(play->checkpoints[0]));
+        QVERIFY(play->ghostRace()->split()->isHidden());
     }
 
 private:

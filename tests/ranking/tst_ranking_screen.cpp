@@ -9,16 +9,23 @@
 #include "support/TestEnv.h"
 
 #include "game/AppFolder.h"
+#include "game/GameSession.h"
+#include "game/GhostStore.h"
+#include "play/GhostRace.h"
+#include "play/GhostView.h"
 #include "play/PlayScreen.h"
 #include "ranking/HighScoreTable.h"
 #include "ranking/RankingScreen.h"
 #include "rules/StageRules.h"
 #include "widgets/Look.h"
 #include "widgets/Notice.h"
+#include "widgets/Widgets.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QInputMethodEvent>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -237,7 +244,8 @@ private Q_SLOTS:
     {
         RankingScreen rank(Table(), 1, 1);
         QWidget* expected[] = {rank.nameEdits[0], rank.nameEdits[1], rank.nameEdits[2],   rank.nameEdits[3],   rank.nameEdits[4],
-                               rank.closeButton, rank.stageOptions[0], rank.stageOptions[1], rank.levelOptions[1], rank.levelOptions[0]};
+                               rank.closeButton, rank.watchButton, rank.stageOptions[0], rank.stageOptions[1], rank.levelOptions[1],
+                               rank.levelOptions[0]};
         for (std::size_t i = 1; i < std::size(expected); ++i)
             QCOMPARE(NextTabStop(expected[i - 1]), expected[i]);
     }
@@ -550,6 +558,35 @@ private Q_SLOTS:
         const QString huge(40000, QChar(u'ぽ'));
         rank.nameEdits[3]->setText(huge);
         QCOMPARE(rank.nameEdits[3]->text(), huge);
+    }
+
+    void watchingTheFirstPlaceRun()
+    {
+        QDir(AppFolder()).mkpath(QStringLiteral("dat"));
+        for (const char* file : {"/dat/map1.dat", "/course.json"})
+            QVERIFY(QFile::copy(QStringLiteral(POKURIMO_APP_FOLDER) + QLatin1String(file), AppFolder() + QLatin1String(file)));
+        RankingScreen rank(Table(), 2, 1);
+        rank.show();
+        rank.showTable();
+        QVERIFY(!rank.watchButton->isEnabled());  // no run kept for this first place
+        Table().scores(2, 1)[0] = 12;
+        const ghost::GhostRecord run{2, 1, 12, ghost::CourseHash(course::BuiltIn().stage(1)), {{{0, 64, 93}, {60000, 64, 93}}, {{ghost::kGoalMark, 60000}}}};
+        QVERIFY(ghost::SaveGhost(Table().group(), run));
+        rank.showTable();
+        QVERIFY(rank.watchButton->isEnabled());
+
+        rank.watchButton->click();
+        QPointer<PlayScreen> watch = rank.findChild<PlayScreen*>();
+        QVERIFY(watch && watch->isVisible());
+        QVERIFY(watch->session()->clockRunning());
+        QVERIFY(watch->ghostRace()->view()->isVisible());
+        // The hand counts for nothing: the START sign starts no run.
+        drive::ClickOnMap(*watch, drive::Centre(watch->startZones[0]));
+        QVERIFY(!watch->session()->runUnderWay());
+        drive::PressKey(watch, Qt::Key_Escape);
+        drive::Settle();
+        QVERIFY(watch.isNull());
+        QVERIFY(rank.isVisible());
     }
 
 private:

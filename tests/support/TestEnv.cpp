@@ -9,6 +9,7 @@
 #include "title/CourseShelf.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QSettings>
 
 HighScoreTable& Table()

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// Every test runs in its own world: a private settings folder (never the
-// player's scores), the build tree as the application folder, a fake sound.
+// Every test runs in its own world: private settings and data folders (never
+// the player's scores or record runs), the build tree as the application folder, a fake sound.
 
 #include "support/FakeSound.h"
 
@@ -33,5 +33,5 @@ public:
 
 private:
     QTemporaryDir m_settings;
-    QTemporaryDir m_data;
+    QTemporaryDir m_data;  // the data folder, where record runs are kept
 };

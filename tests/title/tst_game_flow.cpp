@@ -9,6 +9,10 @@
 #include "Player.h"
 #include "RoutePath.h"
 #include "game/AppFolder.h"
+#include "game/GhostStore.h"
+#include "play/GhostRace.h"
+#include "play/GhostView.h"
+#include "play/Splits.h"
 #include "play/PlayScreen.h"
 #include "ranking/RankingScreen.h"
 #include "support/Drive.h"
@@ -20,6 +24,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -68,6 +73,22 @@ void Walk(const PlayScreen* play, const std::vector<QPoint>& route)
     }
 }
 
+// A run from `from` straight home, as the session records one.
+void RecordRun(GameSession& session, QPoint from)
+{
+    QImage course(course::kMapSize, course::kMapSize, QImage::Format_RGB32);
+    session.startRun(course);
+    session.recordPosition(from);
+    session.passGoal();
+    session.endRun();
+}
+
+QPoint KeptRunStart(int level, int stage)
+{
+    const auto kept = ghost::LoadGhost(Table().group(), course::BuiltIn().stage(stage), level, stage, Table().scores(level, stage)[0]);
+    return kept ? QPoint(kept->path.samples.front().x, kept->path.samples.front().y) : QPoint(-1, -1);
+}
+
 QString Stored(const QString& key)
 {
     QSettings settings;
@@ -86,6 +107,7 @@ private Q_SLOTS:
     {
         env.sound.started.clear();
         QSettings().clear();  // every case starts from a fresh installation
+        QDir(QFileInfo(ghost::GhostFile(Table().group(), 1, 1)).path()).removeRecursively();  // with no record run kept
         TitleScreen::open(Shelf());
     }
 
@@ -115,6 +137,7 @@ private Q_SLOTS:
         const auto route1 = Route(1);
         QVERIFY(!route1.empty());
         drive::ClickOnMap(*play, play->startZones[0]->geometry().center());
+        QTest::qWait(200);  // the hand rests on the sign a moment: the record run takes ghost time
         Walk(play, route1);  // the goal scene, the record and the stage 2 story happen in here
         QVERIFY2(play->session()->stage() == 2, qPrintable(play->dialogueText->text()));
         QCOMPARE(player.recordsEntered, 1);
@@ -126,6 +149,14 @@ private Q_SLOTS:
         QVERIFY(!play->hazards.empty() && play->hazards[0].marks[0]->isVisible());
         QVERIFY(env.sound.started.contains(QStringLiteral("Clear")));
         QVERIFY(env.sound.started.contains(QStringLiteral("Claps")));
+
+        // The record run is kept, and reads back as the way the hand went.
+        const auto kept = ghost::LoadGhost(Table().group(), course::BuiltIn().stage(1), 1, 1, Table().scores(1, 1)[0]);
+        QVERIFY(kept);
+        QVERIFY(kept->path.samples == play->session()->recordedPath().samples);
+        QVERIFY(kept->path.marks == play->session()->recordedPath().marks);
+        QVERIFY(kept->path.reachedGoal());
+        QVERIFY(kept->path.markTime(0));  // the first checkpoint on the way
 
         const QString stage1Score = Stored(QStringLiteral("HScore_Val_1_1_0"));
         QCOMPARE(Stored(QStringLiteral("HScore_Nm_1_1_0")), QStringLiteral("ぽくりも 1"));
@@ -145,6 +176,17 @@ private Q_SLOTS:
         QCOMPARE(Stored(QStringLiteral("HScore_Val_1_1_0")), stage1Score);
         // The title that came back has read the table again.
         QCOMPARE(Table().names(1, 2)[0], QStringLiteral("ぽくりも 1"));
+
+        // The next game races the record run: its ghost sets off with the
+        // hand, and the first checkpoint shows the split against it.
+        CurrentTitle()->easyButton->click();
+        play = CurrentPlay();
+        QVERIFY(play);
+        drive::ClickOnMap(*play, play->startZones[0]->geometry().center());
+        QVERIFY(play->ghostRace()->view()->isVisible());
+        for (std::size_t i = 0; i < route1.size() && !play->session()->checkpointPassed(0); ++i)
+            drive::MoveOnMap(*play, route1[i]);
+        QVERIFY(play->ghostRace()->split()->isVisible());
     }
 
     // Every pack we ship, played through from its title to its ending, its records its own.
@@ -396,16 +438,22 @@ private Q_SLOTS:
         const auto easyBest = Table().scores(1, 1)[0];
         auto* play = new PlayScreen(Table(), 2, 1, 5);
         QVERIFY(play->setUpStage());
+        RecordRun(*play->session(), QPoint(10, 10));
         drive::TakeSeconds(*play->session(), 25);
         play->scoreRun();
+        QCOMPARE(KeptRunStart(2, 1), QPoint(10, 10));
+        RecordRun(*play->session(), QPoint(20, 20));
         drive::TakeSeconds(*play->session(), 5);  // quicker
         play->scoreRun();
+        QCOMPARE(KeptRunStart(2, 1), QPoint(20, 20));  // the new record's run replaces the old
         QCOMPARE(Table().scores(2, 1)[0], 5);
         QCOMPARE(Table().scores(2, 1)[1], 25);
         QCOMPARE(Table().scores(2, 1)[2], 500);
+        RecordRun(*play->session(), QPoint(30, 30));
         drive::TakeSeconds(*play->session(), 30);
         play->scoreRun();
         QCOMPARE(Table().scores(2, 1)[2], 30);
+        QCOMPARE(KeptRunStart(2, 1), QPoint(20, 20));  // a slower run leaves it
         QCOMPARE(player.recordsEntered, 3);
         QCOMPARE(Stored(QStringLiteral("HScore_Val_2_1_0")), QStringLiteral("5"));
         QCOMPARE(Table().scores(1, 1)[0], easyBest);  // the other tables are untouched

@@ -203,6 +203,7 @@ int main(int argc, char* argv[])
         qFatal("no temporary folder");
     UseOnlyTheGameFonts(scratch);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, scratch.path());  // an empty ranking
+    qputenv("XDG_DATA_HOME", QFile::encodeName(scratch.path()));  // and no record run
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("PokurimoScreenshots"));
     QApplication::setApplicationName(QStringLiteral("PokurimoScreenshots"));  // never the player's scores

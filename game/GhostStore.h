@@ -1,0 +1,52 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+// The record run of each level and stage, kept in the player's data folder
+// beside nothing else: one file a table, written whole and atomically, read
+// back only when it still belongs to the table's first place and to the
+// course as it is now. Whether the ghost is shown is remembered in the
+// settings, apart from the high scores.
+
+#include "game/GhostPath.h"
+#include "rules/Course.h"
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+namespace ghost {
+
+struct GhostRecord {
+    int level = 0;
+    int stage = 0;
+    int score = 0;
+    QByteArray courseHash;
+    GhostPath path;
+};
+
+// What a stage is made of (its map and all that decides play): a ghost of
+// another course is stale.
+QByteArray CourseHash(const course::Stage& stage);
+
+// The file of a table's record run: `records` names the course's records
+// (its settings group), so every course pack keeps its own ghosts.
+QString GhostFile(const QString& records, int level, int stage);
+
+QByteArray Encode(const GhostRecord& record);
+// Nothing when the bytes are not a whole, well-formed record; `why` says what is wrong.
+std::optional<GhostRecord> Decode(const QByteArray& bytes, QString* why);
+
+// Writes the record run of its level and stage; false when it could not.
+bool SaveGhost(const QString& records, const GhostRecord& record);
+// The record run that made `score` the first place of the level's and
+// stage's table, on the stage as it is now; a missing, damaged or stale
+// file gives nothing and one line on standard error.
+std::optional<GhostRecord> LoadGhost(const QString& records, const course::Stage& described, int level, int stage,
+                                     int score);
+
+// Whether the player wants the ghost (yes until told otherwise).
+bool GhostWanted();
+void SetGhostWanted(bool wanted);
+
+}  // namespace ghost

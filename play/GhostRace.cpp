@@ -1,0 +1,121 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
+#include "play/GhostRace.h"
+
+#include "game/GameSession.h"
+#include "play/GhostView.h"
+#include "play/PlayScreen.h"
+#include "play/Splits.h"
+#include "ranking/HighScoreTable.h"
+#include "widgets/Look.h"
+#include "widgets/Widgets.h"
+
+#include <QCheckBox>
+
+namespace {
+constexpr int kFrameMs = 16;  // the ghost moves as often as a screen shows a frame
+}
+
+GhostRace::GhostRace(PlayScreen& screen, HighScoreTable& table)
+    : QObject(&screen),
+      m_screen(screen),
+      m_table(table),
+      m_view(new GhostView(screen.heroIcon(), screen.courseMap->surface())),
+      m_split(new SplitLabel(&screen))
+{
+    buildToggle();
+    m_frames.setInterval(kFrameMs);
+    connect(&m_frames, &QTimer::timeout, this, &GhostRace::nextFrame);
+    connect(screen.session(), &GameSession::runChanged, this, &GhostRace::runChanged);
+    connect(screen.session(), &GameSession::markPassed, this, &GhostRace::markPassed);
+}
+
+// In the status column, between the lives and the buttons.
+void GhostRace::buildToggle()
+{
+    toggle = new QCheckBox(tr("ゴースト"), &m_screen);
+    toggle->setGeometry(look::Twips(4680, 3045, 1815, 300));
+    toggle->setFont(look::CaptionFont(look::k12pt));
+    toggle->setToolTip(tr("自己ベストの走りをいっしょに走るよ"));
+    look::PaintText(toggle, Qt::white);
+    toggle->setFocusPolicy(Qt::NoFocus);  // the space key reads the story, it never ticks this
+    toggle->setChecked(ghost::GhostWanted());
+    connect(toggle, &QCheckBox::toggled, this, [this](bool on) {
+        ghost::SetGhostWanted(on);
+        if (!on && !m_watching) {
+            m_frames.stop();
+            m_view->showAt(std::nullopt);
+            m_record.reset();
+        }
+    });
+}
+
+void GhostRace::showAt(std::int64_t ghostTime)
+{
+    m_view->showAt(m_record ? m_record->path.positionAt(ghostTime) : std::nullopt);
+}
+
+void GhostRace::runChanged(bool underWay)
+{
+    m_frames.stop();
+    m_view->showAt(std::nullopt);
+    m_record.reset();
+    if (!underWay || !toggle->isChecked())
+        return;
+    const GameSession* session = m_screen.session();
+    const int level = session->level();
+    const int stage = session->stage();
+    m_record = ghost::LoadGhost(m_table.group(), session->stageCourse(), level, stage, m_table.scores(level, stage)[0]);
+    follow();
+}
+
+void GhostRace::follow()
+{
+    if (!m_record)
+        return;
+    showAt(m_screen.session()->ghostTime());
+    m_frames.start();
+}
+
+void GhostRace::nextFrame()
+{
+    const std::int64_t now = m_screen.session()->ghostTime();
+    showAt(now);
+    if (!m_record || now <= m_record->path.endTime())
+        return;
+    m_frames.stop();  // the record run is home: nothing more to draw
+    if (m_watching) {
+        m_screen.session()->endRun();
+        Q_EMIT watchEnded();
+    }
+}
+
+void GhostRace::markPassed(int mark, qint64 ghostTime)
+{
+    if (!m_record || m_watching)
+        return;
+    if (const std::optional<std::int64_t> recordTime = m_record->path.markTime(mark))
+        m_split->showDifference(ghostTime - *recordTime);
+}
+
+void GhostRace::keepRecordRun()
+{
+    const GameSession* session = m_screen.session();
+    if (!session->recordedPath().reachedGoal())
+        return;
+    ghost::GhostRecord record{session->level(), session->stage(), session->score(),
+                              ghost::CourseHash(session->stageCourse()), session->recordedPath()};
+    if (!ghost::SaveGhost(m_table.group(), record))
+        qWarning("the record run could not be kept in %s",
+                 qPrintable(ghost::GhostFile(m_table.group(), record.level, record.stage)));
+}
+
+void GhostRace::watch(ghost::GhostRecord record)
+{
+    m_watching = true;
+    toggle->setEnabled(false);
+    m_record = std::move(record);
+    m_screen.session()->startWatching();
+    follow();
+}

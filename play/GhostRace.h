@@ -1,0 +1,58 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+// The play screen's race against the record run: the ghost that follows the
+// record's path at the attempt's ghost time, the splits at the marks both
+// runs passed, the control that turns them off and on, the record run kept
+// when a run takes the first place, and the watching of a record run.
+
+#include "game/GhostStore.h"
+
+#include <QObject>
+#include <QTimer>
+#include <optional>
+
+class GhostView;
+class HighScoreTable;
+class PlayScreen;
+class QCheckBox;
+class SplitLabel;
+
+class GhostRace : public QObject {
+    Q_OBJECT
+public:
+    GhostRace(PlayScreen& screen, HighScoreTable& table);
+
+    QCheckBox* toggle = nullptr;
+    const GhostView* view() const { return m_view; }
+    const SplitLabel* split() const { return m_split; }
+    // The record run raced in this attempt, if any.
+    const std::optional<ghost::GhostRecord>& record() const { return m_record; }
+
+    // The ghost where the record run was at `ghostTime`; gone after its goal.
+    void showAt(std::int64_t ghostTime);
+    // The run just scored took the first place: its path becomes the record run.
+    void keepRecordRun();
+    // Plays `record` back with the clock; the hand counts for nothing.
+    void watch(ghost::GhostRecord record);
+    bool watching() const { return m_watching; }
+
+Q_SIGNALS:
+    void watchEnded();  // the record run has reached its goal
+
+private:
+    void buildToggle();
+    void runChanged(bool underWay);
+    void markPassed(int mark, qint64 ghostTime);
+    void nextFrame();
+    void follow();  // the frames run until the ghost is gone
+
+    PlayScreen& m_screen;
+    HighScoreTable& m_table;
+    GhostView* m_view;
+    SplitLabel* m_split;
+    QTimer m_frames;
+    std::optional<ghost::GhostRecord> m_record;
+    bool m_watching = false;
+};

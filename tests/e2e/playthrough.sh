@@ -15,9 +15,9 @@ game="$1" route_points="$2" sound_heard="$3" build="$4" mode="${5:-}"
 source "$(dirname "$0")/lib.sh"
 
 if [[ "$mode" == "--no-sound-folder" ]]; then
-  # The game finds dat/ and sound/ next to its program file: give it a folder with dat/ only.
+  # The game finds its course and sound/ next to its program file: give it a folder without sound/.
   folder="$build/e2e-nosound.$$"
-  mkdir -p "$folder" && cp -r "$build/dat" "$folder/" && cp "$game" "$folder/pokurimo" || e2e_fail "cannot lay out $folder"
+  mkdir -p "$folder" && cp -r "$build/dat" "$build/course.json" "$folder/" && cp "$game" "$folder/pokurimo" || e2e_fail "cannot lay out $folder"
   trap 'rm -rf "$folder"; e2e_cleanup' EXIT
   game="$folder/pokurimo"
 fi

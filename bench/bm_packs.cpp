@@ -8,6 +8,8 @@
 #include "rules/CoursePack.h"
 #include "title/CourseShelf.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -52,7 +54,7 @@ void BM_ListTwentyPacks(benchmark::State& state)
     Shelf();
     for (auto _ : state) {
         const std::vector<course::Pack> packs = CourseShelf::List();
-        if (packs.size() != 21 || !packs.back().ok()) {
+        if (packs.size() < 21 || !std::all_of(packs.begin(), packs.end(), [](const course::Pack& p) { return p.ok(); })) {
             state.SkipWithError("the twenty packs did not load");
             return;
         }

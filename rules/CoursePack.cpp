@@ -302,7 +302,7 @@ QImage PackReader::map(const QString& name, const QString& path)
         problemIn(name, path, QStringLiteral("a %1 picture of %2 bits; a map is PNG or an 8-bit BMP").arg(QString::fromLatin1(read.format)).arg(read.bitsPerPixel));
     if (read.image.size() != QSize(kMapSize, kMapSize))
         problemIn(name, path, QStringLiteral("%1 × %2 pixels, not %3 × %3").arg(read.image.width()).arg(read.image.height()).arg(kMapSize));
-    return read.image.size() == QSize(kMapSize, kMapSize) ? read.image.convertToFormat(QImage::Format_RGB32) : QImage();
+    return read.image.size() == QSize(kMapSize, kMapSize) ? read.image : QImage();
 }
 
 void PackReader::marks(Stage& s, const QJsonObject& o, const QString& path)

@@ -3,6 +3,10 @@
 
 #include "rules/CoursePackFormat.h"
 
+#include <algorithm>
+#include <array>
+#include <cstdint>
+
 #include <QColor>
 #include <QCryptographicHash>
 #include <QDir>
@@ -252,14 +256,47 @@ QByteArray Write(const Course& course, const QString& folder)
     return Compact(QJsonDocument(Writer(folder, Part::Whole).course(course)).toJson(QJsonDocument::Indented));
 }
 
+namespace {
+
+// The map's off-road pixels, a bit each, row by row. An indexed picture (as
+// maps mostly are) is read through its colour table, without converting it.
+void AddOffRoadBits(QCryptographicHash& hash, const QImage& map, std::optional<QRgb> named)
+{
+    if (map.isNull())
+        return;
+    const bool indexed = map.format() == QImage::Format_Indexed8;
+    const QImage picture = indexed ? map : map.convertToFormat(QImage::Format_RGB32);
+    const QRgb offRoad = named ? (*named | 0xff000000u) : (picture.pixel(0, 0) | 0xff000000u);
+    std::array<std::uint8_t, 256> offRoadIndex{};
+    if (indexed) {
+        const QList<QRgb> table = picture.colorTable();
+        for (qsizetype c = 0; c < table.size() && c < 256; ++c)
+            offRoadIndex[static_cast<std::size_t>(c)] = (table[c] | 0xff000000u) == offRoad;
+    }
+    const int width = picture.width();
+    std::vector<std::uint8_t> bits(static_cast<std::size_t>((width + 7) / 8));
+    for (int y = 0; y < picture.height(); ++y) {
+        std::fill(bits.begin(), bits.end(), std::uint8_t{0});
+        const uchar* line = picture.constScanLine(y);
+        for (int x = 0; x < width; ++x) {
+            const int off = indexed ? offRoadIndex[line[x]] : reinterpret_cast<const QRgb*>(line)[x] == offRoad;
+            bits[static_cast<std::size_t>(x / 8)] |= static_cast<std::uint8_t>(off << (x % 8));
+        }
+        hash.addData(QByteArrayView(bits.data(), static_cast<qsizetype>(bits.size())));
+    }
+}
+
+}  // namespace
+
 QByteArray PlayHash(const Course& course, const std::vector<QImage>& maps)
 {
     QCryptographicHash hash(QCryptographicHash::Sha256);
     hash.addData(QJsonDocument(Writer({}, Part::Play).course(course)).toJson(QJsonDocument::Compact));
-    for (const QImage& map : maps) {
-        const QImage rgb = map.convertToFormat(QImage::Format_RGB32);
-        for (int y = 0; y < rgb.height(); ++y)
-            hash.addData(QByteArrayView(rgb.constScanLine(y), rgb.width() * 4));
+    // Of a map only where the road is decides play: a repainted field keeps
+    // the records, a moved verge does not. One bit a pixel keeps this quick.
+    for (std::size_t i = 0; i < maps.size(); ++i) {
+        const std::optional<QRgb> named = i < course.stages.size() ? course.stages[i].offRoad : std::nullopt;
+        AddOffRoadBits(hash, maps[i], named);
     }
     return hash.result().left(16).toHex();
 }

@@ -66,8 +66,13 @@ Picture ReadPicture(const QString& path, QSize largest)
     }
     QBuffer buffer;
     buffer.setData(bytes);
-    QImageReader reader(&buffer);
-    reader.setDecideFormatFromContent(true);
+    // PNG and BMP, what packs hold, are told by their first bytes; only another
+    // kind of file asks every picture plugin (slowly) what it is.
+    const QByteArray known = bytes.startsWith("\x89PNG\r\n\x1a\n") ? QByteArray("png")
+                             : bytes.startsWith("BM")                 ? QByteArray("bmp")
+                                                                      : QByteArray();
+    QImageReader reader(&buffer, known);
+    reader.setDecideFormatFromContent(known.isEmpty());
     picture.format = reader.format();
     const QSize size = reader.size();
     if (picture.format.isEmpty() || !size.isValid()) {

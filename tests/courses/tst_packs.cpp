@@ -277,6 +277,19 @@ private Q_SLOTS:
         edited.stages[0].checkpoints[0].rect.translate(1, 0);
         Write(copy.filePath(u"course.json"_s), course::WritePack(edited, copy.path()));
         QVERIFY(course::LoadPack(copy.path()).playHash != own.playHash);
+
+        // The map: scenery repainted in another road colour keeps the hash; one
+        // more pixel of road does not.
+        Write(copy.filePath(u"course.json"_s), file);
+        QImage map(copy.filePath(u"dat/map1.dat"_s));
+        const QRgb offRoad = map.pixel(0, 0);
+        const QPoint road = course::BuiltIn().stage(1).ownStart()->point;
+        map.setPixel(road, map.pixelIndex(road) == 1 ? 2 : 1);  // another colour of the palette, still not off-road
+        QVERIFY(map.pixel(road) != offRoad && map.save(copy.filePath(u"dat/map1.dat"_s), "BMP"));
+        QCOMPARE(course::LoadPack(copy.path()).playHash, own.playHash);
+        map.setPixel(QPoint(0, 299), map.pixelIndex(0, 299) == 1 ? 2 : 1);
+        QVERIFY(map.pixel(0, 299) != offRoad && map.save(copy.filePath(u"dat/map1.dat"_s), "BMP"));
+        QVERIFY(course::LoadPack(copy.path()).playHash != own.playHash);
     }
 };
 

@@ -107,6 +107,7 @@ private Q_SLOTS:
     {
         env.sound.started.clear();
         QSettings().clear();  // every case starts from a fresh installation
+        Shelf().chooseBuiltIn();
         QDir(QFileInfo(ghost::GhostFile(Table().group(), 1, 1)).path()).removeRecursively();  // with no record run kept
         TitleScreen::open(Shelf());
     }

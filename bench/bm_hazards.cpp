@@ -16,20 +16,9 @@
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <memory>
 
 namespace {
-
-// Every period of stage 2's hazards, as their timers beat.
-std::vector<int> Periods(const course::Stage& stage)
-{
-    std::vector<int> periods;
-    for (const course::Hazard& h : stage.hazards)
-        if (h.periodMs > 0 && std::find(periods.begin(), periods.end(), h.periodMs) == periods.end())
-            periods.push_back(h.periodMs);
-    return periods;
-}
 
 void BM_HazardStepRules(benchmark::State& state)
 {
@@ -59,7 +48,7 @@ void BM_HazardTimersOnScreen(benchmark::State& state)
         mark->show();
     form->show();
     QApplication::processEvents();
-    const std::vector<int> periods = Periods(form->session()->stageCourse());
+    const std::vector<int> periods = course::HazardPeriods(form->session()->stageCourse());
     for (auto _ : state) {
         for (int period : periods)
             form->session()->stepHazards(period);

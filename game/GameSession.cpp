@@ -43,7 +43,7 @@ bool GameSession::hazardsMoving() const
 
 bool GameSession::pieceOpen(int index, int piece) const
 {
-    const std::vector<bool>& open = m_open.at(static_cast<std::size_t>(index));
+    const std::vector<bool>& open = m_hazards.at(static_cast<std::size_t>(index)).open;
     return piece >= 0 && piece < static_cast<int>(open.size()) && open[static_cast<std::size_t>(piece)];
 }
 
@@ -73,20 +73,13 @@ void GameSession::placeHazards()
     qDeleteAll(m_hazardTimers);
     m_hazardTimers.clear();
     m_hazardStage = m_stage;
-    const std::vector<course::Hazard>& hazards = stageCourse().hazards;
-    m_positions.clear();
-    m_nextRow.assign(hazards.size(), 0);
-    m_open.clear();
-    for (const course::Hazard& h : hazards) {
-        m_positions.push_back({h.rect.top(), false});
-        m_open.emplace_back(h.pieces.size(), false);  // all planks until the first turn
-        const bool timed = std::any_of(m_hazardTimers.begin(), m_hazardTimers.end(),
-                                       [&h](const QTimer* t) { return t->interval() == h.periodMs; });
-        if (h.periodMs > 0 && !timed) {
-            QTimer* timer = makeTimer(h.periodMs);
-            connect(timer, &QTimer::timeout, this, [this, period = h.periodMs] { stepHazards(period); });
-            m_hazardTimers.push_back(timer);
-        }
+    m_hazards.clear();
+    for (const course::Hazard& h : stageCourse().hazards)
+        m_hazards.push_back(course::StartState(h));
+    for (int period : course::HazardPeriods(stageCourse())) {
+        QTimer* timer = makeTimer(period);
+        connect(timer, &QTimer::timeout, this, [this, period] { stepHazards(period); });
+        m_hazardTimers.push_back(timer);
     }
 }
 
@@ -180,20 +173,8 @@ void GameSession::stepHazards(int periodMs)
 {
     const std::vector<course::Hazard>& hazards = stageCourse().hazards;
     for (std::size_t i = 0; i < hazards.size(); ++i) {
-        const course::Hazard& h = hazards[i];
-        if (h.periodMs != periodMs)
-            continue;
-        if (!h.pattern.empty()) {
-            std::vector<bool> row = h.pattern[m_nextRow[i]];
-            row.resize(h.pieces.size(), false);
-            m_open[i] = std::move(row);
-            m_nextRow[i] = (m_nextRow[i] + 1) % h.pattern.size();
-        } else if (h.motion.step != 0) {
-            m_positions[i] = course::Step(h.motion, m_positions[i]);
-        } else {
-            continue;
-        }
-        Q_EMIT hazardMoved(static_cast<int>(i));
+        if (hazards[i].periodMs == periodMs && course::StepHazard(hazards[i], m_hazards[i]))
+            Q_EMIT hazardMoved(static_cast<int>(i));
     }
 }
 

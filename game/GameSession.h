@@ -35,7 +35,7 @@ public:
     bool checkpointPassed(int index) const { return m_passed.at(static_cast<std::size_t>(index)); }
     bool hazardsMoving() const;
     // Where the stage's hazard `index` is now, and whether a piece of a bridge shows open water.
-    int hazardTop(int index) const { return m_positions.at(static_cast<std::size_t>(index)).top; }
+    int hazardTop(int index) const { return m_hazards.at(static_cast<std::size_t>(index)).at.top; }
     bool pieceOpen(int index, int piece) const;
     const course::MapGrid& offRoadGrid() const { return m_grid; }
     // The time counter scored at the goal: the seconds taken, on both levels.
@@ -95,9 +95,7 @@ private:
     std::vector<bool> m_passed;
     course::MapGrid m_grid{};
     int m_hazardStage = 0;  // the stage whose hazards are placed
-    std::vector<course::Position> m_positions;
-    std::vector<std::size_t> m_nextRow;  // a bridge's next row of its pattern
-    std::vector<std::vector<bool>> m_open;  // a bridge's pieces showing open water
+    std::vector<course::HazardState> m_hazards;
     QTimer* m_clock;
     std::vector<QTimer*> m_hazardTimers;  // one a period
     GhostRecorder m_recorder;

@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace course {
 
 namespace {
@@ -53,6 +55,36 @@ Position Step(const Motion& motion, Position at)
     else if (motion.step < 0 && at.top <= motion.low)
         at.top = motion.high;
     return at;
+}
+
+HazardState StartState(const Hazard& hazard)
+{
+    return {{hazard.rect.top(), false}, std::vector<bool>(hazard.pieces.size(), false), 0};
+}
+
+bool StepHazard(const Hazard& hazard, HazardState& state)
+{
+    if (hazard.periodMs <= 0)
+        return false;
+    if (!hazard.pattern.empty()) {
+        state.open = hazard.pattern[state.nextRow % hazard.pattern.size()];
+        state.open.resize(hazard.pieces.size(), false);
+        state.nextRow = (state.nextRow + 1) % hazard.pattern.size();
+        return true;
+    }
+    if (hazard.motion.step == 0)
+        return false;
+    state.at = Step(hazard.motion, state.at);
+    return true;
+}
+
+std::vector<int> HazardPeriods(const Stage& stage)
+{
+    std::vector<int> periods;
+    for (const Hazard& h : stage.hazards)
+        if (h.periodMs > 0 && std::find(periods.begin(), periods.end(), h.periodMs) == periods.end())
+            periods.push_back(h.periodMs);
+    return periods;
 }
 
 }  // namespace course

@@ -154,6 +154,20 @@ struct Position {
 };
 Position Step(const Motion& motion, Position at);
 
+// Where a hazard is now: a moving one's place, a bridge's pieces over open
+// water (all planks before its first turn) and the row of its pattern to come.
+struct HazardState {
+    Position at;
+    std::vector<bool> open;
+    std::size_t nextRow = 0;
+};
+HazardState StartState(const Hazard& hazard);
+// One period of the hazard: a step of its motion, or the next row of its
+// pattern. False for a hazard that stands still.
+bool StepHazard(const Hazard& hazard, HazardState& state);
+// The distinct periods of a stage's hazards, each a timer of its own.
+std::vector<int> HazardPeriods(const Stage& stage);
+
 // The hazard's rectangle with its top at `top`.
 inline QRect At(const QRect& rect, int top)
 {

@@ -304,13 +304,9 @@ void CourseTest::stage2SceneFollowsTheHazardTimers()
     // it after the same beats of its timers.
     GameSession session(course::BuiltIn(), 2, 2, 5, nullptr);
     session.setUpStage();
-    QSet<int> periods;
-    for (const course::Hazard& h : stage.hazards)
-        if (h.periodMs > 0)
-            periods.insert(h.periodMs);
     bool opened = false;
     for (int step = 0; step <= 200; ++step) {
-        for (int period : periods)
+        for (int period : course::HazardPeriods(stage))
             if (step > 0 && step % (period / 100) == 0)
                 session.stepHazards(period);
         const Scene scene = StageScene(stage, step);

@@ -99,11 +99,7 @@ void Step(PlayScreen* play, course::HazardKind kind, course::Harm harm)
 
 void StepAll(PlayScreen* play)
 {
-    QList<int> periods;
-    for (const course::Hazard& h : play->session()->stageCourse().hazards)
-        if (h.periodMs > 0 && !periods.contains(h.periodMs))
-            periods << h.periodMs;
-    for (int period : periods)
+    for (int period : course::HazardPeriods(play->session()->stageCourse()))
         play->session()->stepHazards(period);
 }
 

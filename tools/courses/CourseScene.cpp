@@ -18,34 +18,20 @@ int StepsPerPeriod(const course::Hazard& h) { return std::max(1, (h.periodMs + 5
 
 // The stage's hazards after a number of 100 ms steps since their timers started.
 struct HazardStates {
-    std::vector<course::Position> positions;
-    std::vector<std::size_t> nextRow;
-    std::vector<std::vector<bool>> open;  // all planks until a bridge's first turn
+    std::vector<course::HazardState> of;
 
     explicit HazardStates(const course::Stage& stage)
     {
-        for (const course::Hazard& h : stage.hazards) {
-            positions.push_back({h.rect.top(), false});
-            nextRow.push_back(0);
-            open.emplace_back(h.pieces.size(), false);
-        }
+        for (const course::Hazard& h : stage.hazards)
+            of.push_back(course::StartState(h));
     }
 
     HazardStates next(const course::Stage& stage, int step) const
     {
         HazardStates n = *this;
-        for (std::size_t i = 0; i < stage.hazards.size(); ++i) {
-            const course::Hazard& h = stage.hazards[i];
-            if (h.periodMs <= 0 || step % StepsPerPeriod(h) != 0)
-                continue;
-            if (!h.pattern.empty()) {
-                n.open[i] = h.pattern[nextRow[i]];
-                n.open[i].resize(h.pieces.size(), false);
-                n.nextRow[i] = (nextRow[i] + 1) % h.pattern.size();
-            } else if (Moves(h)) {
-                n.positions[i] = course::Step(h.motion, positions[i]);
-            }
-        }
+        for (std::size_t i = 0; i < stage.hazards.size(); ++i)
+            if (stage.hazards[i].periodMs > 0 && step % StepsPerPeriod(stage.hazards[i]) == 0)
+                course::StepHazard(stage.hazards[i], n.of[i]);
         return n;
     }
 };
@@ -74,7 +60,7 @@ void AddHazard(Scene& s, const course::Hazard& h, int index, const HazardStates&
     const auto i = static_cast<std::size_t>(index);
     if (h.kind == course::HazardKind::Bridge && !h.pieces.empty()) {
         for (int p = static_cast<int>(h.pieces.size()) - 1; p >= 0; --p) {
-            const bool open = moving && state.open[i][static_cast<std::size_t>(p)];
+            const bool open = moving && state.of[i].open[static_cast<std::size_t>(p)];
             s.push_back({QStringLiteral("hazards(%1.%2)").arg(index).arg(p), h.pieces[static_cast<std::size_t>(p)],
                          open ? Effect::Deadly : Effect::Safe, true});
         }
@@ -84,7 +70,7 @@ void AddHazard(Scene& s, const course::Hazard& h, int index, const HazardStates&
         return;
     // A click lane only kills on a click: moving over it is harmless.
     const Effect effect = h.harm == course::Harm::Click ? Effect::Safe : Effect::Deadly;
-    const QRect rect = Moves(h) ? course::At(h.rect, state.positions[i].top) : h.rect;
+    const QRect rect = Moves(h) ? course::At(h.rect, state.of[i].at.top) : h.rect;
     s.push_back({Indexed("hazards", index), rect, effect, true});
 }
 

@@ -39,22 +39,9 @@ Run Pokurimo(const QStringList& args)
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput())};
 }
 
-void Write(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
-
-QByteArray Read(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 QJsonObject Json(const QString& folder)
 {
-    return QJsonDocument::fromJson(Read(folder + u"/course.json"_s)).object();
+    return QJsonDocument::fromJson(FileBytes(folder + u"/course.json"_s)).object();
 }
 
 // Sets a value deep in the file: Set(o, {"stages", 0, "name"}, v).
@@ -118,7 +105,7 @@ class PackTest : public QObject {
         QJsonObject json = Json(m_starter);
         const QJsonObject before = json;
         change(json, pack);
-        if (json != before) Write(pack.filePath(u"course.json"_s), QJsonDocument(json).toJson());
+        if (json != before) WriteFile(pack.filePath(u"course.json"_s), QJsonDocument(json).toJson());
         return pack.path();
     }
 
@@ -136,9 +123,9 @@ private Q_SLOTS:
         const Run checked = Pokurimo({u"--check-course"_s, m_starter});
         QVERIFY2(checked.code == 0, qPrintable(checked.out));
         QVERIFY(checked.out.contains(u"level 2 (r = 3): passes"_s));
-        const QByteArray before = Read(m_starter + u"/course.json"_s);
+        const QByteArray before = FileBytes(m_starter + u"/course.json"_s);
         QCOMPARE(Pokurimo({u"--new-course"_s, m_starter}).code, 2);
-        QCOMPARE(Read(m_starter + u"/course.json"_s), before);
+        QCOMPARE(FileBytes(m_starter + u"/course.json"_s), before);
     }
 
     // A road the checker refutes fails the check though the file is right.
@@ -179,7 +166,7 @@ private Q_SLOTS:
             };
         };
         auto file = [](const char* name, const QByteArray& bytes) {
-            return [name, bytes](QJsonObject&, const QDir& dir) { Write(dir.filePath(QLatin1String(name)), bytes); };
+            return [name, bytes](QJsonObject&, const QDir& dir) { WriteFile(dir.filePath(QLatin1String(name)), bytes); };
         };
         auto picture = [](QSize size, const char* format, int cut) {
             return [size, format, cut](QJsonObject&, const QDir& dir) {
@@ -258,13 +245,13 @@ private Q_SLOTS:
         QVERIFY2(own.ok(), qPrintable(own.problems.join(QLatin1Char('\n'))));
         QCOMPARE(own.course.stageCount(), 2);
         const QByteArray file = course::WritePack(own.course, own.folder);
-        QCOMPARE(file, Read(own.folder + u"/course.json"_s));
+        QCOMPARE(file, FileBytes(own.folder + u"/course.json"_s));
 
         const QDir copy(m_dir.filePath(u"own"_s));
         copy.mkpath(u"dat"_s);
         for (const char* map : {"dat/map1.dat", "dat/map2.dat"})
             QVERIFY(QFile::copy(own.folder + QLatin1Char('/') + QLatin1String(map), copy.filePath(QLatin1String(map))));
-        Write(copy.filePath(u"course.json"_s), file);
+        WriteFile(copy.filePath(u"course.json"_s), file);
         const course::Pack again = course::LoadPack(copy.path());
         QVERIFY(again.ok());
         QCOMPARE(course::WritePack(again.course, again.folder), file);
@@ -272,15 +259,15 @@ private Q_SLOTS:
 
         course::Course edited = again.course;
         edited.stages[0].opening[0].text.english = u"Mended typo"_s;
-        Write(copy.filePath(u"course.json"_s), course::WritePack(edited, copy.path()));
+        WriteFile(copy.filePath(u"course.json"_s), course::WritePack(edited, copy.path()));
         QCOMPARE(course::LoadPack(copy.path()).playHash, own.playHash);
         edited.stages[0].checkpoints[0].rect.translate(1, 0);
-        Write(copy.filePath(u"course.json"_s), course::WritePack(edited, copy.path()));
+        WriteFile(copy.filePath(u"course.json"_s), course::WritePack(edited, copy.path()));
         QVERIFY(course::LoadPack(copy.path()).playHash != own.playHash);
 
         // The map: scenery repainted in another road colour keeps the hash; one
         // more pixel of road does not.
-        Write(copy.filePath(u"course.json"_s), file);
+        WriteFile(copy.filePath(u"course.json"_s), file);
         QImage map(copy.filePath(u"dat/map1.dat"_s));
         const QRgb offRoad = map.pixel(0, 0);
         const QPoint road = course::BuiltIn().stage(1).ownStart()->point;

@@ -91,19 +91,6 @@ private:
     QTemporaryDir m_dir;
 };
 
-void Overwrite(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
-QByteArray Bytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // Root reads and writes anything through these two capabilities; while this
 // lives they are off, so that file modes count.
 class NoPermissionOverride {
@@ -193,7 +180,7 @@ void EnterRecord(PlayScreen& play, const std::function<void(RankingScreen&)>& fi
 
 QMap<QString, QString> StoredKeys(const QString& file, int* lines)
 {
-    const QByteArray bytes = Bytes(file);
+    const QByteArray bytes = FileBytes(file);
     *lines = bytes.count("\nHScore_") + (bytes.startsWith("HScore_") ? 1 : 0);
     QTemporaryDir dir;
     QFile::copy(file, dir.filePath(QStringLiteral("c.conf")));
@@ -233,7 +220,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<bool>("remove");
-        const QByteArray good = Bytes(QStringLiteral(POKURIMO_APP_FOLDER "/dat/map1.dat"));
+        const QByteArray good = FileBytes(QStringLiteral(POKURIMO_APP_FOLDER "/dat/map1.dat"));
         const QString map = QStringLiteral("dat/map1.dat");
         QTest::newRow("missing") << map << QByteArray() << true;
         QTest::newRow("empty") << map << QByteArray() << false;
@@ -241,7 +228,7 @@ private Q_SLOTS:
         QTest::newRow("not a picture") << map << QByteArray("これは地図じゃないよ\n") << false;
         // Without its course the game has no map to show either.
         QTest::newRow("no course.json") << QStringLiteral("course.json") << QByteArray() << true;
-        QTest::newRow("course.json cut short") << QStringLiteral("course.json") << Bytes(QStringLiteral(POKURIMO_APP_FOLDER "/course.json")).left(900) << false;
+        QTest::newRow("course.json cut short") << QStringLiteral("course.json") << FileBytes(QStringLiteral(POKURIMO_APP_FOLDER "/course.json")).left(900) << false;
         QImage square(299, 299, QImage::Format_RGB32);
         square.fill(Qt::gray);
         QByteArray other;
@@ -260,7 +247,7 @@ private Q_SLOTS:
         if (remove)
             QVERIFY(QFile::remove(folder.file(file)));
         else
-            Overwrite(folder.file(file), content);
+            WriteFile(folder.file(file), content);
         TitleScreen::open(Shelf());
         TitleScreen* title = Shown<TitleScreen>();
         QVERIFY(title);
@@ -278,7 +265,7 @@ private Q_SLOTS:
     void brokenSecondMapEndsTheGameAtTheTitle()
     {
         AppCopy folder;
-        Overwrite(folder.map(2), QByteArray("GIF89a broken"));
+        WriteFile(folder.map(2), QByteArray("GIF89a broken"));
         Hand hand;
         TitleScreen::open(Shelf());
         QTimer::singleShot(0, Shown<TitleScreen>()->easyButton, &QPushButton::click);
@@ -347,7 +334,7 @@ private Q_SLOTS:
         QFETCH(QStringList, scores);
         const QString file = m_env->settingsFile();
         QDir().mkpath(QFileInfo(file).absolutePath());
-        Overwrite(file, content);
+        WriteFile(file, content);
 
         const RankView shown = RankingFromTheTitle();
         QCOMPARE(shown.names, names);
@@ -372,8 +359,8 @@ private Q_SLOTS:
         // Written from outside: this process must not have read it before.
         const QString file = m_env->settingsFile();
         QDir().mkpath(QFileInfo(file).absolutePath());
-        Overwrite(file, "[Setting]\nHScore_Val_1_1_0=42\n");
-        const QByteArray before = Bytes(file);
+        WriteFile(file, "[Setting]\nHScore_Val_1_1_0=42\n");
+        const QByteArray before = FileBytes(file);
         QVERIFY(QFile::setPermissions(file, QFileDevice::Permissions()));
         RankView shown;
         {
@@ -385,7 +372,7 @@ private Q_SLOTS:
         QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         QCOMPARE(shown.scores, QStringList(kPlaces, QStringLiteral("500")));
         QCOMPARE(m_notices, QStringList{QStringLiteral("ランキングを保存できなかったよ…ごめんな！")});
-        QCOMPARE(Bytes(file), before);
+        QCOMPARE(FileBytes(file), before);
     }
 
     void oddNamesTypedForARecord_data()

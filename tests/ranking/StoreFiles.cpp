@@ -28,20 +28,6 @@ QMap<QString, QString> StoredOnDisk(const QString& settingsFile)
     return values;
 }
 
-void WriteStoreFile(const QString& settingsFile, const QByteArray& contents)
-{
-    QDir().mkpath(QFileInfo(settingsFile).absolutePath());
-    QFile file(settingsFile);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        file.write(contents);
-}
-
-QByteArray FileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 namespace {
 // Root writes anywhere through CAP_DAC_OVERRIDE; switching it off (and back)
 // in the effective set lets the folder's mode bits count.

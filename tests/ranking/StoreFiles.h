@@ -13,10 +13,6 @@
 // QSettings still holds in memory cannot stand in for the file.
 QMap<QString, QString> StoredOnDisk(const QString& settingsFile);
 
-// Replaces the store with the given bytes, as if edited by hand.
-void WriteStoreFile(const QString& settingsFile, const QByteArray& contents);
-
-QByteArray FileBytes(const QString& path);
 
 // A folder nobody may write into while this lives, root included (root loses
 // its permission override meanwhile). `works()` is false where that cannot be

@@ -61,7 +61,7 @@ private Q_SLOTS:
     void missingKeysDefaultOneByOne()
     {
         TestEnv env;
-        WriteStoreFile(env.settingsFile(), "[Setting]\nHScore_Val_1_1_0=42\nHScore_Nm_1_2_3=\n");
+        WriteFile(env.settingsFile(), "[Setting]\nHScore_Val_1_1_0=42\nHScore_Nm_1_2_3=\n");
         Table().load();
         QCOMPARE(Table().scores(1, 1)[0], 42);
         QCOMPARE(Table().names(1, 1)[0], QStringLiteral("ぴぽ"));
@@ -86,7 +86,7 @@ private Q_SLOTS:
         QCOMPARE(FileBytes(env.settingsFile()), released);
 
         TestEnv fresh;  // a new game start: empty table, the release's file copied in
-        WriteStoreFile(fresh.settingsFile(), released);
+        WriteFile(fresh.settingsFile(), released);
         Table().load();
         for (int level = 1; level <= kLevels; ++level)
             for (int stage = 1; stage <= kStages; ++stage)
@@ -153,7 +153,7 @@ private Q_SLOTS:
             bytes = FileBytes(env.settingsFile());
         }
         TestEnv fresh;
-        WriteStoreFile(fresh.settingsFile(), bytes);
+        WriteFile(fresh.settingsFile(), bytes);
         Table().load();
         QCOMPARE(Table().names(2, 2)[4], name);
         QCOMPARE(Table().names(1, 1)[0], name);
@@ -189,7 +189,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, stored);
         QFETCH(int, loaded);
         TestEnv env;
-        WriteStoreFile(env.settingsFile(), "[Setting]\nHScore_Val_2_2_1=" + stored + "\nHScore_Val_2_2_2=9\n");
+        WriteFile(env.settingsFile(), "[Setting]\nHScore_Val_2_2_1=" + stored + "\nHScore_Val_2_2_2=9\n");
         Table().load();
         QCOMPARE(Table().scores(2, 2)[1], loaded);
         QCOMPARE(Table().scores(2, 2)[2], 9);  // a bad line spoils nothing around it
@@ -224,7 +224,7 @@ private Q_SLOTS:
     {
         TestEnv env;
         const QString blocker = env.settingsFolder() + QStringLiteral("/blocker");
-        WriteStoreFile(blocker, "a file where a folder should be");
+        WriteFile(blocker, "a file where a folder should be");
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, blocker + QStringLiteral("/inside"));
         Table().load();
         QCOMPARE(Table().scores(1, 1)[0], 500);

@@ -19,6 +19,11 @@ HighScoreTable& Table();
 class CourseShelf;
 CourseShelf& Shelf();
 
+// A file's bytes (empty when it cannot be read), and a file written whole,
+// its folder made first (the check fails the calling test when it cannot be).
+QByteArray FileBytes(const QString& path);
+void WriteFile(const QString& path, const QByteArray& bytes);
+
 class TestEnv {
 public:
     TestEnv();

@@ -213,15 +213,9 @@ void RunPointerMoves(benchmark::State& state, int level, int length)
 {
     const bool paint = state.range(0) != 0;
     HighScoreTable table;
-    auto form = std::make_unique<PlayScreen>(table, level, 1, 5);
-    if (!form->setUpStage()) {
-        state.SkipWithError("the stage 1 course could not be read");
+    std::unique_ptr<PlayScreen> form = bench::RunningStage1(state, table, level);
+    if (!form)
         return;
-    }
-    form->show();
-    QApplication::processEvents();
-    form->startRun(0);
-    QApplication::processEvents();
 
     // To and fro between two points of bare road: the start point and its
     // neighbour, or the ends of a straight stretch with no mark on it.

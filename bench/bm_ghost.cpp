@@ -4,6 +4,7 @@
 // The ghost: recording one pointer move of a run, one frame of the ghost on
 // a shown play screen, and the size of a kept record run.
 
+#include "BenchSupport.h"
 #include "game/GhostRecorder.h"
 #include "game/GhostStore.h"
 #include "play/GhostRace.h"
@@ -85,15 +86,9 @@ void BM_GhostFrame(benchmark::State& state)
         state.SkipWithError("the record run could not be kept");
         return;
     }
-    auto form = std::make_unique<PlayScreen>(table, 2, 1, 5);
-    if (!form->setUpStage()) {
-        state.SkipWithError("the stage 1 course could not be read");
+    const std::unique_ptr<PlayScreen> form = bench::RunningStage1(state, table, 2);
+    if (!form)
         return;
-    }
-    form->show();
-    QApplication::processEvents();
-    form->startRun(0);
-    QApplication::processEvents();
     if (!form->ghostRace()->record()) {
         state.SkipWithError("no ghost to race");
         return;

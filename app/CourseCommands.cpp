@@ -6,7 +6,7 @@
 #include "app/StarterPack.h"
 #include "rules/CoursePack.h"
 #include "rules/MapPicture.h"
-#include "CheckRun.h"
+#include "checker/CheckRun.h"
 
 #include <QDir>
 #include <QFile>

@@ -44,8 +44,8 @@ void BM_HazardTimersOnScreen(benchmark::State& state)
         state.SkipWithError("the stage 2 course could not be read");
         return;
     }
-    for (MapMark* mark : form->coversAndHazards())
-        mark->show();
+    form->session()->startHazards();  // shown, and stepped by hand below
+    form->session()->stopHazards();
     form->show();
     QApplication::processEvents();
     const std::vector<int> periods = course::HazardPeriods(form->session()->stageCourse());

@@ -3,6 +3,8 @@
 
 #include "CourseScene.h"
 
+#include "rules/StageScene.h"
+
 #include <memory>
 
 namespace coursecheck {
@@ -10,8 +12,6 @@ namespace coursecheck {
 namespace {
 
 QString Indexed(const char* name, int i) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i); }
-
-bool Moves(const course::Hazard& h) { return h.periodMs > 0 && h.motion.step != 0; }
 
 // A period in the checker's 100 ms steps.
 int StepsPerPeriod(const course::Hazard& h) { return std::max(1, (h.periodMs + 50) / 100); }
@@ -52,52 +52,38 @@ private:
     std::vector<HazardStates> m_states;
 };
 
-Element Mark(QString name, QRect rect) { return {std::move(name), rect, Effect::Safe, false}; }
-
-// A hazard's elements, topmost first, as they stand (`moving`: the moving ones are there).
-void AddHazard(Scene& s, const course::Hazard& h, int index, const HazardStates& state, bool moving)
+const char* ListName(course::Layer layer)
 {
-    const auto i = static_cast<std::size_t>(index);
-    if (h.kind == course::HazardKind::Bridge && !h.pieces.empty()) {
-        for (int p = static_cast<int>(h.pieces.size()) - 1; p >= 0; --p) {
-            const bool open = moving && state.of[i].open[static_cast<std::size_t>(p)];
-            s.push_back({QStringLiteral("hazards(%1.%2)").arg(index).arg(p), h.pieces[static_cast<std::size_t>(p)],
-                         open ? Effect::Deadly : Effect::Safe, true});
-        }
-        return;
+    switch (layer) {
+    case course::Layer::Start: return "startZones";
+    case course::Layer::Goal: return "goalMarks";
+    case course::Layer::Checkpoint: return "checkpoints";
+    case course::Layer::Cover: return "covers";
+    case course::Layer::Hazard: return "hazards";
     }
-    if (Moves(h) && !moving)
-        return;
-    // A click lane only kills on a click: moving over it is harmless.
-    const Effect effect = h.harm == course::Harm::Click ? Effect::Safe : Effect::Deadly;
-    const QRect rect = Moves(h) ? course::At(h.rect, state.of[i].at.top) : h.rect;
-    s.push_back({Indexed("hazards", index), rect, effect, true});
+    return "";
 }
 
-Scene SceneAt(const course::Stage& stage, const HazardStates& state, bool moving)
+// The scene's elements as they stand (`moving`: the moving ones are there).
+Scene Named(const course::StageScene& scene, bool moving)
 {
     Scene s;
-    for (auto it = stage.stacking.crbegin(); it != stage.stacking.crend(); ++it) {
-        const auto i = static_cast<std::size_t>(it->index);
-        switch (it->layer) {
-        case course::Layer::Start:
-            s.push_back(Mark(Indexed("startZones", it->index), stage.starts.at(i).rect));
-            break;
-        case course::Layer::Goal:
-            s.push_back(Mark(Indexed("goalMarks", it->index), stage.goals.at(i).rect));
-            break;
-        case course::Layer::Checkpoint:
-            s.push_back(Mark(Indexed("checkpoints", it->index), stage.checkpoints.at(i).rect));
-            break;
-        case course::Layer::Cover:  // swallows the pointer: a taxi under it cannot be touched
-            s.push_back(Mark(Indexed("covers", it->index), stage.covers.at(i).rect));
-            break;
-        case course::Layer::Hazard:
-            AddHazard(s, stage.hazards.at(i), it->index, state, moving);
-            break;
-        }
+    for (const course::SceneElement& e : scene.elements()) {
+        if (e.moves && !moving)
+            continue;
+        const QString name = e.piece >= 0 ? QStringLiteral("hazards(%1.%2)").arg(e.index).arg(e.piece) : Indexed(ListName(e.layer), e.index);
+        s.push_back({name, e.rect, e.harms ? Effect::Deadly : Effect::Safe, e.layer == course::Layer::Hazard});
     }
     return s;
+}
+
+// The stage with its covers and hazards shown, as the hazards stand.
+course::StageScene Shown(const course::Stage& stage, const HazardStates& state)
+{
+    course::StageScene scene(stage);
+    scene.showHazards();
+    scene.setHazards(state.of);
+    return scene;
 }
 
 QString CheckpointName(int i) { return Indexed("checkpoints", i); }
@@ -107,7 +93,7 @@ QString CheckpointName(int i) { return Indexed("checkpoints", i); }
 Scene StageScene(const course::Stage& stage, int step)
 {
     HazardTimeline timeline(stage);
-    return SceneAt(stage, timeline.at(std::max(step, 0)), step >= 0);
+    return Named(Shown(stage, timeline.at(std::max(step, 0))), step >= 0);
 }
 
 CoursePlan StagePlan(const course::Stage& stage)
@@ -120,7 +106,11 @@ CoursePlan StagePlan(const course::Stage& stage)
     plan.still = StageScene(stage, -1);
     if (!stage.hazards.empty()) {
         auto timeline = std::make_shared<HazardTimeline>(stage);
-        plan.at = [stage, timeline](int step) { return SceneAt(stage, timeline->at(step), true); };
+        auto scene = std::make_shared<course::StageScene>(Shown(stage, timeline->at(0)));
+        plan.at = [scene, timeline](int step) {
+            scene->setHazards(timeline->at(step).of);
+            return Named(*scene, true);
+        };
     }
     for (const std::vector<int>& set : stage.route.mustPass) {
         std::vector<QString> names;
@@ -133,8 +123,5 @@ CoursePlan StagePlan(const course::Stage& stage)
     plan.maxRouteLength = stage.route.maxLength;
     return plan;
 }
-
-Scene StageScene(int stage, int step) { return StageScene(course::BuiltIn().stage(stage), step); }
-CoursePlan StagePlan(int stage) { return StagePlan(course::BuiltIn().stage(stage)); }
 
 }  // namespace coursecheck

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// What lies over a course map: the marks and hazards of the play screen, in
-// their stacking order, and how a pointer fares over each of them.
+// The checker's view of a stage's scene (rules/StageScene.h): its elements
+// named as the play screen names its pictures, and what the checker proves.
 
 #include "rules/Course.h"
 
@@ -49,9 +49,5 @@ struct CoursePlan {
 // start (n < 0: the moving ones left out, a bridge all planks).
 Scene StageScene(const course::Stage& stage, int step);
 CoursePlan StagePlan(const course::Stage& stage);
-
-// The same for a stage of the game's own course.
-Scene StageScene(int stage, int step);
-CoursePlan StagePlan(int stage);
 
 }  // namespace coursecheck

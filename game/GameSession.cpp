@@ -16,6 +16,7 @@ GameSession::GameSession(const course::Course& course, int level, int stage, int
       m_level(level),
       m_stage(std::clamp(stage, 1, std::max(1, course.stageCount()))),
       m_lives(lives),
+      m_scene(stageCourse()),
       m_clock(makeTimer(1000))
 {
     connect(m_clock, &QTimer::timeout, this, &GameSession::tick);
@@ -43,7 +44,7 @@ bool GameSession::hazardsMoving() const
 
 bool GameSession::pieceOpen(int index, int piece) const
 {
-    const std::vector<bool>& open = m_hazards.at(static_cast<std::size_t>(index)).open;
+    const std::vector<bool>& open = m_scene.hazard(index).open;
     return piece >= 0 && piece < static_cast<int>(open.size()) && open[static_cast<std::size_t>(piece)];
 }
 
@@ -73,9 +74,7 @@ void GameSession::placeHazards()
     qDeleteAll(m_hazardTimers);
     m_hazardTimers.clear();
     m_hazardStage = m_stage;
-    m_hazards.clear();
-    for (const course::Hazard& h : stageCourse().hazards)
-        m_hazards.push_back(course::StartState(h));
+    m_scene = course::StageScene(stageCourse());
     for (int period : course::HazardPeriods(stageCourse())) {
         QTimer* timer = makeTimer(period);
         connect(timer, &QTimer::timeout, this, [this, period] { stepHazards(period); });
@@ -85,7 +84,7 @@ void GameSession::placeHazards()
 
 void GameSession::startRun(const QImage& course)
 {
-    course::BuildGrid(course, m_grid, stageCourse().offRoad);
+    m_scene.setMap(course);
     m_recorder.start();
     m_running = true;
     Q_EMIT runChanged(true);
@@ -94,7 +93,7 @@ void GameSession::startRun(const QImage& course)
 
 bool GameSession::offRoad(float x, float y) const
 {
-    return course::IsOffRoad(m_grid, x, y, course::ProbeHalfSize(m_level));
+    return m_scene.offRoad(x, y, course::ProbeHalfSize(m_level));
 }
 
 void GameSession::endRun()
@@ -164,6 +163,10 @@ void GameSession::setTickInterval(int milliseconds)
 
 void GameSession::startHazards()
 {
+    if (!m_scene.hazardsShown()) {
+        m_scene.showHazards();
+        Q_EMIT hazardsShown();
+    }
     for (QTimer* timer : m_hazardTimers)
         if (!timer->isActive())
             timer->start();
@@ -173,9 +176,15 @@ void GameSession::stepHazards(int periodMs)
 {
     const std::vector<course::Hazard>& hazards = stageCourse().hazards;
     for (std::size_t i = 0; i < hazards.size(); ++i) {
-        if (hazards[i].periodMs == periodMs && course::StepHazard(hazards[i], m_hazards[i]))
+        if (hazards[i].periodMs == periodMs && m_scene.stepHazard(static_cast<int>(i)))
             Q_EMIT hazardMoved(static_cast<int>(i));
     }
+}
+
+void GameSession::placeHazard(int index, const course::HazardState& state)
+{
+    m_scene.setHazard(index, state);
+    Q_EMIT hazardMoved(index);
 }
 
 void GameSession::nextStage()

@@ -10,6 +10,7 @@
 #include "game/GhostRecorder.h"
 #include "rules/Course.h"
 #include "rules/CourseRules.h"
+#include "rules/StageScene.h"
 
 #include <QObject>
 #include <vector>
@@ -35,9 +36,11 @@ public:
     bool checkpointPassed(int index) const { return m_passed.at(static_cast<std::size_t>(index)); }
     bool hazardsMoving() const;
     // Where the stage's hazard `index` is now, and whether a piece of a bridge shows open water.
-    int hazardTop(int index) const { return m_hazards.at(static_cast<std::size_t>(index)).at.top; }
+    int hazardTop(int index) const { return m_scene.hazard(index).at.top; }
     bool pieceOpen(int index, int piece) const;
-    const course::MapGrid& offRoadGrid() const { return m_grid; }
+    const course::MapGrid& offRoadGrid() const { return m_scene.grid(); }
+    // The stage as it stands: what lies over each map pixel, and the road.
+    const course::StageScene& scene() const { return m_scene; }
     // The time counter scored at the goal: the seconds taken, on both levels.
     int score() const;
 
@@ -57,11 +60,13 @@ public:
     void resumeClock();  // back on the road
     void tick();         // one second of the clock
     void setTickInterval(int milliseconds);  // tests run the clock faster
-    // The stage's hazards start moving, and never stop until the screen closes.
+    // The covers and hazards show, and the hazards start moving; they never stop until the screen closes.
     void startHazards();
     void stopHazards();
     // One step of every hazard that moves each `periodMs`.
     void stepHazards(int periodMs);
+    // Hazard `index` put where it is told to be, as if its steps had brought it there.
+    void placeHazard(int index, const course::HazardState& state);
     void nextStage();  // on to the next stage after a clear
     void stop();       // the screen closes: no run, no clock, no hazards
 
@@ -78,6 +83,7 @@ Q_SIGNALS:
     void timeChanged(int time);
     void runChanged(bool underWay);
     void timeRanOut();  // the hard level's clock reached 0
+    void hazardsShown();          // the covers and hazards have come
     void hazardMoved(int index);  // moved, or a bridge's pieces opened or closed
     void markPassed(int mark, qint64 ghostTime);  // a checkpoint that speaks once, or the goal
 
@@ -93,9 +99,8 @@ private:
     int m_time = 0;
     bool m_running = false;
     std::vector<bool> m_passed;
-    course::MapGrid m_grid{};
     int m_hazardStage = 0;  // the stage whose hazards are placed
-    std::vector<course::HazardState> m_hazards;
+    course::StageScene m_scene;
     QTimer* m_clock;
     std::vector<QTimer*> m_hazardTimers;  // one a period
     GhostRecorder m_recorder;

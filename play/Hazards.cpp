@@ -8,8 +8,9 @@
 #include "rules/StageRules.h"
 #include "widgets/Widgets.h"
 
+#include <algorithm>
+
 using course::Harm;
-using course::HazardKind;
 
 void PlayScreen::touchHazard(int index, int piece)
 {
@@ -18,9 +19,9 @@ void PlayScreen::touchHazard(int index, int piece)
     const course::Hazard& h = m_session->stageCourse().hazards.at(static_cast<std::size_t>(index));
     if (h.harm == Harm::Click)
         return;  // a click lane's cars only hurt when clicked
-    if (h.kind == HazardKind::Bridge && !m_session->pieceOpen(index, piece))
+    if (course::Traits(h.kind).pieces && !m_session->pieceOpen(index, piece))
         return;  // a plank carries the hero
-    loseLife(stage::MissCry(), h.kind != HazardKind::Rain);  // the rain soaks the hero in silence
+    loseLife(stage::MissCry(), course::Traits(h.kind).loud);
 }
 
 void PlayScreen::clickHazard(int index)
@@ -30,19 +31,30 @@ void PlayScreen::clickHazard(int index)
         loseLife(stage::MissCry());
 }
 
+void PlayScreen::showCoversAndHazards()
+{
+    if (m_marksStage != m_session->stage())
+        return;
+    for (MapMark* m : coversAndHazards())
+        m->setVisible(m_session->scene().hazardsShown());
+}
+
+// A hazard's pictures where the scene has it now.
 void PlayScreen::showHazard(int index)
 {
     if (index < 0 || index >= static_cast<int>(hazards.size()) || m_marksStage != m_session->stage())
         return;
     HazardMarks& shown = hazards[static_cast<std::size_t>(index)];
-    if (m_session->stageCourse().hazards[static_cast<std::size_t>(index)].kind != HazardKind::Bridge) {
-        for (MapMark* mark : shown.marks)
-            mark->setTop(m_session->hazardTop(index));
-        return;
-    }
-    for (std::size_t p = 0; p < shown.marks.size(); ++p) {
-        const QPixmap& look = m_session->pieceOpen(index, static_cast<int>(p)) ? shown.openLook : shown.look;
-        if (shown.marks[p]->picture().cacheKey() != look.cacheKey())
-            shown.marks[p]->setPicture(look);  // repaint only a piece that changes
+    const bool bridge = course::Traits(m_session->stageCourse().hazards[static_cast<std::size_t>(index)].kind).pieces;
+    for (const course::SceneElement& e : m_session->scene().elements()) {
+        if (e.layer != course::Layer::Hazard || e.index != index)
+            continue;
+        const int piece = std::max(e.piece, 0);
+        MapMark* mark = shown.marks.at(static_cast<std::size_t>(piece));
+        if (mark->geometry() != e.rect)
+            mark->setGeometry(e.rect);
+        const QPixmap& look = bridge && m_session->pieceOpen(index, piece) ? shown.openLook : shown.look;
+        if (mark->picture().cacheKey() != look.cacheKey())
+            mark->setPicture(look);  // repaint only a piece that changes
     }
 }

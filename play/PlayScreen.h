@@ -9,6 +9,7 @@
 
 #include "game/GameSession.h"
 #include "rules/Course.h"
+#include "rules/StageScene.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -96,6 +97,7 @@ public:
 
     // --- Course tracking and misses (play/Tracking.cpp) ---
     void startRun(int index);
+    void clickOnMap(QPoint at);  // map pixels: a start zone starts a run there, a click lane's taxi hurts
     void moveOnMap(Qt::MouseButtons button, Qt::KeyboardModifiers shift, float x, float y);
     void pointerLeftMap();
     void loseLife(const QString& message, bool withSound = true);
@@ -163,6 +165,9 @@ private:
     // sees it; true when it was a move on the map, judged and spent here.
     bool TakeRunPointerEvent(QObject* watched, QEvent* event);
     void JudgeRunMove(QPointF to, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+    // A move reaching an element of the scene: the goal, a checkpoint or a hazard answers it.
+    void reactTo(const course::SceneElement& element);
+    void showCoversAndHazards();  // as the scene has them, once the opening has begun
 
     HighScoreTable& m_table;
     GameSession* m_session;

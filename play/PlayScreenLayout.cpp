@@ -141,11 +141,13 @@ MapMark* PlayScreen::addMark(const char* list, int index, const QRect& rect)
     auto* mark = new MapMark(index, rect, courseMap->surface());
     mark->setObjectName(QStringLiteral("%1(%2)").arg(QLatin1String(list)).arg(index));
     mark->show();
+    connect(mark, &MapMark::clicked, this, [this, mark](int, QPointF at) { clickOnMap(mark->geometry().topLeft() + at.toPoint()); });
     return mark;
 }
 
-// The marks of the stage on the map, from the bottom of its stacking order to
-// its top; those of the stage before go. A mark's signal may be what brought
+// The pictures of the stage's elements on the map, from the bottom of its
+// stacking order to its top; those of the stage before go. A move or a
+// click on one is judged by the session's scene, not by the picture. A mark's signal may be what brought
 // the new stage, so the old marks leave once the event loop has them back.
 void PlayScreen::buildStageMarks()
 {
@@ -167,15 +169,12 @@ void PlayScreen::buildStageMarks()
         switch (e.layer) {
         case course::Layer::Start:
             startZones[i] = addMark("startZones", e.index, stage.starts[i].rect);
-            connect(startZones[i], &MapMark::clicked, this, &PlayScreen::startRun);
             break;
         case course::Layer::Goal:
             goalMarks[i] = addMark("goalMarks", e.index, stage.goals[i].rect);
-            connect(goalMarks[i], &MapMark::moved, this, [this](int index) { reachGoal(index); });
             break;
         case course::Layer::Checkpoint:
             checkpoints[i] = addMark("checkpoints", e.index, stage.checkpoints[i].rect);
-            connect(checkpoints[i], &MapMark::moved, this, [this](int index) { reachCheckpoint(index); });
             break;
         case course::Layer::Cover:
             covers[i] = addMark("covers", e.index, stage.covers[i].rect);
@@ -201,8 +200,6 @@ void PlayScreen::buildHazardMarks(const course::Hazard& hazard, int index)
             mark->setObjectName(QStringLiteral("hazards(%1.%2)").arg(index).arg(p));
         mark->setPicture(shown.look);  // a bridge piece carries the very picture that marks a plank
         mark->hide();
-        connect(mark, &MapMark::moved, this, [this, index, piece = static_cast<int>(p)] { touchHazard(index, piece); });
-        connect(mark, &MapMark::clicked, this, [this, index] { clickHazard(index); });
         shown.marks.push_back(mark);
     }
 }
@@ -246,5 +243,6 @@ void PlayScreen::showSession()
     connect(m_session, &GameSession::livesChanged, this, number(lifeBox));
     connect(m_session, &GameSession::timeChanged, this, number(timeBox));
     connect(m_session, &GameSession::timeRanOut, this, &PlayScreen::timeUp);
+    connect(m_session, &GameSession::hazardsShown, this, &PlayScreen::showCoversAndHazards);
     connect(m_session, &GameSession::hazardMoved, this, &PlayScreen::showHazard);
 }

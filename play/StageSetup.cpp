@@ -43,8 +43,6 @@ bool PlayScreen::setUpStage()
 
 bool PlayScreen::tellOpening()
 {
-    for (MapMark* m : coversAndHazards())
-        m->show();
     m_session->startHazards();
     clearFace();
     if (!story::Tell(*this, m_session->stageCourse().opening))

@@ -9,6 +9,7 @@
 #include "play/PlayScreen.h"
 #include "rules/CourseRules.h"
 #include "rules/StageRules.h"
+#include "rules/StageScene.h"
 #include "sound/SoundBackend.h"
 #include "widgets/Widgets.h"
 
@@ -65,45 +66,32 @@ void PlayScreen::moveOnMap(Qt::MouseButtons, Qt::KeyboardModifiers, float x, flo
 
 namespace {
 
-// An element lying on the map that a move may cross, and whether it has
-// already had this move.
-struct Crossed {
-    QWidget* widget;
-    MapMark* mark;  // null: it takes the pointer and does nothing with it
-    bool reacted;
-};
-using CrossedList = QVarLengthArray<Crossed, 48>;
-
-// The shown elements on the map whose rectangles meet `box`, topmost first,
-// so the first that contains a pixel is the one a move there would reach.
-CrossedList ElementsMeeting(const QWidget* surface, const QRect& box)
-{
-    CrossedList found;
-    const QObjectList& children = surface->children();  // bottom of the stacking order first
-    for (auto it = children.crbegin(); it != children.crend(); ++it) {
-        if (!(*it)->isWidgetType())
-            continue;
-        auto* w = static_cast<QWidget*>(*it);
-        if (!w->isHidden() && !w->testAttribute(Qt::WA_TransparentForMouseEvents) && w->geometry().intersects(box))
-            found.append({w, qobject_cast<MapMark*>(w), false});
-    }
-    return found;
-}
-
-Crossed* TopmostAt(CrossedList& elements, QPoint p)
-{
-    for (Crossed& e : elements)
-        if (e.widget->geometry().contains(p))
-            return &e;
-    return nullptr;
-}
-
 course::Pixel PixelOf(QPoint p)
 {
     return {p.x(), p.y()};
 }
 
 }  // namespace
+
+void PlayScreen::clickOnMap(QPoint at)
+{
+    const std::optional<course::SceneElement> element = m_session->scene().topmostAt(PixelOf(at));
+    if (element && element->layer == course::Layer::Start)
+        startRun(element->index);
+    else if (element && element->layer == course::Layer::Hazard)
+        clickHazard(element->index);
+}
+
+void PlayScreen::reactTo(const course::SceneElement& element)
+{
+    switch (element.layer) {
+    case course::Layer::Goal: reachGoal(element.index); break;
+    case course::Layer::Checkpoint: reachCheckpoint(element.index); break;
+    case course::Layer::Hazard: touchHazard(element.index, std::max(element.piece, 0)); break;
+    case course::Layer::Start:
+    case course::Layer::Cover: break;  // it takes the pointer and does nothing with it
+    }
+}
 
 // During a run every pointer move on the map comes here first, wherever it
 // landed: on the bare map, on a mark, or held by either while a button drags
@@ -130,29 +118,30 @@ bool PlayScreen::TakeRunPointerEvent(QObject* watched, QEvent* event)
 void PlayScreen::JudgeRunMove(QPointF to, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
 {
     m_session->recordPosition(to.toPoint());  // the ghost's way, before anything ends the run
-    QWidget* surface = courseMap->surface();
     const QPoint from = *m_runFrom;
     const QPoint end = to.toPoint();
-    CrossedList crossed = ElementsMeeting(
-        surface, QRect(QPoint(std::min(from.x(), end.x()), std::min(from.y(), end.y())),
-                       QPoint(std::max(from.x(), end.x()), std::max(from.y(), end.y()))));
+    // The elements the line may cross, topmost first, and whether each has had this move.
+    const std::vector<course::SceneElement> crossed = m_session->scene().elementsMeeting(
+        QRect(QPoint(std::min(from.x(), end.x()), std::min(from.y(), end.y())),
+              QPoint(std::max(from.x(), end.x()), std::max(from.y(), end.y()))));
+    QVarLengthArray<bool, 64> reacted(static_cast<qsizetype>(crossed.size()), false);
     const QPointer<PlayScreen> self(this);
     const auto runEnded = [&] { return !self || m_closed || !m_session->runUnderWay(); };
     const auto judgeAt = [&](QPointF at) {
-        Crossed* element = TopmostAt(crossed, at.toPoint());
-        if (!element) {
+        const QPoint p = at.toPoint();
+        const auto element = std::find_if(crossed.begin(), crossed.end(), [p](const course::SceneElement& e) { return e.rect.contains(p); });
+        if (element == crossed.end()) {
             moveOnMap(buttons, modifiers, static_cast<float>(at.x()), static_cast<float>(at.y()));
-        } else if (!element->reacted) {
-            element->reacted = true;
-            if (element->mark)
-                element->mark->reportMove(element->mark->mapFrom(surface, at), buttons, modifiers);
+        } else if (bool& done = reacted[element - crossed.begin()]; !done) {
+            done = true;
+            reactTo(*element);
         }
         return runEnded();
     };
 
     const course::Pixel first = PixelOf(from);
     const course::Pixel last = PixelOf(end);
-    if (crossed.isEmpty()) {
+    if (crossed.empty()) {
         // Bare map all the way: the grid alone decides the pixels before the end.
         const auto miss = course::FirstOffRoadOnLine(m_session->offRoadGrid(), first, last, course::ProbeHalfSize(m_session->level()));
         if (miss && *miss != last) {

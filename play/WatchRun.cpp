@@ -61,8 +61,6 @@ void TakeTheHandOff(PlayScreen& play)
 
 void ShowHazards(PlayScreen& play)
 {
-    for (MapMark* m : play.coversAndHazards())
-        m->show();
     play.session()->startHazards();  // as they always move: the record's own timing is not kept
 }
 

@@ -39,6 +39,17 @@ const Goal* Stage::liveGoal() const
     return nullptr;
 }
 
+HazardTraits Traits(HazardKind kind)
+{
+    switch (kind) {
+    case HazardKind::Car: return {.timed = true, .motion = true};
+    case HazardKind::Rain: return {.timed = true, .motion = true, .loud = false};
+    case HazardKind::River: return {};
+    case HazardKind::Bridge: return {.timed = true, .pieces = true};
+    }
+    return {};
+}
+
 Position Step(const Motion& motion, Position at)
 {
     if (motion.sway) {

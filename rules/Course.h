@@ -60,6 +60,15 @@ struct Cover {
 };
 
 enum class HazardKind : std::uint8_t { Car, Rain, River, Bridge };
+// What a kind of hazard is made of. A kind is its value above, its word in
+// course.json (rules/CoursePackFormat.cpp) and these traits (rules/Course.cpp).
+struct HazardTraits {
+    bool timed = false;   // it has a period: it moves or opens and closes
+    bool motion = false;  // up and down, a step a period (a car, the rain)
+    bool pieces = false;  // pieces over open water by a pattern (a bridge): planks carry the hero
+    bool loud = true;     // touching it plays the miss sound (the rain soaks the hero in silence)
+};
+HazardTraits Traits(HazardKind kind);
 // Cars of a click lane only hurt when clicked; everything else when touched.
 enum class Harm : std::uint8_t { Touch, Click };
 

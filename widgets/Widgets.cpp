@@ -95,7 +95,7 @@ void MapMark::mouseReleaseEvent(QMouseEvent* event)
 {
     event->accept();
     if (m_click.release(*event, rect()))
-        Q_EMIT clicked(m_index);
+        Q_EMIT clicked(m_index, event->position());
 }
 
 void MapMark::mouseDoubleClickEvent(QMouseEvent* event)

@@ -46,7 +46,7 @@ public:
 
 Q_SIGNALS:
     void moved(int index, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, float x, float y);
-    void clicked(int index);
+    void clicked(int index, QPointF at);  // released at `at`, the mark's own pixels
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -297,7 +297,7 @@ void CourseTest::stage2SceneFollowsTheHazardTimers()
         return QString();
     };
     // Stage 1 shows no hazards at all.
-    for (const Element& e : StageScene(1, 0))
+    for (const Element& e : StageScene(course::BuiltIn().stage(1), 0))
         QVERIFY2(!e.hazard, qPrintable(e.name));
 
     // Step by step, the checker has every hazard where the game's session has
@@ -323,19 +323,19 @@ void CourseTest::stage2SceneFollowsTheHazardTimers()
     }
     QVERIFY(opened);
     // The still scene leaves out what moves and keeps the river.
-    QVERIFY(!find(StageScene(2, -1), first(course::HazardKind::Rain, course::Harm::Touch)));
-    QVERIFY(find(StageScene(2, -1), first(course::HazardKind::River, course::Harm::Touch)));
+    QVERIFY(!find(StageScene(stage, -1), first(course::HazardKind::Rain, course::Harm::Touch)));
+    QVERIFY(find(StageScene(stage, -1), first(course::HazardKind::River, course::Harm::Touch)));
 
     // A second-lane taxi is deadly on open road but not under a road-works cover,
     // and the rain gives way to mark 12 on top of it.
     const QString secondLane = first(course::HazardKind::Car, course::Harm::Touch);
     const std::vector<std::uint8_t> road(kSide * kSide, 1);
-    const SafeField start = Paint(road, StageScene(2, 0));
+    const SafeField start = Paint(road, StageScene(stage, 0));
     QVERIFY(!start.safe[70 + kSide * 190]);  // the second lane's first taxi, tops 176..200
     int coverStep = 0;
-    while (find(StageScene(2, coverStep), secondLane)->rect.top() > 150)
+    while (find(StageScene(stage, coverStep), secondLane)->rect.top() > 150)
         ++coverStep;
-    QVERIFY(Paint(road, StageScene(2, coverStep)).safe[70 + kSide * 150]);
+    QVERIFY(Paint(road, StageScene(stage, coverStep)).safe[70 + kSide * 150]);
     QVERIFY(start.safe[210 + kSide * 260]);
     QVERIFY(!start.safe[200 + kSide * 250]);
 }

@@ -33,7 +33,7 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "route_points: cannot read %s or bad stage\n", argv[1]);
         return 2;
     }
-    const coursecheck::CoursePlan plan = coursecheck::StagePlan(stage);
+    const coursecheck::CoursePlan plan = coursecheck::StagePlan(course::BuiltIn().stage(stage));
     const auto roadOk = coursecheck::RoadOk(map, course::ProbeHalfSize(level));
     const coursecheck::SafeField field = coursecheck::Paint(roadOk, plan.still);
     // Three pixels of room where the road allows it: a pixel of rounding

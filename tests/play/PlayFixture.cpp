@@ -97,6 +97,14 @@ void Step(PlayScreen* play, course::HazardKind kind, course::Harm harm)
     play->session()->stepHazards(play->session()->stageCourse().hazards.at(static_cast<std::size_t>(i)).periodMs);
 }
 
+void PutAt(PlayScreen* play, course::HazardKind kind, int nth, int top, course::Harm harm)
+{
+    const int i = Index(play, kind, nth, harm);
+    course::HazardState state = play->session()->scene().hazard(i);
+    state.at.top = top;
+    play->session()->placeHazard(i, state);
+}
+
 void StepAll(PlayScreen* play)
 {
     for (int period : course::HazardPeriods(play->session()->stageCourse()))

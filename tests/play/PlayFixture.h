@@ -42,5 +42,7 @@ MapMark* Mark(PlayScreen* play, course::HazardKind kind, int nth = 0, course::Ha
 // One beat of the timer that moves that kind (of that harm).
 void Step(PlayScreen* play, course::HazardKind kind, course::Harm harm = course::Harm::Touch);
 void StepAll(PlayScreen* play);  // one beat of every hazard timer
+// The nth moving hazard of a kind (and harm) put with its top at `top`.
+void PutAt(PlayScreen* play, course::HazardKind kind, int nth, int top, course::Harm harm = course::Harm::Touch);
 }  // namespace hazards
 

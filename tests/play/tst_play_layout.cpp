@@ -1,15 +1,17 @@
 // SPDX-FileCopyrightText: 2026 The Pokurimo developers
 // SPDX-License-Identifier: MIT
 
-// The play screen's layout: where things are, who takes the pointer where
-// marks overlap, and that a shown mark never lets a pointer event through.
+// The play screen's layout: where things are, that it shows the scene the
+// session judges by, and that a shown mark never lets a pointer event through.
 
 #include "game/AppFolder.h"
 #include "play/PlayScreen.h"
+#include "rules/CoursePack.h"
 #include "support/TestEnv.h"
 #include "title/TitleScreen.h"
 #include "widgets/Widgets.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -25,34 +27,32 @@ QWidget* TopAt(const PlayScreen& play, QPoint mapPoint)
     return w ? w : play.courseMap->surface();
 }
 
-// A described element as the screen should show it.
-struct Described {
-    QRect rect;
-    MapMark* shown;
-    QString picture;  // empty: a bare mark
-};
-
-// The stage's elements, the bottom of its stacking first, beside the marks the screen built for them.
-QList<Described> Elements(const PlayScreen& play, const course::Stage& d)
+// The picture the screen shows for an element of the scene.
+MapMark* PictureOf(const PlayScreen& play, const course::SceneElement& e)
 {
-    QList<Described> all;
-    for (const course::Stacked& e : d.stacking) {
-        const auto i = static_cast<std::size_t>(e.index);
-        switch (e.layer) {
-        case course::Layer::Start: all.append({d.starts[i].rect, play.startZones[i], {}}); break;
-        case course::Layer::Goal: all.append({d.goals[i].rect, play.goalMarks[i], {}}); break;
-        case course::Layer::Checkpoint: all.append({d.checkpoints[i].rect, play.checkpoints[i], {}}); break;
-        case course::Layer::Cover: all.append({d.covers[i].rect, play.covers[i], d.covers[i].picture}); break;
-        case course::Layer::Hazard: {
-            const course::Hazard& h = d.hazards[i];
-            const std::vector<QRect> pieces = h.pieces.empty() ? std::vector<QRect>{h.rect} : h.pieces;
-            for (std::size_t p = 0; p < pieces.size(); ++p)
-                all.append({pieces[p], play.hazards[i].marks.at(p), h.picture});
-            break;
-        }
-        }
+    const auto i = static_cast<std::size_t>(e.index);
+    switch (e.layer) {
+    case course::Layer::Start: return play.startZones.at(i);
+    case course::Layer::Goal: return play.goalMarks.at(i);
+    case course::Layer::Checkpoint: return play.checkpoints.at(i);
+    case course::Layer::Cover: return play.covers.at(i);
+    case course::Layer::Hazard: return play.hazards.at(i).marks.at(static_cast<std::size_t>(std::max(e.piece, 0)));
     }
-    return all;
+    return nullptr;
+}
+
+// The first map pixel where the screen shows another element on top than the scene has there.
+QString WhereTheyDiffer(const PlayScreen& play)
+{
+    for (int y = 0; y < course::kMapSize; ++y)
+        for (int x = 0; x < course::kMapSize; ++x) {
+            const auto e = play.session()->scene().topmostAt({x, y});
+            QWidget* shown = TopAt(play, QPoint(x, y));
+            QWidget* scene = e ? static_cast<QWidget*>(PictureOf(play, *e)) : play.courseMap->surface();
+            if (shown != scene)
+                return QStringLiteral("(%1, %2): %3, not %4").arg(x).arg(y).arg(shown->objectName(), scene->objectName());
+        }
+    return {};
 }
 }  // namespace
 
@@ -98,43 +98,44 @@ private Q_SLOTS:
         QCOMPARE(play->heroIcon().size(), QSize(32, 32));
     }
 
-    void eachStageShowsWhatItsDescriptionLists_data()
+    void theScreenShowsTheScene_data()
     {
+        QTest::addColumn<QString>("folder");
         QTest::addColumn<int>("stage");
-        for (int stage = 1; stage <= course::BuiltIn().stageCount(); ++stage)
-            QTest::addRow("stage %d", stage) << stage;
+        QStringList folders{game::AppFolder()};
+        for (const QFileInfo& pack : QDir(game::AppFolder() + QStringLiteral("/courses")).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot))
+            folders << pack.filePath();
+        for (const QString& folder : folders)
+            for (int stage = 1; stage <= course::LoadPack(folder).course.stageCount(); ++stage)
+                QTest::addRow("%s stage %d", qPrintable(QFileInfo(folder).fileName()), stage) << folder << stage;
     }
 
-    // Every element where the description puts it, with its picture, and
-    // wherever two overlap the one higher in its stacking takes the pointer.
-    void eachStageShowsWhatItsDescriptionLists()
+    // Wherever the pointer lies, the screen shows on top the element the scene
+    // has there: before the opening, and as the hazards move. Each picture is its element's.
+    void theScreenShowsTheScene()
     {
+        QFETCH(QString, folder);
         QFETCH(int, stage);
-        PlayScreen screen(Table(), 1, stage);
+        const course::Pack pack = course::LoadPack(folder);
+        QVERIFY(pack.ok());
+        PlayScreen screen(Table(), pack.course, 2, stage);
         screen.setAttribute(Qt::WA_DeleteOnClose, false);
         screen.show();
-        for (MapMark* m : screen.coversAndHazards())
-            m->show();
-        const QList<Described> elements = Elements(screen, course::BuiltIn().stage(stage));
-        QCOMPARE(screen.courseMap->surface()->findChildren<MapMark*>().size(), elements.size());
-        for (const Described& e : elements) {
-            QVERIFY(e.shown);
-            QCOMPARE(e.shown->geometry(), e.rect);
-            if (!e.picture.isEmpty())
-                QCOMPARE(e.shown->picture().toImage(), QPixmap(e.picture).toImage());
+        QCOMPARE(WhereTheyDiffer(screen), QString());
+        screen.session()->startHazards();
+        const course::Stage& described = pack.course.stage(stage);
+        for (const course::SceneElement& e : screen.session()->scene().elements()) {
+            const QString picture = e.layer == course::Layer::Cover    ? described.covers.at(static_cast<std::size_t>(e.index)).picture
+                                    : e.layer == course::Layer::Hazard ? described.hazards.at(static_cast<std::size_t>(e.index)).picture
+                                                                       : QString();
+            QCOMPARE(PictureOf(screen, e)->picture().toImage(), picture.isEmpty() ? QImage() : QPixmap(picture).toImage());
         }
-        int overlaps = 0;
-        for (const Described& a : elements)
-            for (const Described& b : elements) {
-                const QRect both = a.rect & b.rect;
-                if (&a == &b || both.isEmpty())
-                    continue;
-                const QPoint p = both.center();
-                const auto topmost = std::find_if(elements.crbegin(), elements.crend(), [p](const Described& e) { return e.rect.contains(p); });
-                QCOMPARE(TopAt(screen, p), static_cast<QWidget*>(topmost->shown));
-                ++overlaps;
-            }
-        QVERIFY(overlaps > 0);
+        for (int beat = 0; beat < 8; ++beat) {  // long enough for every taxi to come round again
+            QCOMPARE(WhereTheyDiffer(screen), QString());
+            for (int i = 0; i < 9; ++i)
+                for (int period : course::HazardPeriods(described))
+                    screen.session()->stepHazards(period);
+        }
     }
 
     void timersStartSwitchedOff()
@@ -194,16 +195,6 @@ private Q_SLOTS:
         drag(play->courseMap->surface(), play->checkpoints[3]->geometry().center());  // from the map onto a mark
         QCOMPARE(markMoves.count(), 1);
         QCOMPARE(mapMoves.count(), 2);
-    }
-
-    void stage1HasNoHazards()
-    {
-        // Where the taxis run in stage 2 there is only the map.
-        QCOMPARE(TopAt(*play, QPoint(50, 200)), play->courseMap->surface());
-        QCOMPARE(TopAt(*play, QPoint(150, 250)), play->checkpoints[8]->geometry().contains(150, 250)
-                                                     ? static_cast<QWidget*>(play->checkpoints[8])
-                                                     : play->courseMap->surface());
-        QCOMPARE(TopAt(*play, QPoint(120, 60)), play->courseMap->surface());  // where stage 2's river runs
     }
 
     void titleScreenLayout()

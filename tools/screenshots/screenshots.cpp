@@ -56,8 +56,8 @@ void ShootPlayScreen(int stage, const QString& name)
     play.setAttribute(Qt::WA_DeleteOnClose, false);
     play.setUpStage();
     if (stage == 2) {
-        for (MapMark* m : play.coversAndHazards())
-            m->show();
+        play.session()->startHazards();  // the covers and hazards come, held still for the picture
+        play.session()->stopHazards();
         for (const course::Hazard& h : play.session()->stageCourse().hazards)
             if (h.kind == course::HazardKind::Bridge)
                 for (int i = 0; i < 3; ++i)

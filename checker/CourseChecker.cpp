@@ -3,6 +3,8 @@
 
 #include "CourseChecker.h"
 
+#include "RoutePath.h"
+
 #include "rules/CourseRules.h"
 
 #include <algorithm>
@@ -212,6 +214,7 @@ CourseReport CheckCourse(const QImage& map, const CoursePlan& plan, int r)
         report.problems << QStringLiteral("the start point %1 is not safe").arg(Where(At(plan.start.x(), plan.start.y())));
 
     report.routeLength = RouteLength(field.safe, plan.start, plan.goal);
+    report.route = ShortestRoute(field.safe, plan.start, plan.goal);
     if (report.routeLength < 0)
         report.problems << QStringLiteral("the goal cannot be reached from the start point");
     else if (plan.maxRouteLength > 0 && report.routeLength > plan.maxRouteLength)

@@ -38,6 +38,7 @@ int RouteLength(const std::vector<std::uint8_t>& safe, QPoint start, const QRect
 struct CourseReport {
     bool passed = false;
     int routeLength = -1;
+    std::vector<QPoint> route;  // the shortest route itself, start to goal, one 8-neighbour step apart; empty: none
     QStringList problems;  // why it failed, one line each
     QStringList joins;     // marks that join separate pieces of road
 };

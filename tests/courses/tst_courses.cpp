@@ -164,6 +164,18 @@ void CourseTest::committedMapsPassOnBothLevels()
     QVERIFY2(report.passed, qPrintable(report.problems.join(QLatin1Char('\n'))));
     if (description.route.maxLength > 0)
         QVERIFY(report.routeLength <= description.route.maxLength);
+    // The route it hands back runs from the start point into the goal, step by step, as long as it says.
+    const CoursePlan plan = StagePlan(description);
+    QVERIFY(!report.route.empty());
+    QCOMPARE(report.route.front(), plan.start);
+    QVERIFY(plan.goal.contains(report.route.back()));
+    int tenths = 0;
+    for (std::size_t i = 1; i < report.route.size(); ++i) {
+        const QPoint step = report.route[i] - report.route[i - 1];
+        QVERIFY(std::max(std::abs(step.x()), std::abs(step.y())) == 1);
+        tenths += step.x() != 0 && step.y() != 0 ? 14 : 10;
+    }
+    QCOMPARE((tenths + 5) / 10, report.routeLength);
 
     // The start point is road in its own right, not only safe because a mark lies there.
     auto grid = std::make_unique<course::MapGrid>();

@@ -63,8 +63,7 @@ private:
     QJsonObject object(const QJsonValue& v, const QString& path);
     // One of the named values; nothing when the word is unknown (told) or missing and required (told).
     template <typename T>
-    std::optional<T> choice(const QJsonObject& o, const QString& path, const char* key, const std::vector<std::pair<const char*, T>>& names,
-                            std::optional<T> byDefault);
+    std::optional<T> choice(const QJsonObject& o, const QString& path, const char* key, std::optional<T> byDefault);
     QRect rect(const QJsonValue& v, const QString& path);
     QRect rectField(const QJsonObject& o, const QString& path, const char* key);
     Text text(const QJsonObject& o, const QString& path, const char* key, bool required);
@@ -169,21 +168,16 @@ QJsonObject PackReader::object(const QJsonValue& v, const QString& path)
 }
 
 template <typename T>
-std::optional<T> PackReader::choice(const QJsonObject& o, const QString& path, const char* key,
-                                    const std::vector<std::pair<const char*, T>>& names, std::optional<T> byDefault)
+std::optional<T> PackReader::choice(const QJsonObject& o, const QString& path, const char* key, std::optional<T> byDefault)
 {
     const QJsonValue v = field(o, path, key, !byDefault);
     if (v.isUndefined())
         return byDefault;
-    for (const auto& [name, value] : names)
-        if (v.toString() == QLatin1String(name))
-            return value;
-    QStringList known;
-    for (const auto& named : names)
-        known << QLatin1String(named.first);
+    if (const std::optional<T> value = format::Named<T>(v.toString()); v.isString() && value)
+        return value;
     problem(path + QLatin1Char('.') + QLatin1String(key),
             QStringLiteral("unknown %1 %2 (one of %3)").arg(QLatin1String(key), Quoted(v.isString() ? v.toString() : QStringLiteral("?")),
-                                                            known.join(QStringLiteral(", "))));
+                                                            format::WordList<T>()));
     return std::nullopt;
 }
 
@@ -337,9 +331,7 @@ void PackReader::marks(Stage& s, const QJsonObject& o, const QString& path)
             problem(where + QStringLiteral(".sound"), QStringLiteral("unknown sound %1 (one of %2)").arg(Quoted(c.sound), format::Sounds().join(QStringLiteral(", "))));
             c.sound.clear();
         }
-        c.clock = choice<ClockEffect>(m, where, "clock", {{"keep", ClockEffect::Keep}, {"pause", ClockEffect::Pause}, {"resume", ClockEffect::Resume}},
-                                      ClockEffect::Keep)
-                      .value_or(ClockEffect::Keep);
+        c.clock = choice<ClockEffect>(m, where, "clock", ClockEffect::Keep).value_or(ClockEffect::Keep);
         s.checkpoints.push_back(c);
     });
     each("covers", [&](const QJsonObject& m, const QString& where) { s.covers.push_back({rectField(m, where, "rect"), picture(m, where, "picture")}); });
@@ -349,22 +341,21 @@ void PackReader::marks(Stage& s, const QJsonObject& o, const QString& path)
 Hazard PackReader::hazard(const QJsonObject& o, const QString& path)
 {
     Hazard h;
-    const std::optional<HazardKind> kind = choice<HazardKind>(
-        o, path, "kind", {{"car", HazardKind::Car}, {"rain", HazardKind::Rain}, {"river", HazardKind::River}, {"bridge", HazardKind::Bridge}},
-        std::nullopt);
+    const std::optional<HazardKind> kind = choice<HazardKind>(o, path, "kind", std::nullopt);
     h.rect = rectField(o, path, "rect");
     h.picture = picture(o, path, "picture");
-    h.harm = choice<Harm>(o, path, "harm", {{"touch", Harm::Touch}, {"click", Harm::Click}}, Harm::Touch).value_or(Harm::Touch);
+    h.harm = choice<Harm>(o, path, "harm", Harm::Touch).value_or(Harm::Touch);
     if (!kind)
         return h;  // what else it needs depends on the kind
     h.kind = *kind;
-    const bool moves = h.kind != HazardKind::River;
+    const HazardTraits traits = Traits(h.kind);
+    const bool moves = traits.timed;
     h.periodMs = integer(o, path, "periodMs", moves ? 100 : 0, moves ? 60000 : 0, moves ? std::nullopt : std::optional<int>(0));
     if (h.periodMs % 100 != 0)
         problem(path + QStringLiteral(".periodMs"), QStringLiteral("%1 is not a multiple of 100").arg(h.periodMs));
-    if (h.kind == HazardKind::Car || h.kind == HazardKind::Rain)
+    if (traits.motion)
         motion(h, o, path);
-    if (h.kind == HazardKind::Bridge)
+    if (traits.pieces)
         bridge(h, o, path);
     return h;
 }
@@ -433,7 +424,7 @@ void PackReader::stacking(Stage& s, const QJsonObject& o, const QString& path)
         const QStringList words = a[i].toString().split(QLatin1Char(' '));
         bool number = false;
         const int index = words.value(1).toInt(&number);
-        const std::optional<Layer> layer = format::LayerNamed(words.value(0));
+        const std::optional<Layer> layer = format::Named<Layer>(words.value(0));
         std::size_t count = 0;
         for (const auto& [l, n] : counts)
             if (layer == l)
@@ -451,7 +442,7 @@ void PackReader::stacking(Stage& s, const QJsonObject& o, const QString& path)
     for (const auto& [layer, count] : counts)
         for (std::size_t i = 0; i < count; ++i)
             if (!seen.contains({layer, static_cast<int>(i)}))
-                problem(path + QStringLiteral(".stacking"), QStringLiteral("\"%1 %2\" is missing").arg(format::LayerName(layer)).arg(i));
+                problem(path + QStringLiteral(".stacking"), QStringLiteral("\"%1 %2\" is missing").arg(format::NameOf(layer)).arg(i));
 }
 
 void PackReader::route(Stage& s, const QJsonObject& o, const QString& path)
@@ -512,8 +503,7 @@ Stage PackReader::stage(const QJsonObject& o, const QString& path, bool last)
     if (s.opening.size() + s.meeting.size() > static_cast<std::size_t>(kMaxStoryLines))
         problem(path, QStringLiteral("%1 story lines, more than %2").arg(s.opening.size() + s.meeting.size()).arg(kMaxStoryLines));
     s.clearLine = text(o, path, "clear", false);
-    s.scoreAt = choice<ScoreAt>(o, path, "scoreAt", {{"clear", ScoreAt::WithClearPicture}, {"ending", ScoreAt::AfterEnding}}, ScoreAt::WithClearPicture)
-                    .value_or(ScoreAt::WithClearPicture);
+    s.scoreAt = choice<ScoreAt>(o, path, "scoreAt", ScoreAt::WithClearPicture).value_or(ScoreAt::WithClearPicture);
     if (s.scoreAt == ScoreAt::AfterEnding && !last)
         problem(path + QStringLiteral(".scoreAt"), QStringLiteral("\"ending\" is for the last stage only"));
     route(s, o, path);

@@ -22,7 +22,12 @@ namespace {
 const char* const kPictures[] = {"car1", "car2", "rain", "river0", "river1", "plank", "water", "road0", "road1"};
 const QString kGamePictures = QStringLiteral(":/pictures/");
 
-const std::pair<Layer, const char*> kLayers[] = {
+constexpr Word<HazardKind> kKinds[] = {
+    {HazardKind::Car, "car"}, {HazardKind::Rain, "rain"}, {HazardKind::River, "river"}, {HazardKind::Bridge, "bridge"}};
+constexpr Word<Harm> kHarms[] = {{Harm::Touch, "touch"}, {Harm::Click, "click"}};
+constexpr Word<ClockEffect> kClocks[] = {{ClockEffect::Keep, "keep"}, {ClockEffect::Pause, "pause"}, {ClockEffect::Resume, "resume"}};
+constexpr Word<ScoreAt> kScoreAts[] = {{ScoreAt::WithClearPicture, "clear"}, {ScoreAt::AfterEnding, "ending"}};
+constexpr Word<Layer> kLayers[] = {
     {Layer::Start, "start"}, {Layer::Goal, "goal"}, {Layer::Checkpoint, "checkpoint"}, {Layer::Cover, "cover"}, {Layer::Hazard, "hazard"}};
 
 // What is written: the whole file, or only what decides play (for the hash).
@@ -85,7 +90,7 @@ private:
         if (s.offRoad)
             o[QStringLiteral("offRoad")] = QColor(*s.offRoad).name();
         o[QStringLiteral("timeLimit")] = s.timeLimit;
-        o[QStringLiteral("scoreAt")] = s.scoreAt == ScoreAt::AfterEnding ? QStringLiteral("ending") : QStringLiteral("clear");
+        o[QStringLiteral("scoreAt")] = NameOf(s.scoreAt);
         o[QStringLiteral("starts")] = starts(s);
         QJsonArray goals;
         for (const Goal& g : s.goals)
@@ -106,7 +111,7 @@ private:
         o[QStringLiteral("hazards")] = hazards;
         QJsonArray stacking;
         for (const Stacked& e : s.stacking)
-            stacking.append(QStringLiteral("%1 %2").arg(LayerName(e.layer)).arg(e.index));
+            stacking.append(QStringLiteral("%1 %2").arg(NameOf(e.layer)).arg(e.index));
         o[QStringLiteral("stacking")] = stacking;
         if (whole()) {
             o[QStringLiteral("name")] = text(s.name);
@@ -131,13 +136,12 @@ private:
 
     QJsonArray checkpoints(const Stage& s) const
     {
-        static const char* const clocks[] = {"keep", "pause", "resume"};
         QJsonArray a;
         for (const Checkpoint& c : s.checkpoints) {
             QJsonObject o{{QStringLiteral("rect"), rect(c.rect)},
                           {QStringLiteral("live"), c.live},
                           {QStringLiteral("once"), c.once},
-                          {QStringLiteral("clock"), QLatin1String(clocks[static_cast<int>(c.clock)])}};
+                          {QStringLiteral("clock"), NameOf(c.clock)}};
             if (whole()) {
                 o[QStringLiteral("face")] = c.face;
                 if (!c.line.japanese.isEmpty())
@@ -152,19 +156,18 @@ private:
 
     QJsonObject hazard(const Hazard& h) const
     {
-        static const char* const kinds[] = {"car", "rain", "river", "bridge"};
-        QJsonObject o{{QStringLiteral("kind"), QLatin1String(kinds[static_cast<int>(h.kind)])},
+        QJsonObject o{{QStringLiteral("kind"), NameOf(h.kind)},
                       {QStringLiteral("rect"), rect(h.rect)},
-                      {QStringLiteral("harm"), h.harm == Harm::Click ? QStringLiteral("click") : QStringLiteral("touch")},
+                      {QStringLiteral("harm"), NameOf(h.harm)},
                       {QStringLiteral("periodMs"), h.periodMs}};
         if (whole())
             o[QStringLiteral("picture")] = file(h.picture);
-        if (h.kind == HazardKind::Car || h.kind == HazardKind::Rain)
+        if (Traits(h.kind).motion)
             o[QStringLiteral("motion")] = QJsonObject{{QStringLiteral("step"), h.motion.step},
                                                       {QStringLiteral("low"), h.motion.low},
                                                       {QStringLiteral("high"), h.motion.high},
                                                       {QStringLiteral("sway"), h.motion.sway}};
-        if (h.kind == HazardKind::Bridge) {
+        if (Traits(h.kind).pieces) {
             QJsonArray pieces, pattern;
             for (const QRect& p : h.pieces)
                 pieces.append(rect(p));
@@ -235,21 +238,16 @@ const QStringList& Sounds()
     return sounds;
 }
 
-std::optional<Layer> LayerNamed(const QString& name)
-{
-    for (const auto& [layer, word] : kLayers)
-        if (name == QLatin1String(word))
-            return layer;
-    return std::nullopt;
-}
-
-QString LayerName(Layer layer)
-{
-    for (const auto& [l, word] : kLayers)
-        if (l == layer)
-            return QLatin1String(word);
-    return {};
-}
+template <>
+std::span<const Word<HazardKind>> Words() { return kKinds; }
+template <>
+std::span<const Word<Harm>> Words() { return kHarms; }
+template <>
+std::span<const Word<ClockEffect>> Words() { return kClocks; }
+template <>
+std::span<const Word<ScoreAt>> Words() { return kScoreAts; }
+template <>
+std::span<const Word<Layer>> Words() { return kLayers; }
 
 QByteArray Write(const Course& course, const QString& folder)
 {

@@ -3,8 +3,8 @@
 
 #pragma once
 // The words of course.json that both the reader and the writer know: the
-// game's own pictures and sounds, the stacking's layer names, and the file
-// written from a course.
+// game's own pictures and sounds, one table of words for each choice the
+// format offers, and the file written from a course.
 
 #include "rules/Course.h"
 
@@ -13,6 +13,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace course::format {
@@ -23,8 +24,55 @@ constexpr int kVersion = 1;
 QString GamePicture(const QString& name);
 const QStringList& Sounds();  // the sounds a checkpoint may play
 
-std::optional<Layer> LayerNamed(const QString& name);
-QString LayerName(Layer layer);
+// A value of a choice and its word in course.json.
+template <typename T>
+struct Word {
+    T value;
+    const char* text;
+};
+
+// The one table of each choice, read by the reader and the writer alike: a
+// value added here is read and written.
+template <typename T>
+std::span<const Word<T>> Words();
+template <>
+std::span<const Word<HazardKind>> Words();
+template <>
+std::span<const Word<Harm>> Words();
+template <>
+std::span<const Word<ClockEffect>> Words();
+template <>
+std::span<const Word<ScoreAt>> Words();
+template <>
+std::span<const Word<Layer>> Words();
+
+template <typename T>
+std::optional<T> Named(const QString& word)
+{
+    for (const Word<T>& w : Words<T>())
+        if (word == QLatin1String(w.text))
+            return w.value;
+    return std::nullopt;
+}
+
+template <typename T>
+QString NameOf(T value)
+{
+    for (const Word<T>& w : Words<T>())
+        if (w.value == value)
+            return QLatin1String(w.text);
+    return {};
+}
+
+// "car, rain, river, bridge": the words a choice offers, for a reader's complaint.
+template <typename T>
+QString WordList()
+{
+    QStringList all;
+    for (const Word<T>& w : Words<T>())
+        all << QLatin1String(w.text);
+    return all.join(QStringLiteral(", "));
+}
 
 // course.json for the course; paths inside `folder` are written relative to it.
 QByteArray Write(const Course& course, const QString& folder);

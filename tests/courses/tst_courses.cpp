@@ -9,6 +9,7 @@
 #include "GeneratorRun.h"
 #include "SeaSnowPack.h"
 #include "game/GameSession.h"
+#include "rules/CoursePackFormat.h"
 #include "rules/CourseRules.h"
 #include "support/TestEnv.h"
 
@@ -132,6 +133,7 @@ private Q_SLOTS:
     void shippedCoursesAreWhole();
 
     void stage2SceneFollowsTheHazardTimers();
+    void everyChoiceHasOneWordAValue();
 
     void brokenRoadCannotBeFinished();
     void markOverGapIsReportedAsJoin();
@@ -350,6 +352,32 @@ void CourseTest::stage2SceneFollowsTheHazardTimers()
     QVERIFY(Paint(road, StageScene(stage, coverStep)).safe[70 + kSide * 150]);
     QVERIFY(start.safe[210 + kSide * 260]);
     QVERIFY(!start.safe[200 + kSide * 250]);
+}
+
+namespace {
+// The reader and the writer both go by the table: each word names one value and back.
+template <typename T>
+void OneWordAValue(std::initializer_list<T> values)
+{
+    using namespace course::format;
+    for (T value : values) {
+        const QString word = NameOf(value);
+        QVERIFY2(!word.isEmpty(), "a value without a word is written as nothing");
+        QCOMPARE(Named<T>(word), std::optional<T>(value));
+        QVERIFY(WordList<T>().split(QStringLiteral(", ")).contains(word));
+    }
+    QCOMPARE(Words<T>().size(), values.size());
+}
+}  // namespace
+
+void CourseTest::everyChoiceHasOneWordAValue()
+{
+    using namespace course;
+    OneWordAValue({HazardKind::Car, HazardKind::Rain, HazardKind::River, HazardKind::Bridge});
+    OneWordAValue({Harm::Touch, Harm::Click});
+    OneWordAValue({ClockEffect::Keep, ClockEffect::Pause, ClockEffect::Resume});
+    OneWordAValue({ScoreAt::WithClearPicture, ScoreAt::AfterEnding});
+    OneWordAValue({Layer::Start, Layer::Goal, Layer::Checkpoint, Layer::Cover, Layer::Hazard});
 }
 
 void CourseTest::brokenRoadCannotBeFinished()

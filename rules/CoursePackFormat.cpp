@@ -30,12 +30,9 @@ constexpr Word<ScoreAt> kScoreAts[] = {{ScoreAt::WithClearPicture, "clear"}, {Sc
 constexpr Word<Layer> kLayers[] = {
     {Layer::Start, "start"}, {Layer::Goal, "goal"}, {Layer::Checkpoint, "checkpoint"}, {Layer::Cover, "cover"}, {Layer::Hazard, "hazard"}};
 
-// What is written: the whole file, or only what decides play (for the hash).
-enum class Part : std::uint8_t { Whole, Play };
-
 class Writer {
 public:
-    Writer(const QString& folder, Part part) : m_folder(folder), m_part(part) {}
+    explicit Writer(const QString& folder) : m_folder(folder) {}
 
     QJsonObject course(const Course& c) const
     {
@@ -44,18 +41,14 @@ public:
         for (const Stage& s : c.stages)
             stages.append(stage(s));
         o[QStringLiteral("stages")] = stages;
-        if (m_part == Part::Whole) {
-            o[QStringLiteral("name")] = text(c.name);
-            o[QStringLiteral("author")] = c.author;
-            o[QStringLiteral("ending")] = story(c.ending);
-            o[QStringLiteral("farewell")] = text(c.farewell);
-        }
+        o[QStringLiteral("name")] = text(c.name);
+        o[QStringLiteral("author")] = c.author;
+        o[QStringLiteral("ending")] = story(c.ending);
+        o[QStringLiteral("farewell")] = text(c.farewell);
         return o;
     }
 
 private:
-    bool whole() const { return m_part == Part::Whole; }
-
     static QJsonArray rect(const QRect& r) { return {r.left(), r.top(), r.width(), r.height()}; }
 
     static QJsonObject text(const Text& t)
@@ -99,10 +92,7 @@ private:
         o[QStringLiteral("checkpoints")] = checkpoints(s);
         QJsonArray covers;
         for (const Cover& c : s.covers) {
-            QJsonObject cover{{QStringLiteral("rect"), rect(c.rect)}};
-            if (whole())
-                cover[QStringLiteral("picture")] = file(c.picture);
-            covers.append(cover);
+            covers.append(QJsonObject{{QStringLiteral("rect"), rect(c.rect)}, {QStringLiteral("picture"), file(c.picture)}});
         }
         o[QStringLiteral("covers")] = covers;
         QJsonArray hazards;
@@ -113,14 +103,12 @@ private:
         for (const Stacked& e : s.stacking)
             stacking.append(QStringLiteral("%1 %2").arg(NameOf(e.layer)).arg(e.index));
         o[QStringLiteral("stacking")] = stacking;
-        if (whole()) {
-            o[QStringLiteral("name")] = text(s.name);
-            o[QStringLiteral("map")] = file(s.map);
-            o[QStringLiteral("opening")] = story(s.opening);
-            o[QStringLiteral("meeting")] = story(s.meeting);
-            o[QStringLiteral("clear")] = text(s.clearLine);
-            o[QStringLiteral("route")] = route(s.route);
-        }
+        o[QStringLiteral("name")] = text(s.name);
+        o[QStringLiteral("map")] = file(s.map);
+        o[QStringLiteral("opening")] = story(s.opening);
+        o[QStringLiteral("meeting")] = story(s.meeting);
+        o[QStringLiteral("clear")] = text(s.clearLine);
+        o[QStringLiteral("route")] = route(s.route);
         return o;
     }
 
@@ -141,14 +129,12 @@ private:
             QJsonObject o{{QStringLiteral("rect"), rect(c.rect)},
                           {QStringLiteral("live"), c.live},
                           {QStringLiteral("once"), c.once},
-                          {QStringLiteral("clock"), NameOf(c.clock)}};
-            if (whole()) {
-                o[QStringLiteral("face")] = c.face;
-                if (!c.line.japanese.isEmpty())
-                    o[QStringLiteral("line")] = text(c.line);
-                if (!c.sound.isEmpty())
-                    o[QStringLiteral("sound")] = c.sound;
-            }
+                          {QStringLiteral("clock"), NameOf(c.clock)},
+                          {QStringLiteral("face"), c.face}};
+            if (!c.line.japanese.isEmpty())
+                o[QStringLiteral("line")] = text(c.line);
+            if (!c.sound.isEmpty())
+                o[QStringLiteral("sound")] = c.sound;
             a.append(o);
         }
         return a;
@@ -159,9 +145,8 @@ private:
         QJsonObject o{{QStringLiteral("kind"), NameOf(h.kind)},
                       {QStringLiteral("rect"), rect(h.rect)},
                       {QStringLiteral("harm"), NameOf(h.harm)},
-                      {QStringLiteral("periodMs"), h.periodMs}};
-        if (whole())
-            o[QStringLiteral("picture")] = file(h.picture);
+                      {QStringLiteral("periodMs"), h.periodMs},
+                      {QStringLiteral("picture"), file(h.picture)}};
         if (Traits(h.kind).motion)
             o[QStringLiteral("motion")] = QJsonObject{{QStringLiteral("step"), h.motion.step},
                                                       {QStringLiteral("low"), h.motion.low},
@@ -179,8 +164,7 @@ private:
             }
             o[QStringLiteral("pieces")] = pieces;
             o[QStringLiteral("pattern")] = pattern;
-            if (whole())
-                o[QStringLiteral("openPicture")] = file(h.openPicture);
+            o[QStringLiteral("openPicture")] = file(h.openPicture);
         }
         return o;
     }
@@ -200,7 +184,6 @@ private:
     }
 
     QString m_folder;
-    Part m_part;
 };
 
 // Rectangles and points on one line each, as a person writes them.
@@ -251,52 +234,7 @@ std::span<const Word<Layer>> Words() { return kLayers; }
 
 QByteArray Write(const Course& course, const QString& folder)
 {
-    return Compact(QJsonDocument(Writer(folder, Part::Whole).course(course)).toJson(QJsonDocument::Indented));
-}
-
-namespace {
-
-// The map's off-road pixels, a bit each, row by row. An indexed picture (as
-// maps mostly are) is read through its colour table, without converting it.
-void AddOffRoadBits(QCryptographicHash& hash, const QImage& map, std::optional<QRgb> named)
-{
-    if (map.isNull())
-        return;
-    const bool indexed = map.format() == QImage::Format_Indexed8;
-    const QImage picture = indexed ? map : map.convertToFormat(QImage::Format_RGB32);
-    const QRgb offRoad = named ? (*named | 0xff000000u) : (picture.pixel(0, 0) | 0xff000000u);
-    std::array<std::uint8_t, 256> offRoadIndex{};
-    if (indexed) {
-        const QList<QRgb> table = picture.colorTable();
-        for (qsizetype c = 0; c < table.size() && c < 256; ++c)
-            offRoadIndex[static_cast<std::size_t>(c)] = (table[c] | 0xff000000u) == offRoad;
-    }
-    const int width = picture.width();
-    std::vector<std::uint8_t> bits(static_cast<std::size_t>((width + 7) / 8));
-    for (int y = 0; y < picture.height(); ++y) {
-        std::fill(bits.begin(), bits.end(), std::uint8_t{0});
-        const uchar* line = picture.constScanLine(y);
-        for (int x = 0; x < width; ++x) {
-            const int off = indexed ? offRoadIndex[line[x]] : reinterpret_cast<const QRgb*>(line)[x] == offRoad;
-            bits[static_cast<std::size_t>(x / 8)] |= static_cast<std::uint8_t>(off << (x % 8));
-        }
-        hash.addData(QByteArrayView(bits.data(), static_cast<qsizetype>(bits.size())));
-    }
-}
-
-}  // namespace
-
-QByteArray PlayHash(const Course& course, const std::vector<QImage>& maps)
-{
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    hash.addData(QJsonDocument(Writer({}, Part::Play).course(course)).toJson(QJsonDocument::Compact));
-    // Of a map only where the road is decides play: a repainted field keeps
-    // the records, a moved verge does not. One bit a pixel keeps this quick.
-    for (std::size_t i = 0; i < maps.size(); ++i) {
-        const std::optional<QRgb> named = i < course.stages.size() ? course.stages[i].offRoad : std::nullopt;
-        AddOffRoadBits(hash, maps[i], named);
-    }
-    return hash.result().left(16).toHex();
+    return Compact(QJsonDocument(Writer(folder).course(course)).toJson(QJsonDocument::Indented));
 }
 
 }  // namespace course::format

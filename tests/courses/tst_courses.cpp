@@ -9,13 +9,19 @@
 #include "GeneratorRun.h"
 #include "SeaSnowPack.h"
 #include "game/GameSession.h"
+#include "game/GhostStore.h"
+#include "ranking/HighScoreTable.h"
+#include "rules/CoursePack.h"
 #include "rules/CoursePackFormat.h"
+#include "title/CourseShelf.h"
 #include "rules/CourseRules.h"
 #include "support/TestEnv.h"
 
 #include <QDir>
 #include <QFile>
 #include <QPainter>
+#include <QFileInfo>
+#include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -133,6 +139,7 @@ private Q_SLOTS:
     void shippedCoursesAreWhole();
 
     void stage2SceneFollowsTheHazardTimers();
+    void recordsNamesNeverDrift();
     void everyChoiceHasOneWordAValue();
 
     void brokenRoadCannotBeFinished();
@@ -352,6 +359,33 @@ void CourseTest::stage2SceneFollowsTheHazardTimers()
     QVERIFY(Paint(road, StageScene(stage, coverStep)).safe[70 + kSide * 150]);
     QVERIFY(start.safe[210 + kSide * 260]);
     QVERIFY(!start.safe[200 + kSide * 250]);
+}
+
+// The records group and a kept run's stage are named after what decides play.
+// These are the names the landed game gave: a change that renames them hides
+// every player's records and ghosts.
+void CourseTest::recordsNamesNeverDrift()
+{
+    QCOMPARE(HighScoreTable().group(), QStringLiteral("Setting"));  // the game's own course
+    QCOMPARE(ghost::CourseHash(course::BuiltIn().stage(1)), QByteArray("08e6e5f2ef9d6a0ed2a120cf09e1d7b6"));
+    QCOMPARE(ghost::CourseHash(course::BuiltIn().stage(2)), QByteArray("02eec4ac57780945b98804f2cbcd8da6"));
+
+    const course::Pack seaSnow = course::LoadPack(ShippedCourses()[1].folder);
+    QCOMPARE(CourseShelf::RecordsGroup(seaSnow), QStringLiteral("Course_1a48f8ae570de4ca88a2c2de5e0453a1"));
+    QCOMPARE(ghost::CourseHash(seaSnow.course.stage(1)), QByteArray("03c754ff751f85dbe5ae910eee7f4da8"));
+    QCOMPARE(ghost::CourseHash(seaSnow.course.stage(2)), QByteArray("a4e4c93effe25c90a2f602b22878bba5"));
+
+    QTemporaryDir starter;
+    QCOMPARE(QProcess::execute(QStringLiteral(POKURIMO_APP_FOLDER "/pokurimo"), {QStringLiteral("--new-course"), starter.path()}), 0);
+    QCOMPARE(CourseShelf::RecordsGroup(course::LoadPack(starter.path())), QStringLiteral("Course_650902ad832964cd9f0042aa28f798fc"));
+
+    // A record run the landed game kept (level 2, stage 1, 42 s) still plays as the ghost.
+    const QString kept = ghost::GhostFile(QStringLiteral("Setting"), 2, 1);
+    QVERIFY(QDir().mkpath(QFileInfo(kept).path()));
+    QVERIFY(QFile::copy(QStringLiteral(POKURIMO_SOURCE_DIR "/tests/ranking/written_by_1.0.0.ghost"), kept));
+    const std::optional<ghost::GhostRecord> record = ghost::LoadGhost(QStringLiteral("Setting"), course::BuiltIn().stage(1), 2, 1, 42);
+    QVERIFY(record);
+    QCOMPARE(record->path.positionAt(0), std::optional<QPoint>(QPoint(34, 44)));
 }
 
 namespace {

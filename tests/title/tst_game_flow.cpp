@@ -402,6 +402,7 @@ private Q_SLOTS:
         WriteFile(packs + QStringLiteral("/empty/course.json"), "[]");
         course::Course fifo = mine;
         fifo.name = {QStringLiteral("ふぃふぉ"), {}, nullptr};
+        fifo.author.clear();
         WriteFile(packs + QStringLiteral("/fifo/course.json"), course::WritePack(fifo));
         QVERIFY(mkfifo(QFile::encodeName(packs + QStringLiteral("/fifo/road.dat")).constData(), 0600) == 0);
 

@@ -379,6 +379,28 @@ private Q_SLOTS:
         }
         QCOMPARE(maps[1], maps[0]);
         QCOMPARE(maps[2], maps[0]);
+
+        // Pictures of every depth a paint program writes, as covers.
+        QJsonArray covers;
+        const QString folder = packFrom(u"depths"_s, [&](QJsonObject& json, const QDir& dir) {
+            int n = 0;
+            for (const QImage::Format format : {QImage::Format_Mono, QImage::Format_Indexed8, QImage::Format_Grayscale8, QImage::Format_Grayscale16,
+                                                QImage::Format_RGB16, QImage::Format_RGB32, QImage::Format_ARGB32, QImage::Format_RGBA64})
+                for (const char* kind : {"png", "bmp"}) {
+                    QImage picture = starter.copy(0, 0, 40, 30).convertToFormat(format);
+                    const QString name = u"cover%1.%2"_s.arg(n++).arg(QLatin1String(kind));
+                    QVERIFY(picture.save(dir.filePath(name), kind));
+                    covers.append(QJsonObject{{u"rect"_s, Rect(0, 0, 5, 5)}, {u"picture"_s, name}});
+                }
+            QJsonArray stages = json[u"stages"_s].toArray();
+            QJsonObject stage = stages[0].toObject();
+            stage.remove(u"stacking"_s);
+            stages[0] = With(stage, "covers", covers);
+            json[u"stages"_s] = stages;
+        });
+        const course::Pack depths = course::LoadPack(folder);
+        QVERIFY2(depths.ok(), qPrintable(depths.problems.join(u'\n')));
+        QCOMPARE(depths.course.stages[0].covers.size(), static_cast<std::size_t>(covers.size()));
     }
 
     // Pixels come from the file alone: a picture cut short or with jumps over

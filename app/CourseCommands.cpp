@@ -17,7 +17,9 @@ namespace app {
 
 namespace {
 constexpr int kUsageError = 2;
-constexpr std::chrono::seconds kProofTime{10};  // a stage, on both levels
+constexpr std::chrono::seconds kStageProofTime{10};  // a stage, on both levels
+// The whole pack, so that even sixteen stages never keep a player waiting long.
+constexpr std::chrono::seconds kPackProofTime{25};
 }  // namespace
 
 int CheckCoursePack(const QString& folder, QTextStream& out)
@@ -30,9 +32,10 @@ int CheckCoursePack(const QString& folder, QTextStream& out)
         return 1;
     }
     bool playable = true;
+    const auto packDeadline = std::chrono::steady_clock::now() + kPackProofTime;
     for (int number = 1; number <= pack.course.stageCount(); ++number) {
         const course::Stage& stage = pack.course.stage(number);
-        const auto deadline = std::chrono::steady_clock::now() + kProofTime;
+        const auto deadline = std::min(std::chrono::steady_clock::now() + kStageProofTime, packDeadline);
         const coursecheck::Verdict verdict = coursecheck::RunChecks(course::ReadMap(stage.map), stage, number, out, deadline);
         playable = playable && verdict == coursecheck::Verdict::Passes;
     }

@@ -28,7 +28,12 @@ Verdict RunChecks(const QImage& map, const course::Stage& description, int stage
     bool passed = true;
     for (int level = 1; level <= 2; ++level) {
         const int r = course::ProbeHalfSize(level);
-        const CourseReport course = CheckCourse(map, plan, r);
+        const CourseReport course = CheckCourse(map, plan, r, deadline);
+        if (course.outOfTime) {
+            out << "stage " << stage << ": too complex to prove in the time allowed\n";
+            out.flush();
+            return Verdict::TooComplex;
+        }
         out << "stage " << stage << ", level " << level << " (r = " << r << "): "
             << (course.passed ? "passes" : "FAILS") << ", shortest route " << course.routeLength << " px\n";
         Print(out, course.problems);

@@ -60,6 +60,17 @@ std::vector<int> Pieces(const std::vector<std::uint8_t>& keep)
 
 QString Where(int cell) { return QStringLiteral("(%1, %2)").arg(cell % kSide).arg(cell / kSide); }
 
+// A list of marks for a message of one line: the first few, then how many in all.
+QString Listed(const std::vector<QString>& names, const QString& joiner)
+{
+    constexpr std::size_t kShown = 6;
+    QStringList shown(names.begin(), names.begin() + static_cast<std::ptrdiff_t>(std::min(names.size(), kShown)));
+    QString list = shown.join(joiner);
+    if (names.size() > kShown)
+        list += QStringLiteral("%1… (%2 in all)").arg(joiner).arg(names.size());
+    return list;
+}
+
 // Marks (not hazards) that, alone or touching each other, join pieces of road
 // that are apart on the picture.
 QStringList FindJoins(const std::vector<std::uint8_t>& roadOk, const Scene& scene, const SafeField& field)
@@ -94,9 +105,8 @@ QStringList FindJoins(const std::vector<std::uint8_t>& roadOk, const Scene& scen
             });
         }
         if (touched.size() > 1) {
-            QStringList list(names.begin(), names.end());
             joins << QStringLiteral("%1 near %2 join %3 separate pieces of road")
-                         .arg(list.join(QStringLiteral(", ")), Where(c))
+                         .arg(Listed(std::vector<QString>(names.begin(), names.end()), QStringLiteral(", ")), Where(c))
                          .arg(touched.size());
         }
     }
@@ -142,11 +152,11 @@ void Spread(std::vector<std::uint8_t>& latest, std::vector<std::uint8_t>& rows, 
 
 }  // namespace
 
-std::vector<std::uint8_t> RoadOk(const QImage& map, int r)
+std::vector<std::uint8_t> RoadOk(const QImage& map, int r, std::optional<QRgb> offRoad)
 {
     auto grid = std::make_unique<course::MapGrid>();
     std::vector<std::uint8_t> ok(kCells, 0);
-    if (!course::BuildGrid(map, *grid))
+    if (!course::BuildGrid(map, *grid, offRoad))
         return ok;
     for (int y = 0; y < kSide; ++y)
         for (int x = 0; x < kSide; ++x)
@@ -201,14 +211,14 @@ int RouteLength(const std::vector<std::uint8_t>& safe, QPoint start, const QRect
     return -1;
 }
 
-CourseReport CheckCourse(const QImage& map, const CoursePlan& plan, int r)
+CourseReport CheckCourse(const QImage& map, const CoursePlan& plan, int r, Deadline deadline)
 {
     CourseReport report;
     if (map.width() != kSide || map.height() != kSide) {
         report.problems << QStringLiteral("the picture is %1 x %2, not 300 x 300").arg(map.width()).arg(map.height());
         return report;
     }
-    const std::vector<std::uint8_t> roadOk = RoadOk(map, r);
+    const std::vector<std::uint8_t> roadOk = RoadOk(map, r, plan.offRoad);
     const SafeField field = Paint(roadOk, plan.still);
     if (!field.safe[At(plan.start.x(), plan.start.y())])
         report.problems << QStringLiteral("the start point %1 is not safe").arg(Where(At(plan.start.x(), plan.start.y())));
@@ -220,12 +230,20 @@ CourseReport CheckCourse(const QImage& map, const CoursePlan& plan, int r)
     else if (plan.maxRouteLength > 0 && report.routeLength > plan.maxRouteLength)
         report.problems << QStringLiteral("the shortest route is %1 px, longer than %2").arg(report.routeLength).arg(plan.maxRouteLength);
 
+    const auto outOfTime = [&] {
+        report.outOfTime = report.outOfTime || std::chrono::steady_clock::now() > deadline;
+        return report.outOfTime;
+    };
     for (const auto& set : plan.mustPass)
-        if (RouteLength(Without(field, plan.still, set), plan.start, plan.goal) >= 0)
-            report.problems << QStringLiteral("a route reaches the goal without passing %1").arg(QStringList(set.begin(), set.end()).join(QStringLiteral(" or ")));
+        if (!outOfTime() && RouteLength(Without(field, plan.still, set), plan.start, plan.goal) >= 0)
+            report.problems << QStringLiteral("a route reaches the goal without passing %1").arg(Listed(set, QStringLiteral(" or ")));
     for (const QString& name : plan.optional)
-        if (RouteLength(Without(field, plan.still, {name}), plan.start, plan.goal) < 0)
+        if (!outOfTime() && RouteLength(Without(field, plan.still, {name}), plan.start, plan.goal) < 0)
             report.problems << QStringLiteral("every route passes %1, but it should lie on one way only").arg(name);
+    if (outOfTime()) {
+        report.problems << QStringLiteral("too complex to prove in the time allowed");
+        return report;
+    }
 
     report.joins = FindJoins(roadOk, plan.still, field);
     report.problems << report.joins;
@@ -242,7 +260,7 @@ FairnessReport CheckFairness(const QImage& map, const CoursePlan& plan, int r, c
         report.problems << QStringLiteral("nothing to check: no moving hazards or no 300 x 300 picture");
         return report;
     }
-    const std::vector<std::uint8_t> roadOk = RoadOk(map, r);
+    const std::vector<std::uint8_t> roadOk = RoadOk(map, r, plan.offRoad);
     const int startCell = At(plan.start.x(), plan.start.y());
     // latest[c]: 1 + the latest Start click (in seconds) from which the player can be at c now.
     // Sets reachable from later clicks lie inside those from earlier ones (one can wait at the

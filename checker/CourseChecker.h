@@ -27,8 +27,12 @@ struct SafeField {
     std::vector<std::int16_t> top;
 };
 
-// Where the four probes of a pointer with half-size r all find road.
-std::vector<std::uint8_t> RoadOk(const QImage& map, int r);
+using Deadline = std::chrono::steady_clock::time_point;
+constexpr Deadline kNoDeadline = Deadline::max();
+
+// Where the four probes of a pointer with half-size r all find road, off-road
+// being the stage's colour (the map's top-left pixel when it names none).
+std::vector<std::uint8_t> RoadOk(const QImage& map, int r, std::optional<QRgb> offRoad = std::nullopt);
 SafeField Paint(const std::vector<std::uint8_t>& roadOk, const Scene& scene);
 
 // Shortest pointer route (8-neighbour steps, diagonal counted as 1.4 px) from
@@ -41,15 +45,16 @@ struct CourseReport {
     std::vector<QPoint> route;  // the shortest route itself, start to goal, one 8-neighbour step apart; empty: none
     QStringList problems;  // why it failed, one line each
     QStringList joins;     // marks that join separate pieces of road
+    bool outOfTime = false;  // given up at the deadline: neither proven nor refuted
 };
 
-CourseReport CheckCourse(const QImage& map, const CoursePlan& plan, int r);
+CourseReport CheckCourse(const QImage& map, const CoursePlan& plan, int r, Deadline deadline = kNoDeadline);
 
 struct FairnessOptions {
     int lastStartSecond = 60;  // Start clicks at 0, 1, ..., this many seconds after the timers start
     int limitSeconds = 90;     // the goal must be reached this long after the click
     int pixelsPerStep = 6;     // 60 px per second, in 8-neighbour steps (Chebyshev)
-    std::chrono::steady_clock::time_point deadline = std::chrono::steady_clock::time_point::max();  // then it gives up
+    Deadline deadline = kNoDeadline;  // then it gives up
 };
 
 struct FairnessReport {

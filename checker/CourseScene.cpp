@@ -121,6 +121,7 @@ CoursePlan StagePlan(const course::Stage& stage)
     for (int i : stage.route.branches)
         plan.optional.push_back(CheckpointName(i));
     plan.maxRouteLength = stage.route.maxLength;
+    plan.offRoad = stage.offRoad;
     return plan;
 }
 

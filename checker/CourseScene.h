@@ -13,6 +13,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace coursecheck {
@@ -42,6 +43,7 @@ struct CoursePlan {
     // Marks whose removal must leave the goal reachable: a fork has two ways.
     std::vector<QString> optional;
     int maxRouteLength = 0;       // longest acceptable shortest route (pixels); 0 = no limit
+    std::optional<QRgb> offRoad;  // the stage's off-road colour; empty: the map's top-left pixel
 };
 
 // A stage's elements from the topmost down, named as the play screen names

@@ -27,6 +27,10 @@
         <source>ステージ数 %1</source>
         <translation>stages: %1</translation>
     </message>
+    <message>
+        <source>読みこみ中…</source>
+        <translation>Reading…</translation>
+    </message>
 </context>
 <context>
     <name>PlayScreen</name>

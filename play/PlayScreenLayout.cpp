@@ -6,6 +6,7 @@
 #include "play/DrawnHero.h"
 #include "play/GhostRace.h"
 #include "play/PlayScreen.h"
+#include "rules/MapPicture.h"
 #include "rules/StageRules.h"
 #include "widgets/Look.h"
 #include "widgets/Widgets.h"
@@ -178,7 +179,7 @@ void PlayScreen::buildStageMarks()
             break;
         case course::Layer::Cover:
             covers[i] = addMark("covers", e.index, stage.covers[i].rect);
-            covers[i]->setPicture(QPixmap(stage.covers[i].picture));
+            covers[i]->setPicture(QPixmap::fromImage(course::ReadMarkPicture(stage.covers[i].picture)));
             covers[i]->hide();
             break;
         case course::Layer::Hazard:
@@ -191,8 +192,8 @@ void PlayScreen::buildStageMarks()
 void PlayScreen::buildHazardMarks(const course::Hazard& hazard, int index)
 {
     HazardMarks& shown = hazards[static_cast<std::size_t>(index)];
-    shown.look = QPixmap(hazard.picture);
-    shown.openLook = QPixmap(hazard.openPicture);
+    shown.look = QPixmap::fromImage(course::ReadMarkPicture(hazard.picture));
+    shown.openLook = QPixmap::fromImage(course::ReadMarkPicture(hazard.openPicture));
     const std::vector<QRect> pieces = hazard.pieces.empty() ? std::vector<QRect>{hazard.rect} : hazard.pieces;
     for (std::size_t p = 0; p < pieces.size(); ++p) {
         MapMark* mark = addMark("hazards", index, pieces[p]);

@@ -9,6 +9,7 @@
 #include "rules/CoursePackFormat.h"
 #include "rules/CourseRules.h"
 #include "rules/MapPicture.h"
+#include "rules/PackFiles.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -33,7 +34,26 @@ const QString kFile = QStringLiteral("course.json");
 
 QString Quoted(const QString& s)
 {
-    return QLatin1Char('"') + s.left(40) + QLatin1Char('"');
+    return QLatin1Char('"') + OneLine(s.left(40)) + QLatin1Char('"');
+}
+
+// Characters as a player sees them: an emoji outside the first plane is one.
+qsizetype Characters(const QString& s)
+{
+    return s.size() - std::count_if(s.begin(), s.end(), [](QChar c) { return c.isLowSurrogate(); });
+}
+
+// What a string may not hold: in a text, control characters but tab and line
+// feed; in a file name, any.
+enum class Words : std::uint8_t { Text, FileName };
+
+bool HoldsControl(const QString& s, Words words)
+{
+    return std::any_of(s.begin(), s.end(), [words](QChar c) {
+        if (words == Words::Text && (c == QLatin1Char('\t') || c == QLatin1Char('\n')))
+            return false;
+        return c.category() == QChar::Other_Control;
+    });
 }
 
 // Reads one pack: the fields of course.json into a Course, collecting problems.
@@ -49,7 +69,7 @@ private:
     void problemIn(const QString& file, const QString& path, const QString& what)
     {
         if (m_pack.problems.size() < kMostProblems)
-            m_pack.problems << QStringLiteral("%1: %2: %3").arg(file, path, what);
+            m_pack.problems << OneLine(QStringLiteral("%1: %2: %3").arg(file, path, what));
         else if (m_pack.problems.size() == kMostProblems)
             m_pack.problems << QStringLiteral("%1: more problems not shown").arg(kFile);
     }
@@ -58,7 +78,7 @@ private:
     QJsonValue field(const QJsonObject& o, const QString& path, const char* key, bool required);
     int integer(const QJsonObject& o, const QString& path, const char* key, int low, int high, std::optional<int> byDefault);
     bool boolean(const QJsonObject& o, const QString& path, const char* key, bool byDefault);
-    QString string(const QJsonObject& o, const QString& path, const char* key, bool required);
+    QString string(const QJsonObject& o, const QString& path, const char* key, bool required, Words words = Words::Text);
     QJsonArray array(const QJsonObject& o, const QString& path, const char* key, bool required, int most);
     QJsonObject object(const QJsonValue& v, const QString& path);
     // One of the named values; nothing when the word is unknown (told) or missing and required (told).
@@ -87,7 +107,6 @@ private:
 
     Pack& m_pack;
     QDir m_folder;
-    QString m_canonicalFolder;
     std::vector<QImage> m_maps;
 };
 
@@ -127,7 +146,7 @@ bool PackReader::boolean(const QJsonObject& o, const QString& path, const char* 
     return v.toBool(byDefault);
 }
 
-QString PackReader::string(const QJsonObject& o, const QString& path, const char* key, bool required)
+QString PackReader::string(const QJsonObject& o, const QString& path, const char* key, bool required, Words words)
 {
     const QJsonValue v = field(o, path, key, required);
     if (v.isUndefined())
@@ -136,11 +155,18 @@ QString PackReader::string(const QJsonObject& o, const QString& path, const char
         problem(path + QLatin1Char('.') + QLatin1String(key), QStringLiteral("not a string"));
         return {};
     }
-    if (v.toString().size() > kMaxTextLength) {
+    const QString s = v.toString();
+    if (Characters(s) > kMaxTextLength) {
         problem(path + QLatin1Char('.') + QLatin1String(key), QStringLiteral("longer than %1 characters").arg(kMaxTextLength));
         return {};
     }
-    return v.toString();
+    if (HoldsControl(s, words)) {
+        problem(path + QLatin1Char('.') + QLatin1String(key),
+                words == Words::Text ? QStringLiteral("holds a control character")
+                                     : QStringLiteral("%1: a file name holding a control character").arg(Quoted(s)));
+        return {};
+    }
+    return s;
 }
 
 QJsonArray PackReader::array(const QJsonObject& o, const QString& path, const char* key, bool required, int most)
@@ -240,11 +266,6 @@ bool PackReader::refused(const QString& name, const QString& path)
         problem(path, QStringLiteral("%1 points outside the pack with \"..\"").arg(Quoted(name)));
         return true;
     }
-    const QFileInfo info(m_folder.filePath(name));
-    if (info.isSymLink() || (info.exists() && !info.canonicalFilePath().startsWith(m_canonicalFolder + QLatin1Char('/')))) {
-        problem(path, QStringLiteral("%1 is a link; a pack holds its files itself").arg(Quoted(name)));
-        return true;
-    }
     return false;
 }
 
@@ -253,17 +274,17 @@ QString PackReader::inside(const QString& name, const QString& path)
 {
     if (refused(name, path))
         return {};
-    const QString whole = QDir::cleanPath(m_folder.filePath(name));
-    if (!QFileInfo(whole).isFile()) {
-        problemIn(name, path, QStringLiteral("no such file in the pack"));
+    const QString cleaned = QDir::cleanPath(name);
+    if (const QString wrong = PlainFileProblem(m_folder.path(), cleaned); !wrong.isEmpty()) {
+        problemIn(name, path, wrong.startsWith(QLatin1String("is ")) ? QStringLiteral("%1 %2").arg(Quoted(name), wrong) : wrong);
         return {};
     }
-    return whole;
+    return QDir::cleanPath(m_folder.filePath(cleaned));
 }
 
 QString PackReader::picture(const QJsonObject& o, const QString& path, const char* key)
 {
-    const QString name = string(o, path, key, true);
+    const QString name = string(o, path, key, true, Words::FileName);
     if (name.isEmpty())
         return {};
     if (const QString own = format::GamePicture(name); !own.isEmpty())
@@ -453,12 +474,15 @@ void PackReader::route(Stage& s, const QJsonObject& o, const QString& path)
         return;
     const QJsonObject r = object(v, where);
     const int marks = static_cast<int>(s.checkpoints.size());
+    // Each checkpoint at most once: the checker's work grows with the list.
     auto indices = [&](const QJsonArray& a, const QString& at) {
         std::vector<int> out;
         for (qsizetype i = 0; i < a.size(); ++i) {
             const int n = a[i].toInt(-1);
             if (!a[i].isDouble() || n < 0 || n >= marks)
                 problem(QStringLiteral("%1[%2]").arg(at).arg(i), QStringLiteral("not a checkpoint index 0..%1").arg(marks - 1));
+            else if (std::find(out.begin(), out.end(), n) != out.end())
+                problem(QStringLiteral("%1[%2]").arg(at).arg(i), QStringLiteral("checkpoint %1 is listed twice").arg(n));
             else
                 out.push_back(n);
         }
@@ -469,6 +493,8 @@ void PackReader::route(Stage& s, const QJsonObject& o, const QString& path)
         const QString at = QStringLiteral("%1.mustPass[%2]").arg(where).arg(i);
         if (!sets[i].isArray() || sets[i].toArray().isEmpty())
             problem(at, QStringLiteral("not a list of checkpoint indices"));
+        else if (sets[i].toArray().size() > kMaxMarks)
+            problem(at, QStringLiteral("%1 entries, more than %2").arg(sets[i].toArray().size()).arg(kMaxMarks));
         else
             s.route.mustPass.push_back(indices(sets[i].toArray(), at));
     }
@@ -480,8 +506,9 @@ Stage PackReader::stage(const QJsonObject& o, const QString& path, bool last)
 {
     Stage s;
     s.name = text(o, path, "name", true);
-    const QString mapName = string(o, path, "map", true);
-    // A missing map keeps its place: the play screen names the file it lacks.
+    const QString mapName = string(o, path, "map", true, Words::FileName);
+    if (o.value(QStringLiteral("map")).toString(QStringLiteral("?")).isEmpty())
+        problem(path + QStringLiteral(".map"), QStringLiteral("empty: a stage needs its map"));
     if (!mapName.isEmpty() && !refused(mapName, path + QStringLiteral(".map"))) {
         s.map = QDir::cleanPath(m_folder.filePath(mapName));
         m_maps.push_back(map(mapName, path + QStringLiteral(".map")));
@@ -528,17 +555,13 @@ void PackReader::checkStage(const Stage& s, const QString& path)
 
 void PackReader::read()
 {
-    m_canonicalFolder = QFileInfo(m_folder.path()).canonicalFilePath();
-    QFile file(m_folder.filePath(kFile));
-    if (m_canonicalFolder.isEmpty() || !QFileInfo(file).isFile() || QFileInfo(file).isSymLink() || !file.open(QIODevice::ReadOnly)) {
-        problemIn(kFile, QStringLiteral("(file)"), QStringLiteral("missing or cannot be read in %1").arg(m_folder.path()));
+    const FileBytes file = ReadPlainFile(m_folder.filePath(kFile), kLargestFile);
+    if (!file.problem.isEmpty()) {
+        const bool absent = !QFileInfo(m_folder.filePath(kFile)).isSymLink() && !QFileInfo::exists(m_folder.filePath(kFile));
+        problemIn(kFile, QStringLiteral("(file)"), absent ? QStringLiteral("missing in %1").arg(m_folder.path()) : file.problem);
         return;
     }
-    if (file.size() > kLargestFile) {
-        problemIn(kFile, QStringLiteral("(file)"), QStringLiteral("%1 bytes, more than %2").arg(file.size()).arg(kLargestFile));
-        return;
-    }
-    const QByteArray bytes = file.readAll();
+    const QByteArray& bytes = file.bytes;
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError) {
@@ -546,9 +569,11 @@ void PackReader::read()
         problemIn(kFile, QStringLiteral("line %1").arg(line), QStringLiteral("not JSON: %1").arg(error.errorString()));
         return;
     }
-    const QJsonObject top = object(document.object(), QStringLiteral("(top)"));
-    if (!document.isObject())
+    if (!document.isObject()) {
+        problemIn(kFile, QStringLiteral("(top)"), QStringLiteral("not an object {…} holding the course"));
         return;
+    }
+    const QJsonObject top = document.object();
     Course& c = m_pack.course;
     integer(top, QStringLiteral("(top)"), "format", format::kVersion, format::kVersion, std::nullopt);
     c.name = text(top, QStringLiteral("(top)"), "name", true);
@@ -563,6 +588,8 @@ void PackReader::read()
     c.ending = story(top, QStringLiteral("(top)"), "ending");
     c.farewell = text(top, QStringLiteral("(top)"), "farewell", false);
     m_pack.playHash = format::PlayHash(c, m_maps);
+    if (!m_maps.empty())
+        m_pack.firstMap = m_maps.front();
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "rules/Course.h"
 
 #include <QByteArray>
+#include <QImage>
 #include <QString>
 #include <QStringList>
 
@@ -26,6 +27,7 @@ struct Pack {
     Course course;         // whole only when `problems` is empty; the name and author as far as they were read
     QStringList problems;  // "course.json: stages[1].hazards[0].kind: unknown kind "boat"", one a line
     QByteArray playHash;   // hex; of what decides play (pictures, marks, hazards, limits), not of the texts
+    QImage firstMap;       // the first stage's map as it was read; null when it could not be
     bool ok() const { return problems.isEmpty(); }
 };
 

@@ -4,91 +4,98 @@
 #include "rules/MapPicture.h"
 
 #include "rules/CourseRules.h"
+#include "rules/PackFiles.h"
+#include "rules/PictureFormats.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
-#include <QtEndian>
 
 namespace course {
 
 namespace {
 
 constexpr qint64 kLargestFile = 4 * 1024 * 1024;  // a 300 x 300 picture is far smaller in any sane format
-constexpr int kDecodeLimitMb = 16;
 
-// The picture loader happily shows half a bitmap; a course must be whole.
-bool BitmapComplete(const QByteArray& bytes)
+bool Png(const QByteArray& bytes) { return bytes.startsWith("\x89PNG\r\n\x1a\n"); }
+bool Bitmap(const QByteArray& bytes) { return bytes.startsWith("BM"); }
+
+QString TooLarge(QSize size, QSize largest)
 {
-    if (!bytes.startsWith("BM") || bytes.size() < 34 || qFromLittleEndian<std::uint32_t>(bytes.constData() + 30) != 0)
-        return true;  // other formats (and compressed bitmaps) their decoder judges
-    const std::uint64_t offset = qFromLittleEndian<std::uint32_t>(bytes.constData() + 10);
-    const std::uint64_t width = qFromLittleEndian<std::uint32_t>(bytes.constData() + 18);
-    const auto height = qFromLittleEndian<std::int32_t>(bytes.constData() + 22);
-    const std::uint64_t bits = qFromLittleEndian<std::uint16_t>(bytes.constData() + 28);
-    const std::uint64_t stride = ((width * bits + 31) / 32) * 4;
-    const std::uint64_t rows = static_cast<std::uint64_t>(height < 0 ? -static_cast<std::int64_t>(height) : height);
-    return offset + stride * rows <= static_cast<std::uint64_t>(bytes.size());
+    return QStringLiteral("%1 × %2 pixels, larger than %3 × %4").arg(size.width()).arg(size.height()).arg(largest.width()).arg(largest.height());
 }
 
-// Qt's limit is for the whole process: lowered only while a stranger's picture is decoded.
-class DecodeLimit {
-public:
-    DecodeLimit() : m_before(QImageReader::allocationLimit()) { QImageReader::setAllocationLimit(kDecodeLimitMb); }
-    ~DecodeLimit() { QImageReader::setAllocationLimit(m_before); }
-    DecodeLimit(const DecodeLimit&) = delete;
-    DecodeLimit& operator=(const DecodeLimit&) = delete;
+// Qt's decoder, for a PNG or a bitmap of more than 8 bits whose data has been judged whole.
+QString DecodeWithQt(const QByteArray& bytes, const QByteArray& format, QImage& into)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    QImageReader reader(&buffer, format);
+    reader.setDecideFormatFromContent(false);
+    const QSize size = reader.size();
+    if (!reader.read(&into) || into.size() != size)
+        return QStringLiteral("cannot be decoded: %1").arg(reader.errorString());
+    return {};
+}
 
-private:
-    int m_before;
-};
+// A bitmap: ours when it has a palette, Qt's for true colour once it is known whole.
+QString DecodeBitmap(const QByteArray& bytes, QSize largest, Picture& picture, QImage& into)
+{
+    QString problem;
+    const auto header = picture::ReadBitmapHeader(bytes, problem);
+    if (!header)
+        return problem;
+    picture.bitsPerPixel = header->bits;
+    const QSize size(header->size.width(), std::abs(header->size.height()));
+    if (header->size.width() <= 0 || header->size.height() == 0 || header->size.height() == std::numeric_limits<std::int32_t>::min())
+        return QStringLiteral("not a picture");
+    if (size.width() > largest.width() || size.height() > largest.height())
+        return TooLarge(size, largest);
+    if (header->bits <= 8)
+        return picture::DecodePaletteBitmap(bytes, *header, into);
+    constexpr std::uint32_t kBitFields = 3;
+    if (header->compression != 0 && header->compression != kBitFields)
+        return QStringLiteral("a bitmap of %1 bits compressed in a way it cannot be (%2)").arg(header->bits).arg(header->compression);
+    if (header->pixelOffset + picture::PlainBitmapBytes(*header) > static_cast<std::uint64_t>(bytes.size()))
+        return QStringLiteral("the bitmap is cut short");
+    return DecodeWithQt(bytes, "bmp", into);
+}
 
 }  // namespace
 
-Picture ReadPicture(const QString& path, QSize largest)
+Picture DecodePicture(const QByteArray& bytes, QSize largest, QImage into)
 {
     Picture picture;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        picture.problem = QStringLiteral("cannot be read");
-        return picture;
+    if (Png(bytes)) {
+        picture.format = "png";
+        picture.problem = picture::CheckPng(bytes, largest);
+        if (picture.problem.isEmpty())
+            picture.problem = DecodeWithQt(bytes, "png", into);
+    } else if (Bitmap(bytes)) {
+        picture.format = "bmp";
+        picture.problem = DecodeBitmap(bytes, largest, picture, into);
+    } else {
+        picture.problem = QStringLiteral("not a picture (a pack's pictures are PNG or BMP)");
     }
-    if (file.size() > kLargestFile) {
-        picture.problem = QStringLiteral("%1 bytes, more than a picture of %2 × %3 needs").arg(file.size()).arg(largest.width()).arg(largest.height());
-        return picture;
-    }
-    const QByteArray bytes = file.readAll();
-    if (bytes.startsWith("BM") && bytes.size() >= 30)
-        picture.bitsPerPixel = qFromLittleEndian<std::uint16_t>(bytes.constData() + 28);
-    if (!BitmapComplete(bytes)) {
-        picture.problem = QStringLiteral("the bitmap is cut short");
-        return picture;
-    }
-    QBuffer buffer;
-    buffer.setData(bytes);
-    // PNG and BMP, what packs hold, are told by their first bytes; only another
-    // kind of file asks every picture plugin (slowly) what it is.
-    const QByteArray known = bytes.startsWith("\x89PNG\r\n\x1a\n") ? QByteArray("png")
-                             : bytes.startsWith("BM")                 ? QByteArray("bmp")
-                                                                      : QByteArray();
-    QImageReader reader(&buffer, known);
-    reader.setDecideFormatFromContent(known.isEmpty());
-    picture.format = reader.format();
-    const QSize size = reader.size();
-    if (picture.format.isEmpty() || !size.isValid()) {
-        picture.problem = QStringLiteral("not a picture");
-        return picture;
-    }
-    if (size.width() > largest.width() || size.height() > largest.height()) {
-        picture.problem = QStringLiteral("%1 × %2 pixels, larger than %3 × %4").arg(size.width()).arg(size.height()).arg(largest.width()).arg(largest.height());
-        return picture;
-    }
-    const DecodeLimit limit;
-    if (!reader.read(&picture.image) || picture.image.size() != size) {
-        picture.image = {};
-        picture.problem = QStringLiteral("cannot be decoded: %1").arg(reader.errorString());
-    }
+    if (picture.problem.isEmpty())
+        picture.problem = picture::PaletteIndicesProblem(into);
+    if (picture.problem.isEmpty())
+        picture.image = into;
     return picture;
+}
+
+Picture ReadPicture(const QString& path, QSize largest)
+{
+    if (path.startsWith(QLatin1String(":/"))) {  // one of the game's own, built into it
+        QFile own(path);
+        if (!own.open(QIODevice::ReadOnly))
+            return {{}, {}, 0, QStringLiteral("cannot be read")};
+        return DecodePicture(own.readAll(), largest);
+    }
+    const FileBytes file = ReadPlainFile(path, kLargestFile);
+    if (!file.problem.isEmpty())
+        return {{}, {}, 0, file.problem};
+    return DecodePicture(file.bytes, largest);
 }
 
 QImage ReadMap(const QString& path)
@@ -98,6 +105,11 @@ QImage ReadMap(const QString& path)
     if (picture.image.size() != map)
         return {};
     return picture.image.convertToFormat(QImage::Format_RGB32);
+}
+
+QImage ReadMarkPicture(const QString& path)
+{
+    return ReadPicture(path, QSize(kMapSize, kMapSize)).image;
 }
 
 }  // namespace course

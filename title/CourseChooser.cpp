@@ -9,30 +9,28 @@
 
 #include <QDir>
 #include <QHBoxLayout>
-#include <QImageReader>
 #include <QListWidget>
 #include <QPushButton>
+#include <QThread>
 #include <QVBoxLayout>
 
 namespace {
 
 constexpr int kThumbnail = 64;
 
-// The first map, small; a blank square when it cannot be read.
-QPixmap Thumbnail(const course::Pack& pack)
+QPixmap Blank()
 {
     QPixmap blank(kThumbnail, kThumbnail);
     blank.fill(Qt::lightGray);
-    if (pack.course.stages.empty())
-        return blank;
-    const QString map = pack.course.stages.front().map;
-    QImageReader reader(QDir::isAbsolutePath(map) ? map : QDir(pack.folder).filePath(map));
-    reader.setDecideFormatFromContent(true);
-    if (reader.size() != QSize(300, 300))
-        return blank;
-    reader.setScaledSize(QSize(kThumbnail, kThumbnail));
-    const QImage picture = reader.read();
-    return picture.isNull() ? blank : QPixmap::fromImage(picture);
+    return blank;
+}
+
+// The first map as the pack's reading found it, small: no file is opened twice.
+QImage Thumbnail(const course::Pack& pack)
+{
+    if (pack.firstMap.isNull())
+        return {};
+    return pack.firstMap.scaled(kThumbnail, kThumbnail, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 // The fastest first place of the first stage, on either level, or none yet.
@@ -70,40 +68,72 @@ CourseChooser::CourseChooser(CourseShelf& shelf, QWidget* parent) : QDialog(pare
     connect(chooseButton, &QPushButton::clicked, this, [this] { chooseRow(list->currentRow()); });
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(list, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { chooseRow(list->row(item)); });
-    fill();
+    startReading(CourseShelf::Folders());
 }
 
-void CourseChooser::fill()
+// Closing abandons the packs not yet read; the one being read is a matter of
+// moments, since no pack file can take long.
+CourseChooser::~CourseChooser()
 {
-    m_packs = CourseShelf::List();
-    for (std::size_t i = 0; i < m_packs.size(); ++i) {
-        const course::Pack& pack = m_packs[i];
-        const bool builtIn = i == 0;
-        QString text = pack.course.name.shown().isEmpty() ? QDir(pack.folder).dirName() : pack.course.name.shown();
-        if (!pack.course.author.isEmpty())
-            text += QStringLiteral(" — ") + pack.course.author;
-        if (pack.ok())
-            text += QLatin1Char('\n') + tr("ステージ数 %1").arg(pack.course.stageCount()) + QStringLiteral("・") +
-                    BestTime(m_shelf, pack, builtIn);
-        else
-            text += QLatin1Char('\n') + pack.problems.first();
-        auto* item = new QListWidgetItem(QIcon(Thumbnail(pack)), text, list);
-        if (!pack.ok())
-            item->setFlags(item->flags() & ~Qt::ItemIsEnabled);  // greyed out: it cannot be played
-        const bool chosen = builtIn ? m_shelf.builtInChosen() : QDir(pack.folder) == QDir(m_shelf.chosenFolder());
-        if (chosen)
-            list->setCurrentItem(item);
+    m_closing = true;
+    if (m_reader)
+        m_reader->wait();
+}
+
+void CourseChooser::startReading(const QStringList& folders)
+{
+    m_packs.resize(static_cast<std::size_t>(folders.size()));
+    m_unread = m_packs.size();
+    for (const QString& folder : folders) {
+        auto* item = new QListWidgetItem(QIcon(Blank()), QDir(folder).dirName() + QLatin1Char('\n') + tr("読みこみ中…"), list);
+        item->setFlags(item->flags() & ~Qt::ItemIsEnabled);
     }
+    m_reader = QThread::create([this, folders] {
+        for (qsizetype i = 0; i < folders.size() && !m_closing; ++i) {
+            const course::Pack pack = course::LoadPack(folders[i]);
+            const QImage thumbnail = Thumbnail(pack);
+            QMetaObject::invokeMethod(this, [this, i, pack, thumbnail] { showPack(static_cast<std::size_t>(i), pack, thumbnail); },
+                                      Qt::QueuedConnection);
+        }
+    });
+    m_reader->setParent(this);
+    m_reader->start();
+}
+
+void CourseChooser::showPack(std::size_t row, const course::Pack& pack, const QImage& thumbnail)
+{
+    const bool builtIn = row == 0;
+    QString text = pack.course.name.shown().isEmpty() ? QDir(pack.folder).dirName() : pack.course.name.shown();
+    if (!pack.course.author.isEmpty())
+        text += QStringLiteral(" — ") + pack.course.author;
+    if (pack.ok())
+        text += QLatin1Char('\n') + tr("ステージ数 %1").arg(pack.course.stageCount()) + QStringLiteral("・") + BestTime(m_shelf, pack, builtIn);
+    else
+        text += QLatin1Char('\n') + pack.problems.first();
+    QListWidgetItem* item = list->item(static_cast<int>(row));
+    item->setText(text);
+    item->setIcon(QIcon(thumbnail.isNull() ? Blank() : QPixmap::fromImage(thumbnail)));
+    if (pack.ok())
+        item->setFlags(item->flags() | Qt::ItemIsEnabled);  // a broken one stays greyed out: it cannot be played
+    const bool chosen = builtIn ? m_shelf.builtInChosen() : QDir(pack.folder) == QDir(m_shelf.chosenFolder());
+    if (chosen && pack.ok())
+        list->setCurrentItem(item);
+    m_packs[row] = pack;
+    if (--m_unread == 0)
+        Q_EMIT allRead();
 }
 
 bool CourseChooser::chooseRow(int row)
 {
-    if (row < 0 || row >= static_cast<int>(m_packs.size()) || !m_packs[static_cast<std::size_t>(row)].ok())
+    if (row < 0 || row >= static_cast<int>(m_packs.size()))
+        return false;
+    const std::optional<course::Pack>& pack = m_packs[static_cast<std::size_t>(row)];
+    if (!pack || !pack->ok())
         return false;
     if (row == 0)
         m_shelf.chooseBuiltIn();
     else
-        m_shelf.choose(m_packs[static_cast<std::size_t>(row)]);
+        m_shelf.choose(*pack);
     accept();
     return true;
 }

@@ -4,33 +4,46 @@
 #pragma once
 // The list of courses the title opens: each pack's name, author, stage count,
 // a thumbnail of its first map and the player's best time; a broken pack
-// greyed out with its first problem.
+// greyed out with its first problem. The packs are read off the GUI thread:
+// the list opens at once and fills as each pack is read.
 
 #include "rules/CoursePack.h"
 
 #include <QDialog>
+#include <atomic>
+#include <optional>
 #include <vector>
 
 class CourseShelf;
 class QListWidget;
 class QPushButton;
+class QThread;
 
 class CourseChooser : public QDialog {
     Q_OBJECT
 public:
     CourseChooser(CourseShelf& shelf, QWidget* parent = nullptr);
+    ~CourseChooser() override;
 
     QListWidget* list = nullptr;
     QPushButton* chooseButton = nullptr;
     QPushButton* cancelButton = nullptr;
 
-    const std::vector<course::Pack>& packs() const { return m_packs; }
-    // Puts the pack in row `row` on the shelf and closes; false for a broken one.
+    // Puts the pack in row `row` on the shelf and closes; false for a broken
+    // one or one still being read.
     bool chooseRow(int row);
+    bool reading() const { return m_unread > 0; }
+
+Q_SIGNALS:
+    void allRead();
 
 private:
-    void fill();
+    void startReading(const QStringList& folders);
+    void showPack(std::size_t row, const course::Pack& pack, const QImage& thumbnail);
 
     CourseShelf& m_shelf;
-    std::vector<course::Pack> m_packs;
+    std::vector<std::optional<course::Pack>> m_packs;  // empty while a pack is being read
+    std::size_t m_unread = 0;
+    std::atomic_bool m_closing{false};
+    QThread* m_reader = nullptr;
 };

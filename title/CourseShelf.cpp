@@ -62,13 +62,21 @@ QString CourseShelf::RecordsGroup(const course::Pack& pack)
     return QStringLiteral("Course_") + QString::fromLatin1(pack.playHash);
 }
 
-std::vector<course::Pack> CourseShelf::List()
+QStringList CourseShelf::Folders()
 {
-    std::vector<course::Pack> packs{course::LoadPack(game::AppFolder())};
+    QStringList folders{game::AppFolder()};
     for (const QString& root : {ShippedFolder(), PlayerFolder()}) {
         const QDir dir(root);
         for (const QString& name : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name))
-            packs.push_back(course::LoadPack(dir.filePath(name)));
+            folders << dir.filePath(name);
     }
+    return folders;
+}
+
+std::vector<course::Pack> CourseShelf::List()
+{
+    std::vector<course::Pack> packs;
+    for (const QString& folder : Folders())
+        packs.push_back(course::LoadPack(folder));
     return packs;
 }

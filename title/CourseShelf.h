@@ -36,6 +36,8 @@ public:
     // Every pack on the shelf, the game's own first, then the shipped ones and
     // the player's, each folder in name order; broken ones with their problems.
     static std::vector<course::Pack> List();
+    // Their folders, in the same order.
+    static QStringList Folders();
     // Where the shipped packs and the player's own packs lie.
     static QString ShippedFolder();
     static QString PlayerFolder();

@@ -11,6 +11,8 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
+  # picture data is inflated within bounds before it is decoded
+  zlib1g-dev
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6multimedia6
   qt6-qpa-plugins libgl-dev libx11-dev
   # the English translation: lupdate/lrelease and CMake's Qt6LinguistTools

@@ -6,6 +6,7 @@
 // starter pack passes the command line's own check.
 
 #include "rules/CoursePack.h"
+#include "rules/MapPicture.h"
 #include "support/TestEnv.h"
 
 #include <QDir>
@@ -18,7 +19,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <QtEndian>
+
 #include <functional>
+#include <sys/stat.h>
+#include <zlib.h>
 
 using namespace Qt::StringLiterals;
 
@@ -80,6 +85,84 @@ QJsonObject With(QJsonObject o, const char* key, const QJsonValue& value)
 {
     o[QLatin1String(key)] = value;
     return o;
+}
+
+// An 8-bit bitmap of `size` as a file holds it: its palette, then `pixels`
+// (rows as stored, or a run-length stream when `runs`); top-down when the height is negative.
+QByteArray Bitmap8(QSize size, const QList<QRgb>& palette, const QByteArray& pixels, bool runs = false)
+{
+    QByteArray b(54, '\0');
+    const auto put32 = [&b](int at, std::uint32_t v) { qToLittleEndian(v, b.data() + at); };
+    b[0] = 'B';
+    b[1] = 'M';
+    put32(10, static_cast<std::uint32_t>(54 + 4 * palette.size()));
+    put32(14, 40);
+    put32(18, static_cast<std::uint32_t>(size.width()));
+    put32(22, static_cast<std::uint32_t>(size.height()));
+    qToLittleEndian<std::uint16_t>(1, b.data() + 26);
+    qToLittleEndian<std::uint16_t>(8, b.data() + 28);
+    put32(30, runs ? 1 : 0);
+    put32(46, static_cast<std::uint32_t>(palette.size()));
+    for (const QRgb c : palette)
+        b.append(static_cast<char>(qBlue(c))).append(static_cast<char>(qGreen(c))).append(static_cast<char>(qRed(c))).append('\0');
+    b.append(pixels);
+    put32(2, static_cast<std::uint32_t>(b.size()));
+    return b;
+}
+
+// The starter map's road as one colour on the off-road: rows of indices 0 and 1.
+QByteArray RoadRows(const QImage& map, bool topDown)
+{
+    QByteArray rows;
+    for (int i = 0; i < map.height(); ++i) {
+        const int y = topDown ? i : map.height() - 1 - i;
+        for (int x = 0; x < 300; ++x) rows.append(map.pixel(x, y) == map.pixel(0, 0) ? '\0' : '\1');
+    }
+    return rows;
+}
+
+// The same rows run-length compressed, a run of one colour at a time.
+QByteArray RoadRuns(const QImage& map)
+{
+    QByteArray runs;
+    for (int y = map.height() - 1; y >= 0; --y) {
+        for (int x = 0; x < 300;) {
+            const char index = map.pixel(x, y) == map.pixel(0, 0) ? '\0' : '\1';
+            int n = 1;
+            while (x + n < 300 && n < 255 && (map.pixel(x + n, y) == map.pixel(0, 0) ? '\0' : '\1') == index) ++n;
+            runs.append(static_cast<char>(n)).append(index);
+            x += n;
+        }
+        runs.append('\0').append('\0');  // end of the row
+    }
+    return runs.append('\0').append('\1');  // end of the picture
+}
+
+// A 300 x 300 grey PNG whose image data inflates to `inflated` bytes.
+QByteArray GreyPng(qsizetype inflated)
+{
+    const auto chunk = [](const char* type, const QByteArray& data) {
+        QByteArray c(4, '\0');
+        qToBigEndian(static_cast<std::uint32_t>(data.size()), c.data());
+        const QByteArray body = QByteArray(type) + data;
+        QByteArray crc(4, '\0');
+        qToBigEndian(static_cast<std::uint32_t>(crc32(0, reinterpret_cast<const Bytef*>(body.constData()), static_cast<uInt>(body.size()))), crc.data());
+        return c + body + crc;
+    };
+    QByteArray header(13, '\0');
+    qToBigEndian<std::uint32_t>(300, header.data());
+    qToBigEndian<std::uint32_t>(300, header.data() + 4);
+    header[8] = 8;  // 8-bit grey
+    QByteArray rows(inflated, '\0');
+    for (qsizetype r = 0; r + 1 < inflated; r += 301) rows[r + 1] = '\x50';  // filter 0 then a grey row
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", header) + chunk("IDAT", qCompress(rows, 9).mid(4)) + chunk("IEND", {});
+}
+
+QString Emoji(int count)
+{
+    QString s;
+    for (int i = 0; i < count; ++i) s += u"\U0001F600"_s;
+    return s;
 }
 
 // A broken copy of the starter pack: what is done to it, and a problem it must give.
@@ -222,12 +305,46 @@ private Q_SLOTS:
             {"wrong size", picture(QSize(200, 300), "PNG", 0), u"map.png: stages[0].map: 200 × 300 pixels, not 300 × 300"_s},
             {"huge", picture(QSize(6000, 6000), "PNG", 0), u"map.png: stages[0].map: 6000 × 6000 pixels, larger than 300 × 300"_s},
             {"truncated bitmap", picture(QSize(300, 300), "BMP", 5000), u"map.png: stages[0].map: the bitmap is cut short"_s},
-            {"truncated PNG", picture(QSize(300, 300), "PNG", 30), u"map.png: stages[0].map: cannot be decoded"_s},
+            {"truncated PNG", picture(QSize(300, 300), "PNG", 30), u"map.png: stages[0].map: the PNG is cut short"_s},
             {"garbage", file("map.png", garbage), u"map.png: stages[0].map: not a picture"_s},
             {"huge file", file("map.png", QByteArray(5 << 20, '\0')), u"map.png: stages[0].map: 5242880 bytes"_s},
+            {"top level a list", file("course.json", "[]"), u"course.json: (top): not an object"_s},
+            {"no stages", file("course.json", "{}"), u"course.json: stages: a pack has 1 to 16 stages"_s},
+            {"FIFO", [](QJsonObject&, const QDir& dir) { QFile::remove(dir.filePath(u"map.png"_s)); mkfifo(QFile::encodeName(dir.filePath(u"map.png"_s)).constData(), 0600); },
+             u"map.png: stages[0].map: \"map.png\" is a FIFO"_s},
+            {"course.json a FIFO", [](QJsonObject&, const QDir& dir) { QFile::remove(dir.filePath(u"course.json"_s)); mkfifo(QFile::encodeName(dir.filePath(u"course.json"_s)).constData(), 0600); },
+             u"course.json: (file): is a FIFO"_s},
+            {"folder for a file", [](QJsonObject&, const QDir& dir) { QFile::remove(dir.filePath(u"map.png"_s)); dir.mkpath(u"map.png"_s); },
+             u"map.png: stages[0].map: \"map.png\" is a folder"_s},
+            {"link on the way", [](QJsonObject& json, const QDir& dir) {
+                 QFile::link(dir.path(), dir.filePath(u"sub"_s));
+                 QJsonArray stages = json[u"stages"_s].toArray();
+                 stages[0] = With(stages[0].toObject(), "map", u"sub/map.png"_s);
+                 json[u"stages"_s] = stages;
+             }, u"map.png: stages[0].map: \"sub\" on its way is a link"_s},
+            {"empty map name", set("stages.0.map", u""_s), u"course.json: stages[0].map: empty"_s},
+            {"NUL in a text", set("stages.0.name.ja", u"あ\u0000い"_s), u"stages[0].name.ja: holds a control character"_s},
+            {"control in a file name", set("stages.0.map", u"map\u0007.png"_s), u"stages[0].map: \"map\\x07.png\": a file name holding a control character"_s},
+            {"201 emoji", set("name.ja", Emoji(201)), u"name.ja: longer than 200 characters"_s},
+            {"huge mustPass", set("stages.0.route.mustPass", QJsonArray{Many(30000, 0)}), u"stages[0].route.mustPass[0]: 30000 entries, more than 64"_s},
+            {"checkpoint twice", set("stages.0.route.mustPass", QJsonArray{QJsonArray{0, 0}}), u"stages[0].route.mustPass[0][1]: checkpoint 0 is listed twice"_s},
+            {"truncated RLE", [](QJsonObject&, const QDir& dir) {
+                 const QByteArray whole = Bitmap8({300, 300}, {qRgb(0, 90, 0), qRgb(200, 200, 200)}, RoadRuns(QImage(dir.filePath(u"map.png"_s))), true);
+                 WriteFile(dir.filePath(u"map.png"_s), whole.left(whole.size() / 2));
+             },
+             u"map.png: stages[0].map: the bitmap is cut short"_s},
+            {"index past the palette", file("map.png", Bitmap8({300, 300}, {qRgb(0, 90, 0), qRgb(200, 200, 200)}, QByteArray(90000, '\5'))),
+             u"map.png: stages[0].map: the pixel at (0, 0) takes colour 5 of a palette of 2"_s},
+            {"bitmap without palette", file("map.png", Bitmap8({300, 300}, {}, QByteArray(90000, '\0'))), u"map.png: stages[0].map: a bitmap of 8 bits without the palette"_s},
+            {"bomb", file("map.png", GreyPng(64 << 20)), u"map.png: stages[0].map: its image data inflates past the 90300 bytes its size needs"_s},
+            {"PNG data cut short", file("map.png", GreyPng(90300 - 301)), u"map.png: stages[0].map: its image data is cut short"_s},
             {"24-bit bitmap", [](QJsonObject&, const QDir& dir) { QImage(300, 300, QImage::Format_RGB32).save(dir.filePath(u"map.png"_s), "BMP"); },
              u"map.png: stages[0].map: a bmp picture of 24 bits"_s},
         };
+        const QString newline = packFrom(u"newline"_s, set("stages.0.map", u"a\nb.png"_s));
+        const QStringList told = course::LoadPack(newline).problems;
+        QCOMPARE(told.size(), 1);
+        QVERIFY2(told[0].contains(u"stages[0].map: \"a\\nb.png\": a file name holding a control character"_s) && !told[0].contains(u'\n'), qPrintable(told[0]));
         for (const Breakage& b : broken) {
             const QString folder = packFrom(QString::fromLatin1(b.what).replace(QLatin1Char(' '), QLatin1Char('_')), b.breakIt);
             const course::Pack pack = course::LoadPack(folder);
@@ -235,6 +352,94 @@ private Q_SLOTS:
             const QString problems = pack.problems.join(QLatin1Char('\n'));
             QVERIFY2(problems.contains(b.expected), qPrintable(u"%1: %2"_s.arg(QLatin1String(b.what), problems)));
         }
+    }
+
+    // What a player may make is read: a name of 200 emoji, a map as a top-down
+    // or run-length bitmap, the same road whichever way it is stored.
+    void validPacksAreRead()
+    {
+        const QImage starter(m_starter + u"/map.png"_s);
+        const QList<QRgb> palette{starter.pixel(0, 0), qRgb(200, 200, 200)};
+        const QByteArray plain = Bitmap8({300, 300}, palette, RoadRows(starter, false));
+        const QByteArray topDown = Bitmap8({300, -300}, palette, RoadRows(starter, true));
+        const QByteArray runs = Bitmap8({300, 300}, palette, RoadRuns(starter), true);
+        std::vector<QImage> maps;
+        for (const QByteArray& bitmap : {plain, topDown, runs}) {
+            const QString folder = packFrom(u"valid%1"_s.arg(maps.size()), [&](QJsonObject& json, const QDir& dir) {
+                WriteFile(dir.filePath(u"map.png"_s), bitmap);
+                QJsonObject name = json[u"name"_s].toObject();
+                name[u"ja"_s] = Emoji(200);
+                json[u"name"_s] = name;
+            });
+            const course::Pack pack = course::LoadPack(folder);
+            QVERIFY2(pack.ok(), qPrintable(pack.problems.join(u'\n')));
+            QCOMPARE(pack.course.name.japanese, Emoji(200));
+            maps.push_back(pack.firstMap.convertToFormat(QImage::Format_RGB32));
+            QVERIFY(Pokurimo({u"--check-course"_s, folder}).code == 0);
+        }
+        QCOMPARE(maps[1], maps[0]);
+        QCOMPARE(maps[2], maps[0]);
+
+        // Pictures of every depth a paint program writes, as covers.
+        QJsonArray covers;
+        const QString folder = packFrom(u"depths"_s, [&](QJsonObject& json, const QDir& dir) {
+            int n = 0;
+            for (const QImage::Format format : {QImage::Format_Mono, QImage::Format_Indexed8, QImage::Format_Grayscale8, QImage::Format_Grayscale16,
+                                                QImage::Format_RGB16, QImage::Format_RGB32, QImage::Format_ARGB32, QImage::Format_RGBA64})
+                for (const char* kind : {"png", "bmp"}) {
+                    QImage picture = starter.copy(0, 0, 40, 30).convertToFormat(format);
+                    const QString name = u"cover%1.%2"_s.arg(n++).arg(QLatin1String(kind));
+                    QVERIFY(picture.save(dir.filePath(name), kind));
+                    covers.append(QJsonObject{{u"rect"_s, Rect(0, 0, 5, 5)}, {u"picture"_s, name}});
+                }
+            QJsonArray stages = json[u"stages"_s].toArray();
+            QJsonObject stage = stages[0].toObject();
+            stage.remove(u"stacking"_s);
+            stages[0] = With(stage, "covers", covers);
+            json[u"stages"_s] = stages;
+        });
+        const course::Pack depths = course::LoadPack(folder);
+        QVERIFY2(depths.ok(), qPrintable(depths.problems.join(u'\n')));
+        QCOMPARE(depths.course.stages[0].covers.size(), static_cast<std::size_t>(covers.size()));
+    }
+
+    // Pixels come from the file alone: a picture cut short or with jumps over
+    // pixels decodes alike into targets filled with two different colours.
+    void noPixelFromUnfilledMemory()
+    {
+        const QImage starter(m_starter + u"/map.png"_s);
+        const QList<QRgb> palette{starter.pixel(0, 0), qRgb(200, 200, 200)};
+        const QByteArray runs = Bitmap8({300, 300}, palette, RoadRuns(starter), true);
+        const QByteArray jumps = Bitmap8({300, 300}, palette, QByteArray("\x05\x01\x00\x02\x20\x10\x03\x01\x00\x00\x00\x01", 12), true);
+        const QByteArray png = FileBytes(m_starter + u"/map.png"_s);
+        for (const QByteArray& bytes : {runs.chopped(runs.size() / 4), runs.left(runs.size() / 2), jumps, png.left(png.size() / 2), GreyPng(90300 - 301), GreyPng(90300)}) {
+            QImage a(300, 300, QImage::Format_Indexed8), b(300, 300, QImage::Format_Indexed8);
+            a.setColorTable(palette);
+            b.setColorTable(palette);
+            a.fill(0x11);
+            b.fill(0xee);
+            const course::Picture first = course::DecodePicture(bytes, {300, 300}, a);
+            const course::Picture second = course::DecodePicture(bytes, {300, 300}, b);
+            QCOMPARE(first.problem, second.problem);
+            QCOMPARE(first.image, second.image);
+        }
+    }
+
+    // The checker proves the game the player plays: off-road is the stage's own colour.
+    void theCheckerJudgesTheStagesOffRoad()
+    {
+        const QImage starter(m_starter + u"/map.png"_s);
+        const QPoint start(static_cast<int>(Json(m_starter)[u"stages"_s][0][u"starts"_s][0][u"point"_s][0].toInt()),
+                           static_cast<int>(Json(m_starter)[u"stages"_s][0][u"starts"_s][0][u"point"_s][1].toInt()));
+        const QString roadIsOff = packFrom(u"road_off"_s, [&](QJsonObject& json, const QDir&) {
+            QJsonArray stages = json[u"stages"_s].toArray();
+            stages[0] = With(stages[0].toObject(), "offRoad", QColor(starter.pixel(start)).name());
+            json[u"stages"_s] = stages;
+        });
+        QVERIFY(course::LoadPack(roadIsOff).ok());
+        const Run checked = Pokurimo({u"--check-course"_s, roadIsOff});
+        QCOMPARE(checked.code, 1);
+        QVERIFY2(checked.out.contains(u"level 1 (r = 1): FAILS"_s), qPrintable(checked.out));
     }
 
     // The game's own pack is read whole and written back byte for byte; the

@@ -35,6 +35,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using namespace game;
 using namespace scores;
 
@@ -381,8 +383,9 @@ private Q_SLOTS:
         QCOMPARE(CurrentTitle(), title);  // still there, unchanged
     }
 
-    // The course list shows the game's own course, a player's pack and a broken
-    // one greyed out; the pack chosen is what the title plays and ranks.
+    // The course list opens at once and shows the game's own course, a player's
+    // pack, and greyed out a broken one, an empty one and one whose map is a
+    // FIFO (never opened); the pack chosen is what the title plays and ranks.
     void choosingACourse()
     {
         const QString packs = CourseShelf::PlayerFolder();
@@ -395,20 +398,32 @@ private Q_SLOTS:
         QFile file(packs + QStringLiteral("/mine/course.json"));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(course::WritePack(mine)) > 0);
         file.close();
-        QFile broken(packs + QStringLiteral("/broken/course.json"));
-        QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("{ \"format\": 1, ") > 0);
-        broken.close();
+        WriteFile(packs + QStringLiteral("/broken/course.json"), "{ \"format\": 1, ");
+        WriteFile(packs + QStringLiteral("/empty/course.json"), "[]");
+        course::Course fifo = mine;
+        fifo.name = {QStringLiteral("ふぃふぉ"), {}, nullptr};
+        fifo.author.clear();
+        WriteFile(packs + QStringLiteral("/fifo/course.json"), course::WritePack(fifo));
+        QVERIFY(mkfifo(QFile::encodeName(packs + QStringLiteral("/fifo/road.dat")).constData(), 0600) == 0);
 
         QStringList rows;
-        bool brokenGreyed = false;
-        QTimer::singleShot(50, [&] {
+        int shownAtOnce = -1;
+        QStringList greyed;
+        bool emptyRefused = false;
+        QTimer::singleShot(0, [&] {
             auto* chooser = qobject_cast<CourseChooser*>(QApplication::activeModalWidget());
             if (!chooser)
                 return;
+            shownAtOnce = chooser->list->count();
+            if (!QTest::qWaitFor([chooser] { return !chooser->reading(); }, 20000))
+                return;
             for (int i = 0; i < chooser->list->count(); ++i) {
-                rows << chooser->list->item(i)->text();
-                if (chooser->list->item(i)->text().startsWith(QLatin1String("broken")))
-                    brokenGreyed = !(chooser->list->item(i)->flags() & Qt::ItemIsEnabled);
+                const QString text = chooser->list->item(i)->text();
+                rows << text;
+                if (!(chooser->list->item(i)->flags() & Qt::ItemIsEnabled))
+                    greyed << text.section(QLatin1Char('\n'), 0, 0);
+                if (text.startsWith(QLatin1String("empty")))
+                    emptyRefused = !chooser->chooseRow(i);
             }
             for (int i = 0; i < chooser->list->count(); ++i)
                 if (chooser->list->item(i)->text().startsWith(QStringLiteral("ぼくのコース")))
@@ -416,9 +431,12 @@ private Q_SLOTS:
         });
         TitleScreen* title = CurrentTitle();
         title->courseButton->click();
-        QCOMPARE(rows.size(), static_cast<int>(CourseShelf::List().size()));
-        QVERIFY(rows.size() >= 3);
-        QVERIFY2(brokenGreyed, qPrintable(rows.join(QLatin1Char('|'))));
+        QCOMPARE(shownAtOnce, static_cast<int>(CourseShelf::Folders().size()));
+        QCOMPARE(rows.size(), shownAtOnce);
+        QVERIFY(rows.size() >= 5);
+        greyed.sort();
+        QCOMPARE(greyed, (QStringList{QStringLiteral("broken"), QStringLiteral("empty"), QStringLiteral("ふぃふぉ")}));
+        QVERIFY(emptyRefused);
         QCOMPARE(title->courseName->text(), QStringLiteral("ぼくのコース"));
         QCOMPARE(Shelf().table().stageCount(), 1);
         QVERIFY(Shelf().table().group() != QStringLiteral("Setting"));

@@ -4,10 +4,10 @@
 #include "app/CourseCommands.h"
 
 #include "app/StarterPack.h"
+#include "checker/CheckRun.h"
 #include "rules/CoursePack.h"
 #include "rules/MapPicture.h"
 #include "rules/PackFiles.h"
-#include "checker/CheckRun.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Pokurimo developers
 // SPDX-License-Identifier: MIT
 
-// The hazards: what touching them costs, and where they are shown.
+// The hazards where the session has them.
 
 #include "game/GameSession.h"
 #include "play/PlayScreen.h"
@@ -9,27 +9,6 @@
 #include "widgets/Widgets.h"
 
 #include <algorithm>
-
-using course::Harm;
-
-void PlayScreen::touchHazard(int index, int piece)
-{
-    if (!m_session->runUnderWay())
-        return;
-    const course::Hazard& h = m_session->stageCourse().hazards.at(static_cast<std::size_t>(index));
-    if (h.harm == Harm::Click)
-        return;  // a click lane's cars only hurt when clicked
-    if (course::Traits(h.kind).pieces && !m_session->pieceOpen(index, piece))
-        return;  // a plank carries the hero
-    loseLife(stage::MissCry(), course::Traits(h.kind).loud);
-}
-
-void PlayScreen::clickHazard(int index)
-{
-    const course::Hazard& h = m_session->stageCourse().hazards.at(static_cast<std::size_t>(index));
-    if (m_session->runUnderWay() && h.harm == Harm::Click)
-        loseLife(stage::MissCry());
-}
 
 void PlayScreen::showCoversAndHazards()
 {

@@ -12,16 +12,10 @@
 
 using course::Harm;
 
-void PlayScreen::touchHazard(int index, int piece)
+void PlayScreen::touchHazard(int index)
 {
-    if (!m_session->runUnderWay())
-        return;
-    const course::Hazard& h = m_session->stageCourse().hazards.at(static_cast<std::size_t>(index));
-    if (h.harm == Harm::Click)
-        return;  // a click lane's cars only hurt when clicked
-    if (course::Traits(h.kind).pieces && !m_session->pieceOpen(index, piece))
-        return;  // a plank carries the hero
-    loseLife(stage::MissCry(), course::Traits(h.kind).loud);
+    if (m_session->runUnderWay())
+        loseLife(stage::MissCry(), course::Traits(m_session->stageCourse().hazards.at(static_cast<std::size_t>(index)).kind).loud);
 }
 
 void PlayScreen::clickHazard(int index)

@@ -107,7 +107,7 @@ public:
     void reachCheckpoint(int index);
 
     // --- Hazards (play/Hazards.cpp) ---
-    void touchHazard(int index, int piece);
+    void touchHazard(int index);  // one the scene says hurts: a touch-lane taxi, the rain, open water
     void clickHazard(int index);
     // The pictures a face and the run's pointer take.
     const QPixmap& face(int index) const { return m_faces.at(static_cast<std::size_t>(index)); }  // 1..6
@@ -134,8 +134,6 @@ public:
     // --- The ghost of the record run, the splits and watching (play/GhostRace.cpp) ---
     GhostRace* ghostRace() const { return m_ghostRace; }
 
-    // The covers and the hazards, which show with the opening story.
-    std::vector<MapMark*> coversAndHazards() const;
 
 Q_SIGNALS:
     void unloaded();
@@ -168,6 +166,7 @@ private:
     // A move reaching an element of the scene: the goal, a checkpoint or a hazard answers it.
     void reactTo(const course::SceneElement& element);
     void showCoversAndHazards();  // as the scene has them, once the opening has begun
+    std::vector<MapMark*> coversAndHazards() const;
 
     HighScoreTable& m_table;
     GameSession* m_session;

@@ -87,7 +87,10 @@ void PlayScreen::reactTo(const course::SceneElement& element)
     switch (element.layer) {
     case course::Layer::Goal: reachGoal(element.index); break;
     case course::Layer::Checkpoint: reachCheckpoint(element.index); break;
-    case course::Layer::Hazard: touchHazard(element.index, std::max(element.piece, 0)); break;
+    case course::Layer::Hazard:
+        if (element.harms)  // a click lane, a plank: not on the way
+            touchHazard(element.index);
+        break;
     case course::Layer::Start:
     case course::Layer::Cover: break;  // it takes the pointer and does nothing with it
     }

@@ -4,9 +4,10 @@
 #include "app/CourseCommands.h"
 
 #include "app/StarterPack.h"
+#include "checker/CheckRun.h"
 #include "rules/CoursePack.h"
 #include "rules/MapPicture.h"
-#include "checker/CheckRun.h"
+#include "rules/PackFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,10 +26,11 @@ constexpr std::chrono::seconds kPackProofTime{25};
 int CheckCoursePack(const QString& folder, QTextStream& out)
 {
     const course::Pack pack = course::LoadPack(folder);
+    const QString shown = course::OneLine(folder);
     for (const QString& problem : pack.problems)
         out << problem << '\n';
     if (!pack.ok()) {
-        out << folder << ": not playable, " << pack.problems.size() << " problem(s)\n";
+        out << shown << ": not playable, " << pack.problems.size() << " problem(s)\n";
         return 1;
     }
     bool playable = true;
@@ -39,7 +41,7 @@ int CheckCoursePack(const QString& folder, QTextStream& out)
         const coursecheck::Verdict verdict = coursecheck::RunChecks(course::ReadMap(stage.map), stage, number, out, deadline);
         playable = playable && verdict == coursecheck::Verdict::Passes;
     }
-    out << folder << (playable ? ": playable\n" : ": not playable\n");
+    out << shown << (playable ? ": playable\n" : ": not playable\n");
     return playable ? 0 : 1;
 }
 

@@ -127,8 +127,6 @@ public:
     // --- The ghost of the record run, the splits and watching (play/GhostRace.cpp) ---
     GhostRace* ghostRace() const { return m_ghostRace; }
 
-    // The covers and the hazards, which show with the opening story.
-    std::vector<MapMark*> coversAndHazards() const;
 
 Q_SIGNALS:
     void unloaded();
@@ -164,6 +162,7 @@ private:
     void beginAttempt();  // the miss line read: the stage again
     void showGoal();      // play/Goal.cpp
     void showCoversAndHazards();  // as the scene has them, once the opening has begun
+    std::vector<MapMark*> coversAndHazards() const;
 
     HighScoreTable& m_table;
     GameSession* m_session;

@@ -41,7 +41,6 @@ public:
     // The covers and hazards come with the opening story and stay.
     void showHazards() { m_hazardsShown = true; }
     bool hazardsShown() const { return m_hazardsShown; }
-    int hazardCount() const { return static_cast<int>(m_states.size()); }
     const HazardState& hazard(int index) const { return m_states.at(static_cast<std::size_t>(index)); }
     void setHazards(const std::vector<HazardState>& states);
     void setHazard(int index, const HazardState& state) { m_states.at(static_cast<std::size_t>(index)) = state; }
@@ -54,7 +53,6 @@ public:
     bool setMap(const QImage& picture);
     const MapGrid& grid() const { return *m_grid; }
     bool offRoad(float x, float y, int r) const { return IsOffRoad(*m_grid, x, y, r); }
-    bool offRoadAt(Pixel p, int r) const { return IsOffRoadAt(*m_grid, p, r); }
 
     // --- What lies over the map ---
     // Every shown element, topmost first.

@@ -10,9 +10,10 @@
 
 #include <algorithm>
 
-GameSession::GameSession(const course::Course& course, int level, int stage, int lives, QObject* parent)
+GameSession::GameSession(const course::Course& course, int level, int stage, int lives, QObject* parent, game::RunMode mode)
     : QObject(parent),
       m_course(course),
+      m_mode(mode),
       m_level(level),
       m_stage(std::clamp(stage, 1, std::max(1, course.stageCount()))),
       m_lives(lives),
@@ -53,6 +54,11 @@ int GameSession::score() const
     return stage::Score(m_level, stageCourse().timeLimit, m_time);
 }
 
+bool GameSession::scoresAtClear() const
+{
+    return !(stageCourse().scoreAt == course::ScoreAt::AfterEnding && lastStage());
+}
+
 void GameSession::setTime(int time)
 {
     m_time = time;
@@ -61,6 +67,7 @@ void GameSession::setTime(int time)
 
 void GameSession::setUpStage()
 {
+    m_missWaiting = false;
     m_passed.assign(stageCourse().checkpoints.size(), false);
     if (m_hazardStage != m_stage)
         placeHazards();
@@ -152,8 +159,8 @@ void GameSession::tick()
         return;
     }
     setTime(m_time - 1);
-    if (m_time == 0)
-        Q_EMIT timeRanOut();
+    if (m_time == 0 && m_running)
+        miss(game::MissCause::TimeUp);
 }
 
 void GameSession::setTickInterval(int milliseconds)
@@ -187,10 +194,12 @@ void GameSession::placeHazard(int index, const course::HazardState& state)
     Q_EMIT hazardMoved(index);
 }
 
-void GameSession::nextStage()
+bool GameSession::nextStage()
 {
-    if (!lastStage())
-        ++m_stage;
+    if (lastStage())
+        return false;
+    ++m_stage;
+    return true;
 }
 
 void GameSession::stopHazards()

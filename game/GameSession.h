@@ -8,6 +8,7 @@
 // each change is announced; the play screen shows what the signals say.
 
 #include "game/GhostRecorder.h"
+#include "game/RunMode.h"
 #include "rules/Course.h"
 #include "rules/CourseRules.h"
 #include "rules/StageScene.h"
@@ -22,7 +23,10 @@ class GameSession : public QObject {
     Q_OBJECT
 public:
     // The play screen is the parent: its clocks are the screen's clocks.
-    GameSession(const course::Course& course, int level, int stage, int lives, QObject* parent);
+    GameSession(const course::Course& course, int level, int stage, int lives, QObject* parent,
+                game::RunMode mode = game::RunMode::Play);
+
+    game::RunMode mode() const { return m_mode; }
 
     int level() const { return m_level; }
     int stage() const { return m_stage; }
@@ -43,6 +47,34 @@ public:
     const course::StageScene& scene() const { return m_scene; }
     // The time counter scored at the goal: the seconds taken, on both levels.
     int score() const;
+    // Whether a cleared stage's time enters the records now, under the clear
+    // picture, or after the ending (the last stage that says so).
+    bool scoresAtClear() const;
+    bool records() const { return game::RulesOf(m_mode).records; }
+
+    // --- What the hand does (game/HandJudging.cpp) ---
+    // The course picture the hand is judged on from the next Start click.
+    void useMap(const QImage& course) { m_map = course; }
+    // A click at a map pixel: a start zone starts a run from its point, a
+    // click lane's hazard harms.
+    void clickMap(QPoint at);
+    // A click on start zone `index`: a run begins at its point (again, if one was under way).
+    void clickStart(int index);
+    // The hand moved to `to` (map pixels) during a run: judged at every pixel
+    // of the line from where it was, through the scene; each element it crosses
+    // answers once; the first outcome that ends the run ends the judging.
+    void moveHand(QPointF to);
+    // The hand left the map during a run.
+    void handLeftMap();
+    // The hand is taken to `at` without a move (a box had the pointer).
+    void placeHand(QPoint at) { m_handAt = at; }
+    // The player has read the miss line: a life less (where the mode costs
+    // one), then the stage again or the game over.
+    void missLineRead();
+    bool missLineWaiting() const { return m_missWaiting; }
+    // What the hand reaching an element decides; the sweep calls them, and so may a test.
+    void reachCheckpoint(int index);
+    void reachGoal(int index);
 
     // A stage from its start: the starting time and no checkpoint passed.
     void setUpStage();
@@ -67,7 +99,7 @@ public:
     void stepHazards(int periodMs);
     // Hazard `index` put where it is told to be, as if its steps had brought it there.
     void placeHazard(int index, const course::HazardState& state);
-    void nextStage();  // on to the next stage after a clear
+    bool nextStage();  // on to the next stage after a clear; false after the last
     void stop();       // the screen closes: no run, no clock, no hazards
 
     // The ghost: the attempt's ghost time and the way it went.
@@ -79,25 +111,40 @@ public:
 
 Q_SIGNALS:
     void stageChanged(int stage);
+    // What the hand's judging decided.
+    void runStarted(QPoint at);          // at the start zone's point
+    void checkpointReached(int index);   // a live checkpoint speaks: its face, line and sound
+    void missed(game::MissCause cause);  // the run is over; the miss line waits
+    void goalReached();                  // the run is over; the stage is cleared
+    void attemptOver();                  // the miss line was read, lives remain: the stage again
+    void gameOver();                     // the last life is gone
     void livesChanged(int lives);
     void timeChanged(int time);
     void runChanged(bool underWay);
-    void timeRanOut();  // the hard level's clock reached 0
     void hazardsShown();          // the covers and hazards have come
     void hazardMoved(int index);  // moved, or a bridge's pieces opened or closed
     void markPassed(int mark, qint64 ghostTime);  // a checkpoint that speaks once, or the goal
 
 private:
     QTimer* makeTimer(int milliseconds);
+    // The hand's outcomes, each decided from the stage's description.
+    void miss(game::MissCause cause);
+    void reach(const course::SceneElement& element);
+    // Judges the hand at `at`; true when the run is over (or the session gone).
+    bool judgeAt(QPointF at, const std::vector<course::SceneElement>& crossed, std::vector<bool>& reacted);
     void setTime(int time);
     void placeHazards();  // the stage's hazards where they start, with their timers
 
     course::Course m_course;
+    game::RunMode m_mode;
     int m_level;
     int m_stage;
     int m_lives;
     int m_time = 0;
     bool m_running = false;
+    bool m_missWaiting = false;
+    QImage m_map;      // the course picture of the stage
+    QPoint m_handAt;   // where the hand was last judged in this run
     std::vector<bool> m_passed;
     int m_hazardStage = 0;  // the stage whose hazards are placed
     course::StageScene m_scene;

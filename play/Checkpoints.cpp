@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Pokurimo developers
 // SPDX-License-Identifier: MIT
 
-// The hero's comments as the pointer crosses the checkpoint marks.
+// The hero's comments as the session finds the hand crossing a checkpoint.
 
 #include "game/GameSession.h"
 #include "play/PlayScreen.h"
@@ -9,25 +9,13 @@
 
 #include <QLabel>
 
-void PlayScreen::reachCheckpoint(int index)
+void PlayScreen::showCheckpoint(int index)
 {
-    const std::vector<course::Checkpoint>& all = m_session->stageCourse().checkpoints;
-    if (!m_session->runUnderWay() || index < 0 || index >= static_cast<int>(all.size()) || m_session->checkpointPassed(index))
-        return;
-    const course::Checkpoint& c = all[static_cast<std::size_t>(index)];
-    if (!c.live)
-        return;  // another stage's mark
-
-    if (c.clock == course::ClockEffect::Pause)
-        m_session->pauseClock();
+    const course::Checkpoint& c = m_session->stageCourse().checkpoints.at(static_cast<std::size_t>(index));
     if (!c.sound.isEmpty())
         sound::PlayWaveAsync(c.sound);
-    if (c.once)
-        m_session->passCheckpoint(index);
     if (c.face != 0) {
         showFace(c.face);
         dialogueText->setText(c.line.shown());
     }
-    if (c.clock == course::ClockEffect::Resume)
-        m_session->resumeClock();
 }

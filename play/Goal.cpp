@@ -26,14 +26,8 @@ bool ShowClear(PlayScreen& screen, const QString& text)
 }
 }  // namespace
 
-void PlayScreen::reachGoal(int index)
+void PlayScreen::showGoal()
 {
-    const std::vector<course::Goal>& goals = m_session->stageCourse().goals;
-    if (index < 0 || index >= static_cast<int>(goals.size()) || !goals[static_cast<std::size_t>(index)].live ||
-        !m_session->runUnderWay())
-        return;
-    m_session->passGoal();  // the record run's last mark, and the goal's split
-    m_session->endRun();
     sound::PlayWaveAsync(QStringLiteral("Clear"));
     endRunPointer();
 
@@ -41,7 +35,7 @@ void PlayScreen::reachGoal(int index)
     const course::Course& course = m_session->course();
     if (!Tell(*this, stage.meeting) || !ShowClear(*this, stage.clearLine.shown()))
         return;
-    const bool scoreAfterEnding = stage.scoreAt == course::ScoreAt::AfterEnding && m_session->lastStage();
+    const bool scoreAfterEnding = !m_session->scoresAtClear();
     const QPointer<PlayScreen> self(this);
     if (!scoreAfterEnding) {
         scoreRun();
@@ -50,8 +44,7 @@ void PlayScreen::reachGoal(int index)
     }
     clearPicture->hide();
 
-    if (!m_session->lastStage()) {
-        m_session->nextStage();
+    if (m_session->nextStage()) {
         if (!setUpStage()) {
             close();
             return;

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Pokurimo developers
 // SPDX-License-Identifier: MIT
 
-// The hazards: what touching them costs, and where they are shown.
+// The hazards where the session has them.
 
 #include "game/GameSession.h"
 #include "play/PlayScreen.h"
@@ -9,21 +9,6 @@
 #include "widgets/Widgets.h"
 
 #include <algorithm>
-
-using course::Harm;
-
-void PlayScreen::touchHazard(int index)
-{
-    if (m_session->runUnderWay())
-        loseLife(stage::MissCry(), course::Traits(m_session->stageCourse().hazards.at(static_cast<std::size_t>(index)).kind).loud);
-}
-
-void PlayScreen::clickHazard(int index)
-{
-    const course::Hazard& h = m_session->stageCourse().hazards.at(static_cast<std::size_t>(index));
-    if (m_session->runUnderWay() && h.harm == Harm::Click)
-        loseLife(stage::MissCry());
-}
 
 void PlayScreen::showCoversAndHazards()
 {

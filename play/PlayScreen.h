@@ -39,6 +39,9 @@ public:
     // A game of `course` at `level` from `stage`, with `lives`; a new record goes into `table`.
     PlayScreen(HighScoreTable& table, const course::Course& course, int level, int stage = 1, int lives = 5,
                QWidget* parent = nullptr);
+    // The same, played in `mode`.
+    PlayScreen(HighScoreTable& table, const course::Course& course, int level, int stage, int lives, game::RunMode mode,
+               QWidget* parent);
     // The game's own course.
     PlayScreen(HighScoreTable& table, int level, int stage = 1, int lives = 5, QWidget* parent = nullptr);
     ~PlayScreen() override;
@@ -95,29 +98,19 @@ public:
     bool lineWaiting() const { return m_lineWaiting; }  // a story line waits for the player
     void previewKey(int keyCode, Qt::KeyboardModifiers shift);
 
-    // --- Course tracking and misses (play/Tracking.cpp) ---
-    void startRun(int index);
-    void clickOnMap(QPoint at);  // map pixels: a start zone starts a run there, a click lane's taxi hurts
+    // --- The hand, forwarded to the session, and the misses it announces (play/Tracking.cpp) ---
+    void startRun(int index);    // the Start click on start zone `index`
+    void clickOnMap(QPoint at);  // map pixels
     void moveOnMap(Qt::MouseButtons button, Qt::KeyboardModifiers shift, float x, float y);
     void pointerLeftMap();
-    void loseLife(const QString& message, bool withSound = true);
     QPoint startPoint(int index) const;  // map pixel the Start click puts the pointer on
 
-    // --- Checkpoints (play/Checkpoints.cpp) ---
-    void reachCheckpoint(int index);
-
     // --- Hazards (play/Hazards.cpp) ---
-    void touchHazard(int index);  // one the scene says hurts: a touch-lane taxi, the rain, open water
-    void clickHazard(int index);
     // The pictures a face and the run's pointer take.
     const QPixmap& face(int index) const { return m_faces.at(static_cast<std::size_t>(index)); }  // 1..6
     const QPixmap& heroIcon() const { return m_heroIcon; }
 
-    // --- Time limit (play/TimeLimit.cpp) ---
-    void timeUp();
-
-    // --- Goal, stage clear, ending, result (play/Goal.cpp) ---
-    void reachGoal(int index);
+    // --- Stage clear, ending, result (play/Goal.cpp, play/Result.cpp) ---
     void scoreRun();
 
     // --- Commands (play/Commands.cpp) ---
@@ -162,9 +155,12 @@ private:
     // A pointer event of a run, taken before the element under the pointer
     // sees it; true when it was a move on the map, judged and spent here.
     bool TakeRunPointerEvent(QObject* watched, QEvent* event);
-    void JudgeRunMove(QPointF to, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
-    // A move reaching an element of the scene: the goal, a checkpoint or a hazard answers it.
-    void reactTo(const course::SceneElement& element);
+    // What the session announces, shown.
+    void showRunStart(QPoint start);
+    void showCheckpoint(int index);  // play/Checkpoints.cpp
+    void showMiss(game::MissCause cause);
+    void beginAttempt();  // the miss line read: the stage again
+    void showGoal();      // play/Goal.cpp
     void showCoversAndHazards();  // as the scene has them, once the opening has begun
     std::vector<MapMark*> coversAndHazards() const;
 
@@ -175,7 +171,7 @@ private:
     bool m_nextRequested = false;
     DrawnHero* m_hero = nullptr;
     GhostRace* m_ghostRace = nullptr;
-    std::optional<QPoint> m_runFrom;  // map pixel where ピポ was last drawn in this run
+    bool m_runPointer = false;  // ピポ is drawn at the pointer: the run's moves are the session's
     QImage m_course;  // the course picture shown in courseMap, as 32-bit colours
     int m_marksStage = 0;  // the stage whose marks lie on the map
     std::array<QPixmap, 7> m_faces;  // 1..6

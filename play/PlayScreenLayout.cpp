@@ -63,7 +63,13 @@ QString LongestStageName(const course::Course& course, const QFontMetrics& metri
 
 PlayScreen::PlayScreen(HighScoreTable& table, const course::Course& course, int level, int stage, int lives,
                        QWidget* parent)
-    : QWidget(parent), m_table(table), m_session(new GameSession(course, level, stage, lives, this))
+    : PlayScreen(table, course, level, stage, lives, game::RunMode::Play, parent)
+{
+}
+
+PlayScreen::PlayScreen(HighScoreTable& table, const course::Course& course, int level, int stage, int lives, game::RunMode mode,
+                       QWidget* parent)
+    : QWidget(parent), m_table(table), m_session(new GameSession(course, level, stage, lives, this, mode))
 {
     setAttribute(Qt::WA_DeleteOnClose);  // closing discards the screen, its session and their timers
     buildLayout();
@@ -243,7 +249,12 @@ void PlayScreen::showSession()
             [this](int stage) { stageBox->setText(m_session->course().stage(stage).name.shown()); });
     connect(m_session, &GameSession::livesChanged, this, number(lifeBox));
     connect(m_session, &GameSession::timeChanged, this, number(timeBox));
-    connect(m_session, &GameSession::timeRanOut, this, &PlayScreen::timeUp);
+    connect(m_session, &GameSession::runStarted, this, &PlayScreen::showRunStart);
+    connect(m_session, &GameSession::checkpointReached, this, &PlayScreen::showCheckpoint);
+    connect(m_session, &GameSession::missed, this, &PlayScreen::showMiss);
+    connect(m_session, &GameSession::attemptOver, this, &PlayScreen::beginAttempt);
+    connect(m_session, &GameSession::gameOver, this, [this] { close(); });  // the game is over; closing brings the title back
+    connect(m_session, &GameSession::goalReached, this, &PlayScreen::showGoal);
     connect(m_session, &GameSession::hazardsShown, this, &PlayScreen::showCoversAndHazards);
     connect(m_session, &GameSession::hazardMoved, this, &PlayScreen::showHazard);
 }

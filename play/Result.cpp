@@ -19,6 +19,8 @@ using namespace game;
 
 void PlayScreen::scoreRun()
 {
+    if (!m_session->records())
+        return;
     const int level = m_session->level();
     const int stage = m_session->stage();
     // Whatever the level, the score is the time taken: smaller is faster.

@@ -37,6 +37,7 @@ bool PlayScreen::setUpStage()
         return false;
     }
     m_course = std::move(course);
+    m_session->useMap(m_course);
     courseMap->setPicture(QPixmap::fromImage(m_course));
     return true;
 }

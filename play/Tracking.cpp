@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Pokurimo developers
 // SPDX-License-Identifier: MIT
 
-// A run: the Start click, the off-road test of every pointer move, and the miss.
+// A run as the screen shows it: the hand forwarded to the session in map
+// pixels, ピポ drawn where the run is, and the miss line.
 
 #include "game/AppFolder.h"
 #include "game/GameSession.h"
 #include "play/DrawnHero.h"
 #include "play/PlayScreen.h"
-#include "rules/CourseRules.h"
 #include "rules/StageRules.h"
 #include "rules/StageScene.h"
 #include "sound/SoundBackend.h"
@@ -18,9 +18,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QTimer>
-#include <QVarLengthArray>
 
 using namespace game;
 
@@ -32,68 +30,42 @@ QPoint PlayScreen::startPoint(int index) const
 void PlayScreen::beginRunPointer(QPoint mapPoint)
 {
     m_hero->start(m_heroIcon, courseMap->surface()->mapTo(this, mapPoint));
-    m_runFrom = mapPoint;
+    m_runPointer = true;
 }
 
 void PlayScreen::endRunPointer()
 {
     m_hero->stop();
-    m_runFrom.reset();
+    m_runPointer = false;
 }
 
 void PlayScreen::startRun(int index)
 {
-    if (m_lineWaiting)
-        return;
-    const QPoint start = startPoint(index);
+    if (!m_lineWaiting)
+        m_session->clickStart(index);
+}
+
+void PlayScreen::showRunStart(QPoint start)
+{
     // Blank first: Xwayland carries out the warp only while the X pointer is hidden.
     beginRunPointer(start);
     QCursor::setPos(courseMap->surface()->mapToGlobal(start));
     sound::PlayWaveAsync(QStringLiteral("Start"));
     showFace(1);
     dialogueText->setText(QString());
-    m_session->startRun(m_course);
-    m_session->recordPosition(start);  // the ghost's way begins at the sign
 }
 
 void PlayScreen::moveOnMap(Qt::MouseButtons, Qt::KeyboardModifiers, float x, float y)
 {
-    if (!m_session->runUnderWay())
-        return;
-    if (m_session->offRoad(x, y))
-        loseLife(stage::MissCry());
+    m_session->moveHand(QPointF(x, y));
 }
-
-namespace {
-
-course::Pixel PixelOf(QPoint p)
-{
-    return {p.x(), p.y()};
-}
-
-}  // namespace
 
 void PlayScreen::clickOnMap(QPoint at)
 {
-    const std::optional<course::SceneElement> element = m_session->scene().topmostAt(PixelOf(at));
-    if (element && element->layer == course::Layer::Start)
-        startRun(element->index);
-    else if (element && element->layer == course::Layer::Hazard)
-        clickHazard(element->index);
-}
-
-void PlayScreen::reactTo(const course::SceneElement& element)
-{
-    switch (element.layer) {
-    case course::Layer::Goal: reachGoal(element.index); break;
-    case course::Layer::Checkpoint: reachCheckpoint(element.index); break;
-    case course::Layer::Hazard:
-        if (element.harms)  // a click lane, a plank: not on the way
-            touchHazard(element.index);
-        break;
-    case course::Layer::Start:
-    case course::Layer::Cover: break;  // it takes the pointer and does nothing with it
-    }
+    const std::optional<course::SceneElement> element = m_session->scene().topmostAt({at.x(), at.y()});
+    if (m_lineWaiting && element && element->layer == course::Layer::Start)
+        return;  // the Start click waits for the story line
+    m_session->clickMap(at);
 }
 
 // During a run every pointer move on the map comes here first, wherever it
@@ -101,7 +73,7 @@ void PlayScreen::reactTo(const course::SceneElement& element)
 // it on. So each move is judged once, along the whole way the hand went.
 bool PlayScreen::TakeRunPointerEvent(QObject* watched, QEvent* event)
 {
-    if (event->type() != QEvent::MouseMove || !m_runFrom || !m_session->runUnderWay() || m_closed || !watched->isWidgetType())
+    if (event->type() != QEvent::MouseMove || !m_runPointer || !m_session->runUnderWay() || m_closed || !watched->isWidgetType())
         return false;
     auto* widget = static_cast<QWidget*>(watched);
     QWidget* surface = courseMap->surface();
@@ -109,55 +81,8 @@ bool PlayScreen::TakeRunPointerEvent(QObject* watched, QEvent* event)
         return false;
     auto* move = static_cast<QMouseEvent*>(event);
     move->accept();
-    JudgeRunMove(widget->mapTo(surface, move->position()), move->buttons(), move->modifiers());
+    m_session->moveHand(widget->mapTo(surface, move->position()));
     return true;
-}
-
-// A move from where ピポ was drawn to `to` (map pixels) is judged as if the
-// pointer had stopped at every pixel of the line between: a quick flick
-// across the grass is no shortcut. Each pixel goes where a move there would
-// go; the first that ends the run ends the judging. An element the line
-// crosses reacts once for the move. The end is judged at its exact position.
-void PlayScreen::JudgeRunMove(QPointF to, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
-{
-    m_session->recordPosition(to.toPoint());  // the ghost's way, before anything ends the run
-    const QPoint from = *m_runFrom;
-    const QPoint end = to.toPoint();
-    // The elements the line may cross, topmost first, and whether each has had this move.
-    const std::vector<course::SceneElement> crossed = m_session->scene().elementsMeeting(
-        QRect(QPoint(std::min(from.x(), end.x()), std::min(from.y(), end.y())),
-              QPoint(std::max(from.x(), end.x()), std::max(from.y(), end.y()))));
-    QVarLengthArray<bool, 64> reacted(static_cast<qsizetype>(crossed.size()), false);
-    const QPointer<PlayScreen> self(this);
-    const auto runEnded = [&] { return !self || m_closed || !m_session->runUnderWay(); };
-    const auto judgeAt = [&](QPointF at) {
-        const QPoint p = at.toPoint();
-        const auto element = std::find_if(crossed.begin(), crossed.end(), [p](const course::SceneElement& e) { return e.rect.contains(p); });
-        if (element == crossed.end()) {
-            moveOnMap(buttons, modifiers, static_cast<float>(at.x()), static_cast<float>(at.y()));
-        } else if (bool& done = reacted[element - crossed.begin()]; !done) {
-            done = true;
-            reactTo(*element);
-        }
-        return runEnded();
-    };
-
-    const course::Pixel first = PixelOf(from);
-    const course::Pixel last = PixelOf(end);
-    if (crossed.empty()) {
-        // Bare map all the way: the grid alone decides the pixels before the end.
-        const auto miss = course::FirstOffRoadOnLine(m_session->offRoadGrid(), first, last, course::ProbeHalfSize(m_session->level()));
-        if (miss && *miss != last) {
-            loseLife(stage::MissCry());
-            return;
-        }
-    } else {
-        const auto beforeEnd = [&](course::Pixel p) { return p != last && judgeAt(QPointF(p.x, p.y)); };
-        if (course::WalkLine(first, last, beforeEnd))
-            return;
-    }
-    if (!judgeAt(to))
-        m_runFrom = end;
 }
 
 namespace {
@@ -183,8 +108,8 @@ bool PointerOver(const QWidget* widget)
 // as it leaves, and the pointer jumps back to where the hand's pointer is.
 void PlayScreen::pointerLeftMap()
 {
-    if (m_session->runUnderWay() && !m_closed && !OurBoxIsUp())
-        loseLife(stage::MissCry());
+    if (!m_closed && !OurBoxIsUp())
+        m_session->handLeftMap();
 }
 
 // After a box: a hand that left the map while the box had the pointer has left the road.
@@ -194,26 +119,28 @@ void PlayScreen::missIfPointerLeftMap()
         return;
     QWidget* surface = courseMap->surface();
     if (!PointerOver(surface)) {
-        loseLife(stage::MissCry());
+        m_session->handLeftMap();
         return;
     }
     // The box had the pointer, not the run: the run goes on from where the hand is now.
-    m_runFrom = surface->mapFromGlobal(QCursor::pos());
+    m_session->placeHand(surface->mapFromGlobal(QCursor::pos()));
 }
 
-void PlayScreen::loseLife(const QString& message, bool withSound)
+void PlayScreen::showMiss(game::MissCause cause)
 {
-    if (withSound)
+    if (cause != MissCause::SilentHazard)  // the rain soaks the hero in silence
         sound::PlayWaveAsync(QStringLiteral("Out"));
     endRunPointer();
-    m_session->endRun();
     showFace(6);
-    dialogueText->setText(message);
-    if (!waitForNext())
-        return;
-    const int lives = m_session->takeLife();
-    if (lives <= 0 || !setUpStage()) {
-        close();  // the game is over; closing brings the title back
+    dialogueText->setText(cause == MissCause::TimeUp ? tr("うわーん！まにあわなかったー！！") : stage::MissCry());
+    if (waitForNext())
+        m_session->missLineRead();
+}
+
+void PlayScreen::beginAttempt()
+{
+    if (!setUpStage()) {
+        close();
         return;
     }
     showFace(1);

@@ -48,17 +48,6 @@ std::optional<ghost::GhostRecord> FirstPlaceRun(const HighScoreTable& table, con
     return ghost::LoadGhost(table.group(), course.stage(stage), level, stage, table.scores(level, stage)[0]);
 }
 
-// The hand counts for nothing: the start signs take no click, and with no
-// run under way no move is judged and no mark speaks.
-void TakeTheHandOff(PlayScreen& play)
-{
-    for (MapMark* start : play.startZones)
-        start->setAttribute(Qt::WA_TransparentForMouseEvents);
-    // Nor can the clock cost a life: unpaused at the sweet shop, it may run a
-    // second past the record run's score, which the record never ran out of.
-    QObject::disconnect(play.session(), &GameSession::timeRanOut, &play, nullptr);
-}
-
 void ShowHazards(PlayScreen& play)
 {
     play.session()->startHazards();  // as they always move: the record's own timing is not kept
@@ -76,13 +65,13 @@ PlayScreen* WatchRecordRun(HighScoreTable& table, const course::Course& course, 
     std::optional<ghost::GhostRecord> record = FirstPlaceRun(table, course, level, stage);
     if (!record)
         return nullptr;
-    auto* play = new PlayScreen(table, course, level, stage, kLives, ranking);  // a window of its own, gone with the ranking
+    // A window of its own, gone with the ranking; watching, the hand counts for nothing.
+    auto* play = new PlayScreen(table, course, level, stage, kLives, game::RunMode::Watch, ranking);
     if (!play->setUpStage()) {
         delete play;
         return nullptr;
     }
     play->setWindowModality(Qt::ApplicationModal);  // the ranking waits behind it
-    TakeTheHandOff(*play);
     ShowHazards(*play);
     new EscapeCloses(play);
     const QPointer<QWidget> back(ranking);

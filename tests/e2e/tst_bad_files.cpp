@@ -273,7 +273,7 @@ private Q_SLOTS:
         PlayScreen* play = Shown<PlayScreen>();
         QTRY_VERIFY(!play->lineWaiting() && play->dialogueText->text().contains(QStringLiteral("スタート")));
         play->startRun(0);
-        play->reachGoal(0);  // the clear scene, the record, then stage 2
+        play->session()->reachGoal(0);  // the clear scene, the record, then stage 2
         QTRY_VERIFY(Shown<TitleScreen>() && !Shown<PlayScreen>());
         QCOMPARE(m_notices.size(), 1);
         QVERIFY2(m_notices[0].contains(QStringLiteral("map2.dat")), qPrintable(m_notices[0]));

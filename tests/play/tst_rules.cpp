@@ -7,13 +7,17 @@
 #include "game/GameSession.h"
 #include "rules/Course.h"
 #include "rules/CourseRules.h"
+#include "rules/MapPicture.h"
 #include "rules/StageRules.h"
+#include "rules/StageScene.h"
 #include "support/TestEnv.h"
 
+#include <QDir>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
 #include <QSet>
+#include <QSignalSpy>
 #include <QtTest>
 #include <random>
 
@@ -48,6 +52,45 @@ bool Passable(int width, int level)
             return false;
     return true;
 }
+
+// A session of the game's own course with no screen at all, its map in use.
+struct Headless {
+    GameSession session;
+    QSignalSpy missed{&session, &GameSession::missed};
+    QSignalSpy spoke{&session, &GameSession::checkpointReached};
+    QSignalSpy over{&session, &GameSession::gameOver};
+
+    Headless(int level, int stage, game::RunMode mode = game::RunMode::Play) : session(course::BuiltIn(), level, stage, 5, nullptr, mode)
+    {
+        session.setUpStage();
+        session.useMap(course::ReadMap(QDir(game::AppFolder()).filePath(session.stageCourse().map)));
+        session.startHazards();  // shown; with no event loop they stay where they start
+        session.stopHazards();
+    }
+    // The hand taken onto `at` and moved one pixel on, so that only `at`'s neighbour is judged.
+    void touch(QPoint at)
+    {
+        session.placeHand(at);
+        session.moveHand(at + QPoint(1, 0));
+    }
+    int indexOf(course::ClockEffect effect) const
+    {
+        const auto& all = session.stageCourse().checkpoints;
+        return static_cast<int>(std::find_if(all.begin(), all.end(), [effect](const course::Checkpoint& c) { return c.live && c.clock == effect; }) - all.begin());
+    }
+    int hazardOf(course::HazardKind kind, course::Harm harm) const
+    {
+        const auto& all = session.stageCourse().hazards;
+        return static_cast<int>(std::find_if(all.begin(), all.end(), [=](const course::Hazard& h) { return h.kind == kind && h.harm == harm; }) - all.begin());
+    }
+    QPoint centreOf(int hazard, int piece = -1) const
+    {
+        for (const course::SceneElement& e : session.scene().elements())
+            if (e.layer == course::Layer::Hazard && e.index == hazard && e.piece == piece)
+                return e.rect.center();
+        return {};
+    }
+};
 }  // namespace
 
 class TestRules : public QObject {
@@ -55,6 +98,93 @@ class TestRules : public QObject {
     TestEnv env;
 
 private Q_SLOTS:
+    // A whole game judged by the session with no screen: the Start click, a
+    // miss that costs a life only once its line is read, and the game over.
+    void theSessionJudgesTheHandWithNoScreen()
+    {
+        Headless h(2, 1);
+        QSignalSpy started(&h.session, &GameSession::runStarted);
+        h.session.clickMap(h.session.stageCourse().starts[0].rect.center());
+        QCOMPARE(started.size(), 1);
+        QVERIFY(h.session.runUnderWay() && h.session.clockRunning());
+        h.session.moveHand(QPointF(h.session.stageCourse().starts[0].point) + QPointF(1, 0));
+        QVERIFY(h.missed.isEmpty());
+        for (int lives = 4; lives >= 0; --lives) {
+            h.session.clickStart(0);
+            h.session.moveHand(QPointF(0, 0));  // a flick across the grass
+            QCOMPARE(h.missed.takeLast().at(0).value<game::MissCause>(), game::MissCause::OffRoad);
+            QVERIFY(!h.session.runUnderWay());
+            h.session.clickStart(0);  // the miss line waits: no new run
+            QVERIFY(!h.session.runUnderWay());
+            QCOMPARE(h.session.lives(), lives + 1);
+            h.session.missLineRead();
+            QCOMPARE(h.session.lives(), lives);
+        }
+        QCOMPARE(h.over.size(), 1);
+    }
+
+    // The sweet shop holds the clock and the next mark lets it go; a mark
+    // that speaks once speaks once an attempt; the hard level's time runs out.
+    void checkpointsAndTheClock()
+    {
+        Headless h(2, 1);
+        h.session.clickStart(0);
+        const int shop = h.indexOf(course::ClockEffect::Pause);
+        h.session.reachCheckpoint(shop);
+        QVERIFY(!h.session.clockRunning());
+        h.session.reachCheckpoint(shop);
+        QCOMPARE(h.spoke.size(), 1);
+        h.session.reachCheckpoint(h.indexOf(course::ClockEffect::Resume));
+        QVERIFY(h.session.clockRunning());
+        for (int s = h.session.time(); s > 0; --s)
+            h.session.tick();
+        QCOMPARE(h.missed.takeLast().at(0).value<game::MissCause>(), game::MissCause::TimeUp);
+    }
+
+    // A click lane's car harms only when clicked, a plank only over open water, the rain in silence.
+    void hazardsHarmAsTheirLanes()
+    {
+        Headless h(2, 2);
+        const int lane = h.hazardOf(course::HazardKind::Car, course::Harm::Click);
+        h.session.clickStart(0);
+        h.touch(h.centreOf(lane));
+        QVERIFY(h.session.runUnderWay());
+        h.session.clickMap(h.centreOf(lane));
+        QCOMPARE(h.missed.takeLast().at(0).value<game::MissCause>(), game::MissCause::Hazard);
+
+        const int bridge = h.hazardOf(course::HazardKind::Bridge, course::Harm::Touch);
+        course::HazardState open = course::StartState(h.session.stageCourse().hazards[static_cast<std::size_t>(bridge)]);
+        std::fill(open.open.begin(), open.open.end(), false);
+        h.session.placeHazard(bridge, open);
+        h.session.setUpStage();
+        h.session.clickStart(0);
+        h.touch(h.centreOf(bridge, 0));
+        QVERIFY(h.session.runUnderWay());
+        open.open[0] = true;
+        h.session.placeHazard(bridge, open);
+        h.touch(h.centreOf(bridge, 0));
+        QCOMPARE(h.missed.takeLast().at(0).value<game::MissCause>(), game::MissCause::Hazard);
+
+        h.session.setUpStage();
+        h.session.clickStart(0);
+        h.touch(h.centreOf(h.hazardOf(course::HazardKind::Rain, course::Harm::Touch)));
+        QCOMPARE(h.missed.takeLast().at(0).value<game::MissCause>(), game::MissCause::SilentHazard);
+    }
+
+    // Watching, the hand counts for nothing and the clock costs nothing.
+    void watchingCostsNothing()
+    {
+        Headless h(2, 1, game::RunMode::Watch);
+        h.session.clickStart(0);
+        QVERIFY(!h.session.runUnderWay());
+        h.session.startWatching();
+        for (int s = h.session.time() + 1; s > 0; --s)
+            h.session.tick();
+        h.session.missLineRead();
+        QVERIFY(h.missed.isEmpty());
+        QCOMPARE(h.session.lives(), 5);
+        QVERIFY(!h.session.records());
+    }
     void probesClampAtTheSides()
     {
         // Level 2 at the map's left and right edges.

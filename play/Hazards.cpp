@@ -25,9 +25,7 @@ void PlayScreen::showHazard(int index)
         return;
     HazardMarks& shown = hazards[static_cast<std::size_t>(index)];
     const bool bridge = course::Traits(m_session->stageCourse().hazards[static_cast<std::size_t>(index)].kind).pieces;
-    for (const course::SceneElement& e : m_session->scene().elements()) {
-        if (e.layer != course::Layer::Hazard || e.index != index)
-            continue;
+    for (const course::SceneElement& e : m_session->scene().elementsOf(course::Layer::Hazard, index)) {
         const int piece = std::max(e.piece, 0);
         MapMark* mark = shown.marks.at(static_cast<std::size_t>(piece));
         if (mark->geometry() != e.rect)

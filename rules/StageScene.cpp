@@ -97,8 +97,8 @@ std::vector<SceneElement> StageScene::elementsMeeting(const QRect& box) const
 {
     std::vector<SceneElement> found;
     for (const Slot& slot : m_slots) {
-        if (!shown(slot))
-            continue;
+        if (!shown(slot) || (slot.layer != Layer::Hazard && !slot.rect.intersects(box)))
+            continue;  // a mark stays where it is described: no need to place it
         SceneElement e = placed(slot);
         if (e.rect.intersects(box))
             found.push_back(e);
@@ -106,10 +106,19 @@ std::vector<SceneElement> StageScene::elementsMeeting(const QRect& box) const
     return found;
 }
 
+std::vector<SceneElement> StageScene::elementsOf(Layer layer, int index) const
+{
+    std::vector<SceneElement> found;
+    for (const Slot& slot : m_slots)
+        if (slot.layer == layer && slot.index == index && shown(slot))
+            found.push_back(placed(slot));
+    return found;
+}
+
 std::optional<SceneElement> StageScene::topmostAt(Pixel p) const
 {
     for (const Slot& slot : m_slots) {
-        if (!shown(slot))
+        if (!shown(slot) || (slot.layer != Layer::Hazard && !slot.rect.contains(p.x, p.y)))
             continue;
         SceneElement e = placed(slot);
         if (e.rect.contains(p.x, p.y))

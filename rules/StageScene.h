@@ -59,6 +59,8 @@ public:
     std::vector<SceneElement> elements() const;
     // The shown elements whose rectangles meet `box`, topmost first.
     std::vector<SceneElement> elementsMeeting(const QRect& box) const;
+    // The shown elements of one described element (a bridge: its pieces), topmost first.
+    std::vector<SceneElement> elementsOf(Layer layer, int index) const;
     // The element a pointer at `p` reaches; nothing over the bare map.
     std::optional<SceneElement> topmostAt(Pixel p) const;
 

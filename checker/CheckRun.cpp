@@ -14,6 +14,12 @@ void Print(QTextStream& out, const QStringList& lines)
     for (const QString& line : lines)
         out << "    " << line << '\n';
 }
+Verdict TooComplex(QTextStream& out, int stage)
+{
+    out << "stage " << stage << ": too complex to prove in the time allowed\n";
+    out.flush();
+    return Verdict::TooComplex;
+}
 }  // namespace
 
 bool RunChecks(const QImage& map, const course::Stage& description, int stage, QTextStream& out)
@@ -29,11 +35,8 @@ Verdict RunChecks(const QImage& map, const course::Stage& description, int stage
     for (int level = 1; level <= 2; ++level) {
         const int r = course::ProbeHalfSize(level);
         const CourseReport course = CheckCourse(map, plan, r, deadline);
-        if (course.outOfTime) {
-            out << "stage " << stage << ": too complex to prove in the time allowed\n";
-            out.flush();
-            return Verdict::TooComplex;
-        }
+        if (course.outOfTime)
+            return TooComplex(out, stage);
         out << "stage " << stage << ", level " << level << " (r = " << r << "): "
             << (course.passed ? "passes" : "FAILS") << ", shortest route " << course.routeLength << " px\n";
         Print(out, course.problems);
@@ -44,11 +47,8 @@ Verdict RunChecks(const QImage& map, const course::Stage& description, int stage
         options.limitSeconds = description.timeLimit;
         options.deadline = deadline;
         const FairnessReport fair = CheckFairness(map, plan, course::ProbeHalfSize(2), options);
-        if (fair.outOfTime) {
-            out << "stage " << stage << ": too complex to prove in the time allowed\n";
-            out.flush();
-            return Verdict::TooComplex;
-        }
+        if (fair.outOfTime)
+            return TooComplex(out, stage);
         out << "stage " << stage << ", level 2 with moving hazards: " << (fair.passed ? "passes" : "FAILS")
             << ", Start clicks at 0.." << options.lastStartSecond << " s reach the goal in " << fair.best << " s at best, " << fair.worst
             << " s at worst (60 px/s in 8-neighbour steps)\n";

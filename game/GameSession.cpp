@@ -91,7 +91,12 @@ void GameSession::placeHazards()
 
 void GameSession::startRun(const QImage& course)
 {
-    m_scene.setMap(course);
+    useMap(course);
+    startRun();
+}
+
+void GameSession::startRun()
+{
     m_recorder.start();
     m_running = true;
     Q_EMIT runChanged(true);

@@ -53,8 +53,8 @@ public:
     bool records() const { return game::RulesOf(m_mode).records; }
 
     // --- What the hand does (game/HandJudging.cpp) ---
-    // The course picture the hand is judged on from the next Start click.
-    void useMap(const QImage& course) { m_map = course; }
+    // The course picture of the stage: the road test reads it from the next Start click.
+    void useMap(const QImage& course) { m_scene.setMap(course); }
     // A click at a map pixel: a start zone starts a run from its point, a
     // click lane's hazard harms.
     void clickMap(QPoint at);
@@ -78,7 +78,8 @@ public:
 
     // A stage from its start: the starting time and no checkpoint passed.
     void setUpStage();
-    // The Start click: the road test reads this course picture from now on.
+    // The Start click: a run begins on the picture in use (or on `course`).
+    void startRun();
     void startRun(const QImage& course);
     // Whether the hand at (x, y) is off the road, by the level's probe.
     bool offRoad(float x, float y) const;
@@ -143,7 +144,6 @@ private:
     int m_time = 0;
     bool m_running = false;
     bool m_missWaiting = false;
-    QImage m_map;      // the course picture of the stage
     QPoint m_handAt;   // where the hand was last judged in this run
     std::vector<bool> m_passed;
     int m_hazardStage = 0;  // the stage whose hazards are placed

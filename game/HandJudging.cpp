@@ -49,7 +49,7 @@ void GameSession::clickStart(int index)
     const QPoint at = starts[static_cast<std::size_t>(index)].point;
     m_handAt = at;
     Q_EMIT runStarted(at);
-    startRun(m_map);
+    startRun();
     recordPosition(at);  // the ghost's way begins at the sign
 }
 
@@ -78,24 +78,29 @@ void GameSession::moveHand(QPointF to)
         if (course::WalkLine(first, last, beforeEnd))
             return;
     }
-    const QPointer<GameSession> alive(this);
-    if (!judgeAt(to, crossed, reacted) && alive)
+    if (!judgeAt(to, crossed, reacted))
         m_handAt = end;
 }
 
+// An element's outcome may close the game (and the session with it) before it
+// returns: only then is the session guarded, not at every pixel.
 bool GameSession::judgeAt(QPointF at, const std::vector<course::SceneElement>& crossed, std::vector<bool>& reacted)
 {
-    const QPointer<GameSession> alive(this);  // an outcome's scene may close the game
     const QPoint p = at.toPoint();
     const auto element = std::find_if(crossed.begin(), crossed.end(), [p](const course::SceneElement& e) { return e.rect.contains(p); });
     if (element == crossed.end()) {
-        if (offRoad(static_cast<float>(at.x()), static_cast<float>(at.y())))
-            miss(MissCause::OffRoad);
-    } else if (const auto i = static_cast<std::size_t>(element - crossed.begin()); !reacted[i]) {
-        reacted[i] = true;
-        reach(*element);
+        if (!offRoad(static_cast<float>(at.x()), static_cast<float>(at.y())))
+            return false;
+        miss(MissCause::OffRoad);  // the run is over, whatever the miss line's scene does
+        return true;
     }
-    return !alive || !m_running;
+    if (const auto i = static_cast<std::size_t>(element - crossed.begin()); !reacted[i]) {
+        reacted[i] = true;
+        const QPointer<GameSession> alive(this);
+        reach(*element);
+        return !alive || !m_running;
+    }
+    return false;
 }
 
 void GameSession::reach(const course::SceneElement& element)

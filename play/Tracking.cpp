@@ -60,12 +60,11 @@ void PlayScreen::moveOnMap(Qt::MouseButtons, Qt::KeyboardModifiers, float x, flo
     m_session->moveHand(QPointF(x, y));
 }
 
+// While a story line waits no run is under way: only the Start click would count, and it waits for the line.
 void PlayScreen::clickOnMap(QPoint at)
 {
-    const std::optional<course::SceneElement> element = m_session->scene().topmostAt({at.x(), at.y()});
-    if (m_lineWaiting && element && element->layer == course::Layer::Start)
-        return;  // the Start click waits for the story line
-    m_session->clickMap(at);
+    if (!m_lineWaiting)
+        m_session->clickMap(at);
 }
 
 // During a run every pointer move on the map comes here first, wherever it

@@ -400,10 +400,7 @@ private Q_SLOTS:
         file.close();
         WriteFile(packs + QStringLiteral("/broken/course.json"), "{ \"format\": 1, ");
         WriteFile(packs + QStringLiteral("/empty/course.json"), "[]");
-        course::Course fifo = mine;
-        fifo.name = {QStringLiteral("ふぃふぉ"), {}, nullptr};
-        fifo.author.clear();
-        WriteFile(packs + QStringLiteral("/fifo/course.json"), course::WritePack(fifo));
+        WriteFile(packs + QStringLiteral("/fifo/course.json"), course::WritePack(mine));  // the same, but for its map
         QVERIFY(mkfifo(QFile::encodeName(packs + QStringLiteral("/fifo/road.dat")).constData(), 0600) == 0);
 
         QStringList rows;
@@ -432,10 +429,8 @@ private Q_SLOTS:
         TitleScreen* title = CurrentTitle();
         title->courseButton->click();
         QCOMPARE(shownAtOnce, static_cast<int>(CourseShelf::Folders().size()));
-        QCOMPARE(rows.size(), shownAtOnce);
-        QVERIFY(rows.size() >= 5);
-        greyed.sort();
-        QCOMPARE(greyed, (QStringList{QStringLiteral("broken"), QStringLiteral("empty"), QStringLiteral("ふぃふぉ")}));
+        QVERIFY(rows.size() == shownAtOnce && shownAtOnce >= 5);
+        QCOMPARE(greyed, (QStringList{QStringLiteral("broken"), QStringLiteral("empty"), QStringLiteral("ぼくのコース — ") + mine.author}));
         QVERIFY(emptyRefused);
         QCOMPARE(title->courseName->text(), QStringLiteral("ぼくのコース"));
         QCOMPARE(Shelf().table().stageCount(), 1);

@@ -4,11 +4,11 @@
 // Pokurimo: guide ピポ along the road with the mouse, from the start to the goal.
 
 #include "app/CommandLine.h"
+#include "app/Navigator.h"
 #include "game/AppFolder.h"
+#include "game/CourseShelf.h"
+#include "game/HighScoreTable.h"
 #include "i18n/Language.h"
-#include "ranking/HighScoreTable.h"
-#include "title/CourseShelf.h"
-#include "title/TitleScreen.h"
 #include "widgets/Look.h"
 
 #include <QApplication>
@@ -43,7 +43,8 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.ico")));
     look::RegisterFontSubstitutes();
     HighScoreTable table;  // the game's own course's records, for the whole run
-    CourseShelf shelf(table);  // the course played, and its records, handed along by the screens
-    TitleScreen::open(shelf);
+    CourseShelf shelf(table);  // the course played, and its records
+    Navigator navigator(shelf);
+    navigator.showTitle();
     return app.exec();
 }

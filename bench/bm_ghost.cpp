@@ -9,7 +9,7 @@
 #include "game/GhostStore.h"
 #include "play/GhostRace.h"
 #include "play/PlayScreen.h"
-#include "ranking/HighScoreTable.h"
+#include "game/HighScoreTable.h"
 #include "rules/Course.h"
 
 #include <QApplication>

@@ -6,7 +6,7 @@
 
 #include "BenchSupport.h"
 #include "game/GameSession.h"
-#include "ranking/HighScoreTable.h"
+#include "game/HighScoreTable.h"
 
 #include "game/AppFolder.h"
 #include "play/PlayScreen.h"

@@ -6,7 +6,7 @@
 
 #include "game/AppFolder.h"
 #include "rules/CoursePack.h"
-#include "title/CourseShelf.h"
+#include "game/CourseShelf.h"
 
 #include <algorithm>
 

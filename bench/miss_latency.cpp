@@ -9,7 +9,7 @@
 
 #include "game/AppFolder.h"
 #include "play/PlayScreen.h"
-#include "ranking/HighScoreTable.h"
+#include "game/HighScoreTable.h"
 #include "widgets/Look.h"
 #include "widgets/Widgets.h"
 

@@ -7,7 +7,7 @@
 
 #include "game/AppFolder.h"
 #include "play/PlayScreen.h"
-#include "ranking/HighScoreTable.h"
+#include "game/HighScoreTable.h"
 #include "widgets/Look.h"
 
 #include <QApplication>

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Pokurimo developers
 // SPDX-License-Identifier: MIT
 
-#include "title/CourseShelf.h"
+#include "game/CourseShelf.h"
 
 #include "game/AppFolder.h"
-#include "ranking/HighScoreTable.h"
+#include "game/HighScoreTable.h"
 
 #include <QDir>
 #include <QStandardPaths>

@@ -3,6 +3,8 @@
 
 #include "game/GhostStore.h"
 
+#include "game/HighScoreTable.h"
+
 #include "rules/CoursePackFormat.h"
 #include "rules/CourseRules.h"
 #include "rules/MapPicture.h"
@@ -179,6 +181,13 @@ std::optional<GhostRecord> LoadGhost(const QString& records, const course::Stage
         return std::nullopt;
     }
     return record;
+}
+
+std::optional<GhostRecord> FirstPlaceRun(const HighScoreTable& table, const course::Course& course, int level, int stage)
+{
+    if (stage < 1 || stage > course.stageCount())
+        return std::nullopt;
+    return LoadGhost(table.group(), course.stage(stage), level, stage, table.scores(level, stage)[0]);
 }
 
 bool GhostWanted()

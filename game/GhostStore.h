@@ -15,6 +15,8 @@
 #include <QString>
 #include <optional>
 
+class HighScoreTable;
+
 namespace ghost {
 
 struct GhostRecord {
@@ -44,6 +46,10 @@ bool SaveGhost(const QString& records, const GhostRecord& record);
 // file gives nothing and one line on standard error.
 std::optional<GhostRecord> LoadGhost(const QString& records, const course::Stage& described, int level, int stage,
                                      int score);
+
+// The record run of the first place of a level and stage of `course`, as
+// `table` has it now; nothing for a stage the course lacks.
+std::optional<GhostRecord> FirstPlaceRun(const HighScoreTable& table, const course::Course& course, int level, int stage);
 
 // Whether the player wants the ghost (yes until told otherwise).
 bool GhostWanted();

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Pokurimo developers
 // SPDX-License-Identifier: MIT
 
-#include "ranking/HighScoreTable.h"
+#include "game/HighScoreTable.h"
 
 
 #include <QCoreApplication>

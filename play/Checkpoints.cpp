@@ -16,6 +16,6 @@ void PlayScreen::showCheckpoint(int index)
         sound::PlayWaveAsync(c.sound);
     if (c.face != 0) {
         showFace(c.face);
-        dialogueText->setText(c.line.shown());
+        m_dialogueText->setText(c.line.shown());
     }
 }

@@ -10,7 +10,6 @@
 
 #include <QCloseEvent>
 #include <QMessageBox>
-#include <QTimer>
 
 using namespace game;
 
@@ -25,28 +24,23 @@ QString PlayScreen::versionText()
 
 void PlayScreen::backToTitle()
 {
-    const QPointer<PlayScreen> self(this);
-    sound::PlayWave(QStringLiteral("Click"));
-    if (!self || m_closed)
-        return;
-    close();  // the unload brings the title back
+    sound::PlayWave(QStringLiteral("Click"), this, [this] { close(); });  // the unload brings the title back
 }
 
 void PlayScreen::showVersion()
 {
-    const QPointer<PlayScreen> self(this);
-    const QString text = versionText();
-    sound::PlayWave(QStringLiteral("Click"));
-    if (!self || m_closed)
-        return;
-    // The timers keep running behind the box, so the clock may run out and
-    // end the game meanwhile: the box is the screen's child and goes with it.
-    auto* box = new QMessageBox(QMessageBox::NoIcon, tr("ﾊﾞｰｼﾞｮﾝ情報"), text, QMessageBox::Ok, this);
+    sound::PlayWave(QStringLiteral("Click"), this, [this] { openVersionBox(); });
+}
+
+// The timers keep running behind the box, so the clock may run out and end
+// the game meanwhile: the box is the screen's child and goes with it.
+void PlayScreen::openVersionBox()
+{
+    auto* box = new QMessageBox(QMessageBox::NoIcon, tr("ﾊﾞｰｼﾞｮﾝ情報"), versionText(), QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
-    box->exec();
     // The hand may have left the map while the box had the pointer.
-    if (self)
-        missIfPointerLeftMap();
+    connect(box, &QMessageBox::finished, this, &PlayScreen::missIfPointerLeftMap);
+    box->open();
 }
 
 void PlayScreen::closeEvent(QCloseEvent* event)
@@ -60,6 +54,8 @@ void PlayScreen::closeEvent(QCloseEvent* event)
 void PlayScreen::unload()
 {
     m_closed = true;
+    m_next = {};  // the flow ends at whatever step it stands
+    m_afterRanking = {};
     m_session->stop();  // no run, clock or hazard survives its screen
     endRunPointer();
     Q_EMIT unloaded();

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Pokurimo developers
 // SPDX-License-Identifier: MIT
 
-// The dialogue presenter: a face, a line, and a wait for the player.
+// The dialogue presenter: a face, a line, and the step the player's "next" takes.
 
 #include "game/AppFolder.h"
 #include "game/GameSession.h"
@@ -16,59 +16,62 @@ using namespace game;
 
 void PlayScreen::showFace(int index)
 {
-    faceBox->setPicture(face(index));
+    m_faceBox->setPicture(face(index));
 }
 
 void PlayScreen::clearFace()
 {
-    faceBox->clearPicture();
+    m_faceBox->clearPicture();
 }
 
-bool PlayScreen::waitForNext()
+void PlayScreen::waitForNext(Step next)
 {
-    if (m_closed)
-        return false;
-    const QPointer<PlayScreen> self(this);
-    m_nextRequested = false;
-    nextHint->show();
-    do {
-        m_lineWaiting = true;
-        // Not while a button is held: taking the focus from a pressed button
-        // cancels its click ("タイトルへ" during a story line).
-        if (QGuiApplication::mouseButtons() == Qt::NoButton)
-            focusKeeper->setFocus();
-        // Sleeps until the next event arrives: a waiting line costs no CPU.
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        if (!self || self->m_closed) {
-            // The play screen went away meanwhile: end the scene, touch nothing.
-            self->m_lineWaiting = false;
-            self->m_nextRequested = false;
-            return false;
-        }
-    } while (!m_nextRequested);
-    m_lineWaiting = false;
-    nextHint->hide();
-    m_nextRequested = false;
-    return true;
+    m_next = std::move(next);
+    m_nextHint->show();
+    keepFocusWhileLineWaits();
 }
 
-bool PlayScreen::showLine(int face, const QString& text)
+// The focus stays where the space key cannot press a button, but not while a
+// button is held: taking the focus from a pressed button cancels its click
+// ("タイトルへ" during a story line).
+void PlayScreen::keepFocusWhileLineWaits()
+{
+    if (m_next && QGuiApplication::mouseButtons() == Qt::NoButton && focusWidget() != m_focusKeeper)
+        m_focusKeeper->setFocus();
+}
+
+void PlayScreen::showLine(int face, const QString& text, Step next)
 {
     if (face != 0)
         showFace(face);
-    dialogueText->setText(text);
-    return waitForNext();
+    m_dialogueText->setText(text);
+    waitForNext(std::move(next));
+}
+
+void PlayScreen::tell(const std::vector<course::StoryLine>& lines, std::size_t from, Step then)
+{
+    if (from >= lines.size()) {
+        then();
+        return;
+    }
+    const course::StoryLine& line = lines[from];
+    showLine(line.face, line.text.shown(), [this, &lines, from, then = std::move(then)]() mutable {
+        tell(lines, from + 1, std::move(then));
+    });
 }
 
 void PlayScreen::askForNextLine()
 {
-    m_nextRequested = true;
+    if (!m_next)
+        return;
+    m_nextHint->hide();
+    std::exchange(m_next, {})();
 }
 
-void PlayScreen::previewKey(int keyCode, Qt::KeyboardModifiers)
+void PlayScreen::previewKey(int keyCode)
 {
     if (keyCode == Qt::Key_Space)
-        m_nextRequested = true;
+        askForNextLine();
 }
 
 // Key preview: every key pressed in this window reaches previewKey first,
@@ -78,14 +81,14 @@ bool PlayScreen::eventFilter(QObject* watched, QEvent* event)
 {
     if (TakeRunPointerEvent(watched, event))
         return true;
+    if (m_next && (event->type() == QEvent::FocusIn || event->type() == QEvent::MouseButtonRelease))
+        QMetaObject::invokeMethod(this, &PlayScreen::keepFocusWhileLineWaits, Qt::QueuedConnection);  // once it is handled
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
         return QWidget::eventFilter(watched, event);
     auto* target = static_cast<QWidget*>(watched);
     QWidget* focus = QApplication::focusWidget();
     const bool firstReceiver = focus ? target == focus : target == this;
-    if (firstReceiver && target->window() == this && !m_closed) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        previewKey(key->key(), key->modifiers());
-    }
+    if (firstReceiver && target->window() == this && !m_closed)
+        previewKey(static_cast<QKeyEvent*>(event)->key());
     return QWidget::eventFilter(watched, event);
 }

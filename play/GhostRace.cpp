@@ -7,7 +7,7 @@
 #include "play/GhostView.h"
 #include "play/PlayScreen.h"
 #include "play/Splits.h"
-#include "ranking/HighScoreTable.h"
+#include "game/HighScoreTable.h"
 #include "widgets/Look.h"
 #include "widgets/Widgets.h"
 
@@ -17,11 +17,11 @@ namespace {
 constexpr int kFrameMs = 16;  // the ghost moves as often as a screen shows a frame
 }
 
-GhostRace::GhostRace(PlayScreen& screen, HighScoreTable& table)
+GhostRace::GhostRace(PlayScreen& screen, HighScoreTable& table, QWidget* mapSurface)
     : QObject(&screen),
       m_screen(screen),
       m_table(table),
-      m_view(new GhostView(screen.heroIcon(), screen.courseMap->surface())),
+      m_view(new GhostView(screen.heroIcon(), mapSurface)),
       m_split(new SplitLabel(&screen))
 {
     buildToggle();
@@ -34,14 +34,15 @@ GhostRace::GhostRace(PlayScreen& screen, HighScoreTable& table)
 // In the status column, between the lives and the buttons.
 void GhostRace::buildToggle()
 {
-    toggle = new QCheckBox(tr("ゴースト"), &m_screen);
-    toggle->setGeometry(look::Twips(4680, 3045, 1815, 300));
-    toggle->setFont(look::CaptionFont(look::k12pt));
-    toggle->setToolTip(tr("自己ベストの走りをいっしょに走るよ"));
-    look::PaintText(toggle, Qt::white);
-    toggle->setFocusPolicy(Qt::NoFocus);  // the space key reads the story, it never ticks this
-    toggle->setChecked(ghost::GhostWanted());
-    connect(toggle, &QCheckBox::toggled, this, [this](bool on) {
+    m_toggle = new QCheckBox(tr("ゴースト"), &m_screen);
+    m_toggle->setObjectName(QStringLiteral("ghostToggle"));
+    m_toggle->setGeometry(look::Twips(4680, 3045, 1815, 300));
+    m_toggle->setFont(look::CaptionFont(look::k12pt));
+    m_toggle->setToolTip(tr("自己ベストの走りをいっしょに走るよ"));
+    look::PaintText(m_toggle, Qt::white);
+    m_toggle->setFocusPolicy(Qt::NoFocus);  // the space key reads the story, it never ticks this
+    m_toggle->setChecked(ghost::GhostWanted());
+    connect(m_toggle, &QCheckBox::toggled, this, [this](bool on) {
         ghost::SetGhostWanted(on);
         if (!on && !m_watching) {
             m_frames.stop();
@@ -61,7 +62,7 @@ void GhostRace::runChanged(bool underWay)
     m_frames.stop();
     m_view->showAt(std::nullopt);
     m_record.reset();
-    if (!underWay || !toggle->isChecked())
+    if (!underWay || !m_toggle->isChecked())
         return;
     const GameSession* session = m_screen.session();
     const int level = session->level();
@@ -114,7 +115,7 @@ void GhostRace::keepRecordRun()
 void GhostRace::watch(ghost::GhostRecord record)
 {
     m_watching = true;
-    toggle->setEnabled(false);
+    m_toggle->setEnabled(false);
     m_record = std::move(record);
     m_screen.session()->startWatching();
     follow();

@@ -18,15 +18,14 @@ class HighScoreTable;
 class PlayScreen;
 class QCheckBox;
 class SplitLabel;
+class QWidget;
 
 class GhostRace : public QObject {
     Q_OBJECT
 public:
-    GhostRace(PlayScreen& screen, HighScoreTable& table);
+    // The ghost is drawn on `mapSurface`, the splits and the toggle ("ghostToggle") on the screen.
+    GhostRace(PlayScreen& screen, HighScoreTable& table, QWidget* mapSurface);
 
-    QCheckBox* toggle = nullptr;
-    const GhostView* view() const { return m_view; }
-    const SplitLabel* split() const { return m_split; }
     // The record run raced in this attempt, if any.
     const std::optional<ghost::GhostRecord>& record() const { return m_record; }
 
@@ -50,6 +49,7 @@ private:
 
     PlayScreen& m_screen;
     HighScoreTable& m_table;
+    QCheckBox* m_toggle = nullptr;
     GhostView* m_view;
     SplitLabel* m_split;
     QTimer m_frames;

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Pokurimo developers
 // SPDX-License-Identifier: MIT
 
-// The hazards where the session has them.
+// The m_hazards where the session has them.
 
 #include "game/GameSession.h"
 #include "play/PlayScreen.h"
@@ -21,9 +21,9 @@ void PlayScreen::showCoversAndHazards()
 // A hazard's pictures where the scene has it now.
 void PlayScreen::showHazard(int index)
 {
-    if (index < 0 || index >= static_cast<int>(hazards.size()) || m_marksStage != m_session->stage())
+    if (index < 0 || index >= static_cast<int>(m_hazards.size()) || m_marksStage != m_session->stage())
         return;
-    HazardMarks& shown = hazards[static_cast<std::size_t>(index)];
+    HazardMarks& shown = m_hazards[static_cast<std::size_t>(index)];
     const bool bridge = course::Traits(m_session->stageCourse().hazards[static_cast<std::size_t>(index)].kind).pieces;
     for (const course::SceneElement& e : m_session->scene().elementsOf(course::Layer::Hazard, index)) {
         const int piece = std::max(e.piece, 0);

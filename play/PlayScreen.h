@@ -13,10 +13,10 @@
 
 #include <QImage>
 #include <QPixmap>
-#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -31,8 +31,14 @@ class PictureBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTimer;
 
+namespace ghost {
+struct GhostRecord;
+}
+
+// Every element carries its name as its object name ("timeBox",
+// "backToTitleButton"); the marks on the map are named by the list and the
+// index of the stage's description ("startZones(0)", "hazards(3.1)").
 class PlayScreen : public QWidget {
     Q_OBJECT
 public:
@@ -46,96 +52,64 @@ public:
     PlayScreen(HighScoreTable& table, int level, int stage = 1, int lives = 5, QWidget* parent = nullptr);
     ~PlayScreen() override;
 
-    // --- Elements ---
-    MapBox* courseMap = nullptr;
-    PictureBox* clearPicture = nullptr;
-    PictureBox* faceBox = nullptr;
-    QLabel* stageCaption = nullptr;
-    QLabel* stageBox = nullptr;
-    QLabel* levelCaption = nullptr;
-    QLabel* levelBox = nullptr;
-    QLabel* timeCaption = nullptr;
-    QLabel* timeBox = nullptr;
-    QLabel* lifeCaption = nullptr;
-    QLabel* lifeBox = nullptr;
-    QPushButton* backToTitleButton = nullptr;
-    QPushButton* versionButton = nullptr;
-    QLabel* dialogueText = nullptr;
-    ClickLabel* nextHint = nullptr;
-    QLineEdit* focusKeeper = nullptr;  // keeps the focus while a line waits
-
-    // The marks on the map, as the stage's description lists them (same indices).
-    std::vector<MapMark*> startZones;
-    std::vector<MapMark*> goalMarks;
-    std::vector<MapMark*> checkpoints;
-    std::vector<MapMark*> covers;
-    struct HazardMarks {
-        std::vector<MapMark*> marks;  // the hazard, or a bridge's pieces
-        QPixmap look;
-        QPixmap openLook;  // a bridge piece over open water
-    };
-    std::vector<HazardMarks> hazards;
-
     // The game this screen shows: level, stage, lives, clock, run and hazards.
     GameSession* session() const { return m_session; }
 
     // --- Stage setup (play/StageSetup.cpp) ---
     // Labels, starting time, checkpoint flags and the course picture. False when
-    // the course picture cannot be loaded (the player has been told).
+    // the course picture cannot be loaded (`cannotGoOn` has said why).
     bool setUpStage();
-    // The opening story. False when the play screen was closed meanwhile.
-    bool tellOpening();
+    // The opening story begins; the Start sign waits after its last line.
+    void tellOpening();
     QString courseFile() const;  // the course picture of the current stage
 
     // --- Dialogue (play/Dialogue.cpp) ---
-    void showFace(int index);
-    void clearFace();
-    // Waits for the player's "next". False when the play screen was closed
-    // meanwhile: the caller's scene must end without touching the screen again.
-    [[nodiscard]] bool waitForNext();
-    [[nodiscard]] bool showLine(int face, const QString& text);  // face 0 = leave the face as it is
+    // The player's "next" (the hint clicked, the space key): the flow takes its
+    // next step. With no line waiting it does nothing.
     void askForNextLine();
-    bool lineWaiting() const { return m_lineWaiting; }  // a story line waits for the player
-    void previewKey(int keyCode, Qt::KeyboardModifiers shift);
-
-    // --- The hand, forwarded to the session, and the misses it announces (play/Tracking.cpp) ---
-    void startRun(int index);    // the Start click on start zone `index`
-    void clickOnMap(QPoint at);  // map pixels
-    void moveOnMap(Qt::MouseButtons button, Qt::KeyboardModifiers shift, float x, float y);
-    void pointerLeftMap();
-    QPoint startPoint(int index) const;  // map pixel the Start click puts the pointer on
-
-    // --- Hazards (play/Hazards.cpp) ---
-    // The pictures a face and the run's pointer take.
+    bool lineWaiting() const { return static_cast<bool>(m_next); }  // a line waits for the player
     const QPixmap& face(int index) const { return m_faces.at(static_cast<std::size_t>(index)); }  // 1..6
     const QPixmap& heroIcon() const { return m_heroIcon; }
 
-    // --- Stage clear, ending, result (play/Goal.cpp, play/Result.cpp) ---
-    void scoreRun();
+    // --- The hand, forwarded to the session (play/Tracking.cpp) ---
+    QPoint startPoint(int index) const;  // map pixel the Start click puts the pointer on
+
+    // --- Stage clear and the ranking (play/Goal.cpp, play/Result.cpp) ---
+    // The ranking opened for a new record's name has closed: the flow goes on.
+    void rankingClosed();
+
+    // --- Watching a record run (play/WatchRun.cpp) ---
+    // Shows the stage and plays `record`, held by `holder`, back with the clock;
+    // Escape, "タイトルへ" or the close button end it. False when the stage cannot be set up.
+    bool watchRecordRun(ghost::GhostRecord record, const QString& holder);
 
     // --- Commands (play/Commands.cpp) ---
     void backToTitle();
     void showVersion();
     static QString versionText();
 
-    // The play screen has been closed (it may still exist until its scenes unwind).
+    // The play screen has been closed (it may still exist until it is deleted).
     bool isClosed() const { return m_closed; }
-
-    // ピポ drawn at the pointer while a run is under way.
-    const DrawnHero* drawnHero() const { return m_hero; }
 
     // --- The ghost of the record run, the splits and watching (play/GhostRace.cpp) ---
     GhostRace* ghostRace() const { return m_ghostRace; }
 
-
 Q_SIGNALS:
     void unloaded();
+    // A cleared stage's time took `place` (0..4) of its table: its name is wanted.
+    // The flow waits for rankingClosed.
+    void scored(int level, int stage, int place);
+    // The game cannot go on (a course map that cannot be read): the player is to be told.
+    void cannotGoOn(const QString& why);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // One step of the flow, taken when the player asks for the next line.
+    using Step = std::function<void()>;
+
     void buildLayout();
     void buildStatusColumn();
     void buildDialogue();
@@ -148,6 +122,23 @@ private:
     void showSession();  // the labels and hazards follow what the session says
     void showHazard(int index);
     void unload();
+    // The dialogue (play/Dialogue.cpp).
+    void showFace(int index);
+    void clearFace();
+    void showLine(int face, const QString& text, Step next);  // face 0 = leave the face as it is
+    void waitForNext(Step next);
+    void tell(const std::vector<course::StoryLine>& lines, std::size_t from, Step then);
+    void keepFocusWhileLineWaits();
+    void previewKey(int keyCode);
+    // The hand (play/Tracking.cpp).
+    void clickOnMap(QPoint at);  // map pixels
+    void moveOnMap(Qt::MouseButtons button, Qt::KeyboardModifiers shift, float x, float y);
+    void pointerLeftMap();
+    // The clear scene, the score, and on (play/Goal.cpp, play/Result.cpp).
+    void afterClear();
+    void nextStageOrEnding();
+    void scoreRun(Step then);
+    void openVersionBox();
     // The run's pointer: blank, with ピポ drawn in its place, starting at a map point.
     void beginRunPointer(QPoint mapPoint);
     void endRunPointer();  // the ordinary pointer, wherever the run ended
@@ -167,8 +158,34 @@ private:
     HighScoreTable& m_table;
     GameSession* m_session;
     bool m_closed = false;
-    bool m_lineWaiting = false;
-    bool m_nextRequested = false;
+    Step m_next;           // the step a waiting line leads to
+    Step m_afterRanking;   // the step the flow takes once the ranking has closed
+
+    MapBox* m_courseMap = nullptr;
+    PictureBox* m_clearPicture = nullptr;
+    PictureBox* m_faceBox = nullptr;
+    QLabel* m_stageBox = nullptr;
+    QLabel* m_levelBox = nullptr;
+    QLabel* m_timeBox = nullptr;
+    QLabel* m_lifeBox = nullptr;
+    QPushButton* m_backToTitleButton = nullptr;
+    QPushButton* m_versionButton = nullptr;
+    QLabel* m_dialogueText = nullptr;
+    ClickLabel* m_nextHint = nullptr;
+    QLineEdit* m_focusKeeper = nullptr;  // keeps the focus while a line waits
+
+    // The marks on the map, as the stage's description lists them (same indices).
+    std::vector<MapMark*> m_startZones;
+    std::vector<MapMark*> m_goalMarks;
+    std::vector<MapMark*> m_checkpoints;
+    std::vector<MapMark*> m_covers;
+    struct HazardMarks {
+        std::vector<MapMark*> marks;  // the hazard, or a bridge's pieces
+        QPixmap look;
+        QPixmap openLook;  // a bridge piece over open water
+    };
+    std::vector<HazardMarks> m_hazards;
+
     DrawnHero* m_hero = nullptr;
     GhostRace* m_ghostRace = nullptr;
     bool m_runPointer = false;  // ピポ is drawn at the pointer: the run's moves are the session's

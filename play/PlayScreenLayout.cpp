@@ -75,7 +75,7 @@ PlayScreen::PlayScreen(HighScoreTable& table, const course::Course& course, int 
     buildLayout();
     connectEvents();
     showSession();
-    m_ghostRace = new GhostRace(*this, m_table);
+    m_ghostRace = new GhostRace(*this, m_table, m_courseMap->surface());
     qApp->installEventFilter(this);  // key preview: the window sees every key first
 }
 
@@ -92,61 +92,66 @@ void PlayScreen::buildLayout()
     setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.ico")));
     look::MakeFixedWindow(this, 439, 439);
 
-    courseMap = new MapBox(Twips(0, 0, 4560, 4560), this);
-    courseMap->setPicture(Picture("map_placeholder.bmp"));
+    m_courseMap = new MapBox(Twips(0, 0, 4560, 4560), this);
+    m_courseMap->setPicture(Picture("map_placeholder.bmp"));
     buildStageMarks();
 
-    clearPicture = new PictureBox(Twips(840, 720, 3060, 3060), true, this);
-    clearPicture->setPicture(Picture("clear.bmp"));
-    clearPicture->hide();
+    m_clearPicture = new PictureBox(Twips(840, 720, 3060, 3060), true, this);
+    m_clearPicture->setPicture(Picture("clear.bmp"));
+    m_clearPicture->hide();
 
     buildStatusColumn();
     buildDialogue();
     loadPictures();
     m_hero = new DrawnHero(this);  // the last child: drawn above everything
+    NameElements({{m_courseMap, "courseMap"}, {m_clearPicture, "clearPicture"}, {m_faceBox, "faceBox"},
+                  {m_stageBox, "stageBox"}, {m_levelBox, "levelBox"}, {m_timeBox, "timeBox"}, {m_lifeBox, "lifeBox"},
+                  {m_backToTitleButton, "backToTitleButton"}, {m_versionButton, "versionButton"},
+                  {m_dialogueText, "dialogueText"}, {m_nextHint, "nextHint"}, {m_focusKeeper, "focusKeeper"},
+                  {m_hero, "drawnHero"}});
 
-    setTabOrder(courseMap, faceBox);
-    setTabOrder(faceBox, backToTitleButton);
-    setTabOrder(backToTitleButton, versionButton);
-    setTabOrder(versionButton, focusKeeper);
-    courseMap->setFocus();
+    setTabOrder(m_courseMap, m_faceBox);
+    setTabOrder(m_faceBox, m_backToTitleButton);
+    setTabOrder(m_backToTitleButton, m_versionButton);
+    setTabOrder(m_versionButton, m_focusKeeper);
+    m_courseMap->setFocus();
 }
 
 void PlayScreen::buildStatusColumn()
 {
-    stageCaption = MakeCaption(this, Twips(4680, 0, 825, 240), tr("STAGE"), QColor(0, 255, 255));
-    stageBox = MakeValueBox(this, Twips(4680, 240, 1815, 615), Qt::AlignLeft);
-    look::FitWidth(stageBox, LongestStageName(m_session->course(), stageBox->fontMetrics()));
-    levelCaption = MakeCaption(this, Twips(4680, 960, 780, 240), tr("LEVEL"), QColor(255, 255, 0));
-    levelBox = MakeValueBox(this, Twips(4680, 1200, 1815, 375), Qt::AlignLeft);
-    timeCaption = MakeCaption(this, Twips(4680, 1680, 585, 240), tr("TIME"), QColor(255, 128, 255));
-    timeBox = MakeValueBox(this, Twips(4680, 1920, 1815, 375), Qt::AlignRight);
-    lifeCaption = MakeCaption(this, Twips(4680, 2400, 540, 240), tr("LIFE"), QColor(0, 255, 0));
-    lifeBox = MakeValueBox(this, Twips(4680, 2640, 1815, 375), Qt::AlignRight);
-    versionButton = MakeButton(this, Twips(4680, 3360, 1815, 495), tr("バージョン"), look::k12pt);
-    backToTitleButton = MakeButton(this, Twips(4680, 3960, 1815, 495), tr("タイトルへ"), look::k12pt);
+    MakeCaption(this, Twips(4680, 0, 825, 240), tr("STAGE"), QColor(0, 255, 255))->setObjectName(QStringLiteral("stageCaption"));
+    m_stageBox = MakeValueBox(this, Twips(4680, 240, 1815, 615), Qt::AlignLeft);
+    look::FitWidth(m_stageBox, LongestStageName(m_session->course(), m_stageBox->fontMetrics()));
+    MakeCaption(this, Twips(4680, 960, 780, 240), tr("LEVEL"), QColor(255, 255, 0))->setObjectName(QStringLiteral("levelCaption"));
+    m_levelBox = MakeValueBox(this, Twips(4680, 1200, 1815, 375), Qt::AlignLeft);
+    MakeCaption(this, Twips(4680, 1680, 585, 240), tr("TIME"), QColor(255, 128, 255))->setObjectName(QStringLiteral("timeCaption"));
+    m_timeBox = MakeValueBox(this, Twips(4680, 1920, 1815, 375), Qt::AlignRight);
+    MakeCaption(this, Twips(4680, 2400, 540, 240), tr("LIFE"), QColor(0, 255, 0))->setObjectName(QStringLiteral("lifeCaption"));
+    m_lifeBox = MakeValueBox(this, Twips(4680, 2640, 1815, 375), Qt::AlignRight);
+    m_versionButton = MakeButton(this, Twips(4680, 3360, 1815, 495), tr("バージョン"), look::k12pt);
+    m_backToTitleButton = MakeButton(this, Twips(4680, 3960, 1815, 495), tr("タイトルへ"), look::k12pt);
 }
 
 void PlayScreen::buildDialogue()
 {
-    dialogueText = MakeValueBox(this, Twips(0, 4560, 4545, 2010), Qt::AlignLeft);
-    look::Paint(dialogueText, Qt::white, Qt::black);
-    dialogueText->setWordWrap(true);
+    m_dialogueText = MakeValueBox(this, Twips(0, 4560, 4545, 2010), Qt::AlignLeft);
+    look::Paint(m_dialogueText, Qt::white, Qt::black);
+    m_dialogueText->setWordWrap(true);
 
-    nextHint = new ClickLabel(tr("Click or SpaceKey to Next"), this);
-    nextHint->setGeometry(Twips(1800, 6240, 2625, 195));
-    nextHint->setFont(look::CaptionFont(look::k9_75pt));
-    nextHint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    look::PaintText(nextHint, QColor(0, 0, 255));
+    m_nextHint = new ClickLabel(tr("Click or SpaceKey to Next"), this);
+    m_nextHint->setGeometry(Twips(1800, 6240, 2625, 195));
+    m_nextHint->setFont(look::CaptionFont(look::k9_75pt));
+    m_nextHint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    look::PaintText(m_nextHint, QColor(0, 0, 255));
 
-    faceBox = new PictureBox(Twips(4560, 4560, 2010, 2010), true, this);
-    faceBox->setFocusPolicy(Qt::TabFocus);
+    m_faceBox = new PictureBox(Twips(4560, 4560, 2010, 2010), true, this);
+    m_faceBox->setFocusPolicy(Qt::TabFocus);
 }
 
 MapMark* PlayScreen::addMark(const char* list, int index, const QRect& rect)
 {
-    auto* mark = new MapMark(index, rect, courseMap->surface());
-    mark->setObjectName(QStringLiteral("%1(%2)").arg(QLatin1String(list)).arg(index));
+    auto* mark = new MapMark(index, rect, m_courseMap->surface());
+    mark->setObjectName(ListedName(list, index));
     mark->show();
     connect(mark, &MapMark::clicked, this, [this, mark](int, QPointF at) { clickOnMap(mark->geometry().topLeft() + at.toPoint()); });
     return mark;
@@ -158,35 +163,35 @@ MapMark* PlayScreen::addMark(const char* list, int index, const QRect& rect)
 // the new stage, so the old marks leave once the event loop has them back.
 void PlayScreen::buildStageMarks()
 {
-    for (MapMark* old : courseMap->surface()->findChildren<MapMark*>(Qt::FindDirectChildrenOnly)) {
+    for (MapMark* old : m_courseMap->surface()->findChildren<MapMark*>(Qt::FindDirectChildrenOnly)) {
         old->hide();
         old->setObjectName(QString());
         old->deleteLater();
     }
     const course::Stage& stage = m_session->stageCourse();
     m_marksStage = m_session->stage();
-    startZones.assign(stage.starts.size(), nullptr);
-    goalMarks.assign(stage.goals.size(), nullptr);
-    checkpoints.assign(stage.checkpoints.size(), nullptr);
-    covers.assign(stage.covers.size(), nullptr);
-    hazards.assign(stage.hazards.size(), {});
+    m_startZones.assign(stage.starts.size(), nullptr);
+    m_goalMarks.assign(stage.goals.size(), nullptr);
+    m_checkpoints.assign(stage.checkpoints.size(), nullptr);
+    m_covers.assign(stage.covers.size(), nullptr);
+    m_hazards.assign(stage.hazards.size(), {});
 
     for (const course::Stacked& e : stage.stacking) {
         const auto i = static_cast<std::size_t>(e.index);
         switch (e.layer) {
         case course::Layer::Start:
-            startZones[i] = addMark("startZones", e.index, stage.starts[i].rect);
+            m_startZones[i] = addMark("startZones", e.index, stage.starts[i].rect);
             break;
         case course::Layer::Goal:
-            goalMarks[i] = addMark("goalMarks", e.index, stage.goals[i].rect);
+            m_goalMarks[i] = addMark("goalMarks", e.index, stage.goals[i].rect);
             break;
         case course::Layer::Checkpoint:
-            checkpoints[i] = addMark("checkpoints", e.index, stage.checkpoints[i].rect);
+            m_checkpoints[i] = addMark("checkpoints", e.index, stage.checkpoints[i].rect);
             break;
         case course::Layer::Cover:
-            covers[i] = addMark("covers", e.index, stage.covers[i].rect);
-            covers[i]->setPicture(QPixmap::fromImage(course::ReadMarkPicture(stage.covers[i].picture)));
-            covers[i]->hide();
+            m_covers[i] = addMark("covers", e.index, stage.covers[i].rect);
+            m_covers[i]->setPicture(QPixmap::fromImage(course::ReadMarkPicture(stage.covers[i].picture)));
+            m_covers[i]->hide();
             break;
         case course::Layer::Hazard:
             buildHazardMarks(stage.hazards[i], e.index);
@@ -197,7 +202,7 @@ void PlayScreen::buildStageMarks()
 
 void PlayScreen::buildHazardMarks(const course::Hazard& hazard, int index)
 {
-    HazardMarks& shown = hazards[static_cast<std::size_t>(index)];
+    HazardMarks& shown = m_hazards[static_cast<std::size_t>(index)];
     shown.look = QPixmap::fromImage(course::ReadMarkPicture(hazard.picture));
     shown.openLook = QPixmap::fromImage(course::ReadMarkPicture(hazard.openPicture));
     const std::vector<QRect> pieces = hazard.pieces.empty() ? std::vector<QRect>{hazard.rect} : hazard.pieces;
@@ -213,8 +218,8 @@ void PlayScreen::buildHazardMarks(const course::Hazard& hazard, int index)
 
 std::vector<MapMark*> PlayScreen::coversAndHazards() const
 {
-    std::vector<MapMark*> all(covers.begin(), covers.end());
-    for (const HazardMarks& h : hazards)
+    std::vector<MapMark*> all(m_covers.begin(), m_covers.end());
+    for (const HazardMarks& h : m_hazards)
         all.insert(all.end(), h.marks.begin(), h.marks.end());
     return all;
 }
@@ -225,30 +230,30 @@ void PlayScreen::loadPictures()
         m_faces[i] = Picture(QStringLiteral("face%1.bmp").arg(i));
     m_heroIcon = Picture("pipo.ico");
 
-    focusKeeper = new QLineEdit(QStringLiteral("focusKeeper"), this);
-    focusKeeper->setGeometry(Twips(720, 6720, 150, 375));
-    focusKeeper->setAttribute(Qt::WA_InputMethodEnabled, false);  // the space key must reach the window
+    m_focusKeeper = new QLineEdit(QStringLiteral("focusKeeper"), this);
+    m_focusKeeper->setGeometry(Twips(720, 6720, 150, 375));
+    m_focusKeeper->setAttribute(Qt::WA_InputMethodEnabled, false);  // the space key must reach the window
 }
 
 // The screen's own elements' events go to the procedures named after them; the marks' are connected as they are built.
 void PlayScreen::connectEvents()
 {
-    connect(courseMap, &MapBox::moved, this, &PlayScreen::moveOnMap);
-    connect(courseMap, &MapBox::left, this, &PlayScreen::pointerLeftMap);
-    connect(nextHint, &ClickLabel::clicked, this, &PlayScreen::askForNextLine);
-    connect(backToTitleButton, &QPushButton::clicked, this, &PlayScreen::backToTitle);
-    connect(versionButton, &QPushButton::clicked, this, &PlayScreen::showVersion);
+    connect(m_courseMap, &MapBox::moved, this, &PlayScreen::moveOnMap);
+    connect(m_courseMap, &MapBox::left, this, &PlayScreen::pointerLeftMap);
+    connect(m_nextHint, &ClickLabel::clicked, this, &PlayScreen::askForNextLine);
+    connect(m_backToTitleButton, &QPushButton::clicked, this, &PlayScreen::backToTitle);
+    connect(m_versionButton, &QPushButton::clicked, this, &PlayScreen::showVersion);
 }
 
 void PlayScreen::showSession()
 {
     auto number = [](QLabel* box) { return [box](int value) { box->setText(QString::number(value)); }; };
-    levelBox->setText(stage::LevelName(m_session->level()));
-    lifeBox->setText(QString::number(m_session->lives()));
+    m_levelBox->setText(stage::LevelName(m_session->level()));
+    m_lifeBox->setText(QString::number(m_session->lives()));
     connect(m_session, &GameSession::stageChanged, this,
-            [this](int stage) { stageBox->setText(m_session->course().stage(stage).name.shown()); });
-    connect(m_session, &GameSession::livesChanged, this, number(lifeBox));
-    connect(m_session, &GameSession::timeChanged, this, number(timeBox));
+            [this](int stage) { m_stageBox->setText(m_session->course().stage(stage).name.shown()); });
+    connect(m_session, &GameSession::livesChanged, this, number(m_lifeBox));
+    connect(m_session, &GameSession::timeChanged, this, number(m_timeBox));
     connect(m_session, &GameSession::runStarted, this, &PlayScreen::showRunStart);
     connect(m_session, &GameSession::checkpointReached, this, &PlayScreen::showCheckpoint);
     connect(m_session, &GameSession::missed, this, &PlayScreen::showMiss);

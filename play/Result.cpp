@@ -1,38 +1,35 @@
 // SPDX-FileCopyrightText: 2026 The Pokurimo developers
 // SPDX-License-Identifier: MIT
 
-// Scoring a cleared stage and taking the new record holder's name.
+// Scoring a cleared stage; the ranking, opened by whoever opened this screen, takes the name.
 
-#include "game/AppFolder.h"
 #include "game/GameSession.h"
+#include "game/HighScoreTable.h"
 #include "play/GhostRace.h"
 #include "play/PlayScreen.h"
-#include "ranking/HighScoreTable.h"
-#include "ranking/RankingScreen.h"
-#include "rules/StageRules.h"
 #include "sound/SoundBackend.h"
-
-#include <QLabel>
-#include <QLineEdit>
 
 using namespace game;
 
-void PlayScreen::scoreRun()
+void PlayScreen::scoreRun(Step then)
 {
-    if (!m_session->records())
-        return;
     const int level = m_session->level();
     const int stage = m_session->stage();
     // Whatever the level, the score is the time taken: smaller is faster.
-    const int place = m_table.enter(level, stage, m_session->score());
-    if (place < 0)
+    const int place = m_session->records() ? m_table.enter(level, stage, m_session->score()) : -1;
+    if (place < 0) {
+        then();
         return;
+    }
     if (place == 0)
         m_ghostRace->keepRecordRun();
-    RankingScreen rank(m_table, level, stage, this);
-    rank.watchCourse(m_session->course());
-    rank.nameEdits[place]->show();
-    rank.showTable();
+    m_afterRanking = std::move(then);
     sound::PlayWaveAsync(QStringLiteral("Claps"));
-    rank.exec();
+    Q_EMIT scored(level, stage, place);
+}
+
+void PlayScreen::rankingClosed()
+{
+    if (m_afterRanking)
+        std::exchange(m_afterRanking, {})();
 }

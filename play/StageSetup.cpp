@@ -6,11 +6,9 @@
 #include "game/AppFolder.h"
 #include "game/GameSession.h"
 #include "play/PlayScreen.h"
-#include "play/Story.h"
 #include "rules/CourseRules.h"
 #include "rules/MapPicture.h"
 #include "rules/StageRules.h"
-#include "widgets/Notice.h"
 #include "widgets/Widgets.h"
 
 #include <QDir>
@@ -32,23 +30,22 @@ bool PlayScreen::setUpStage()
 
     QImage course = course::ReadMap(courseFile());
     if (course.isNull()) {
-        look::ShowNotice(this, tr("コースの地図「%1」が読めなかったよ・・・タイトルにもどるぜ！")
-                                   .arg(QDir::toNativeSeparators(courseFile())));
+        Q_EMIT cannotGoOn(tr("コースの地図「%1」が読めなかったよ・・・タイトルにもどるぜ！")
+                              .arg(QDir::toNativeSeparators(courseFile())));
         return false;
     }
     m_course = std::move(course);
     m_session->useMap(m_course);
-    courseMap->setPicture(QPixmap::fromImage(m_course));
+    m_courseMap->setPicture(QPixmap::fromImage(m_course));
     return true;
 }
 
-bool PlayScreen::tellOpening()
+void PlayScreen::tellOpening()
 {
     m_session->startHazards();
     clearFace();
-    if (!story::Tell(*this, m_session->stageCourse().opening))
-        return false;
-    showFace(1);
-    dialogueText->setText(stage::StartPrompt());
-    return true;
+    tell(m_session->stageCourse().opening, 0, [this] {
+        showFace(1);
+        m_dialogueText->setText(stage::StartPrompt());
+    });
 }

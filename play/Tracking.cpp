@@ -29,7 +29,7 @@ QPoint PlayScreen::startPoint(int index) const
 
 void PlayScreen::beginRunPointer(QPoint mapPoint)
 {
-    m_hero->start(m_heroIcon, courseMap->surface()->mapTo(this, mapPoint));
+    m_hero->start(m_heroIcon, m_courseMap->surface()->mapTo(this, mapPoint));
     m_runPointer = true;
 }
 
@@ -39,20 +39,14 @@ void PlayScreen::endRunPointer()
     m_runPointer = false;
 }
 
-void PlayScreen::startRun(int index)
-{
-    if (!m_lineWaiting)
-        m_session->clickStart(index);
-}
-
 void PlayScreen::showRunStart(QPoint start)
 {
     // Blank first: Xwayland carries out the warp only while the X pointer is hidden.
     beginRunPointer(start);
-    QCursor::setPos(courseMap->surface()->mapToGlobal(start));
+    QCursor::setPos(m_courseMap->surface()->mapToGlobal(start));
     sound::PlayWaveAsync(QStringLiteral("Start"));
     showFace(1);
-    dialogueText->setText(QString());
+    m_dialogueText->setText(QString());
 }
 
 void PlayScreen::moveOnMap(Qt::MouseButtons, Qt::KeyboardModifiers, float x, float y)
@@ -63,7 +57,7 @@ void PlayScreen::moveOnMap(Qt::MouseButtons, Qt::KeyboardModifiers, float x, flo
 // While a story line waits no run is under way: only the Start click would count, and it waits for the line.
 void PlayScreen::clickOnMap(QPoint at)
 {
-    if (!m_lineWaiting)
+    if (!lineWaiting())
         m_session->clickMap(at);
 }
 
@@ -75,7 +69,7 @@ bool PlayScreen::TakeRunPointerEvent(QObject* watched, QEvent* event)
     if (event->type() != QEvent::MouseMove || !m_runPointer || !m_session->runUnderWay() || m_closed || !watched->isWidgetType())
         return false;
     auto* widget = static_cast<QWidget*>(watched);
-    QWidget* surface = courseMap->surface();
+    QWidget* surface = m_courseMap->surface();
     if (widget != surface && widget->parentWidget() != surface)
         return false;
     auto* move = static_cast<QMouseEvent*>(event);
@@ -116,7 +110,7 @@ void PlayScreen::missIfPointerLeftMap()
 {
     if (!m_session->runUnderWay() || m_closed)
         return;
-    QWidget* surface = courseMap->surface();
+    QWidget* surface = m_courseMap->surface();
     if (!PointerOver(surface)) {
         m_session->handLeftMap();
         return;
@@ -131,9 +125,8 @@ void PlayScreen::showMiss(game::MissCause cause)
         sound::PlayWaveAsync(QStringLiteral("Out"));
     endRunPointer();
     showFace(6);
-    dialogueText->setText(cause == MissCause::TimeUp ? tr("うわーん！まにあわなかったー！！") : stage::MissCry());
-    if (waitForNext())
-        m_session->missLineRead();
+    m_dialogueText->setText(cause == MissCause::TimeUp ? tr("うわーん！まにあわなかったー！！") : stage::MissCry());
+    waitForNext([this] { m_session->missLineRead(); });  // a life is taken only once the line is read
 }
 
 void PlayScreen::beginAttempt()
@@ -143,5 +136,5 @@ void PlayScreen::beginAttempt()
         return;
     }
     showFace(1);
-    dialogueText->setText(stage::StartPrompt());
+    m_dialogueText->setText(stage::StartPrompt());
 }

@@ -6,8 +6,8 @@
 
 #include "ranking/RankingScreen.h"
 
-#include "play/WatchRun.h"
-#include "ranking/HighScoreTable.h"
+#include "game/GhostStore.h"
+#include "game/HighScoreTable.h"
 #include "sound/SoundBackend.h"
 #include "widgets/Look.h"
 #include "widgets/Notice.h"
@@ -18,7 +18,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScopedValueRollback>
 #include <algorithm>
 
 using scores::kPlaces;
@@ -36,51 +35,56 @@ void RankingScreen::connectEvents()
     // `clicked` comes only from the player; showTable's own setChecked stays
     // quiet, so it never calls itself back.
     for (int i = 0; i < 2; ++i) {
-        connect(levelOptions[i], &QRadioButton::clicked, this, [this, i] { chooseLevel(i); });
-        connect(stageOptions[i], &QRadioButton::clicked, this, [this, i] { chooseStage(i); });
+        connect(m_levelOptions[i], &QRadioButton::clicked, this, [this, i] { chooseLevel(i); });
+        connect(m_stageOptions[i], &QRadioButton::clicked, this, [this, i] { chooseStage(i); });
     }
-    if (stageChooser)
-        connect(stageChooser, &QComboBox::activated, this, &RankingScreen::chooseStage);
+    if (m_stageChooser)
+        connect(m_stageChooser, &QComboBox::activated, this, &RankingScreen::chooseStage);
     for (int i = 0; i < kPlaces; ++i)
-        connect(nameEdits[i], &QLineEdit::textChanged, this, [this, i] { nameEdited(i); });
-    connect(closeButton, &QPushButton::clicked, this, &RankingScreen::closeAndSave);
-    connect(watchButton, &QPushButton::clicked, this, &RankingScreen::watchBest);
+        connect(m_nameEdits[i], &QLineEdit::textChanged, this, [this, i] { nameEdited(i); });
+    connect(m_closeButton, &QPushButton::clicked, this, &RankingScreen::closeAndSave);
+    connect(m_watchButton, &QPushButton::clicked, this, &RankingScreen::watchBest);
 }
 
 bool RankingScreen::enteringName() const
 {
-    return std::any_of(std::begin(nameEdits), std::end(nameEdits),
+    return std::any_of(std::begin(m_nameEdits), std::end(m_nameEdits),
                        [this](const QLineEdit* box) { return box->isVisibleTo(this); });
 }
 
 QWidget* RankingScreen::firstFocus() const
 {
-    for (QLineEdit* box : nameEdits)
+    for (QLineEdit* box : m_nameEdits)
         if (box->isVisibleTo(this))
             return box;
-    return closeButton;
+    return m_closeButton;
 }
 
 void RankingScreen::showTable()
 {
-    levelOptions[m_level - 1]->setChecked(true);
-    if (stageChooser)
-        stageChooser->setCurrentIndex(m_stage - 1);
+    m_levelOptions[m_level - 1]->setChecked(true);
+    if (m_stageChooser)
+        m_stageChooser->setCurrentIndex(m_stage - 1);
     else
-        stageOptions[m_stage - 1]->setChecked(true);
+        m_stageOptions[m_stage - 1]->setChecked(true);
     for (int i = 0; i < kPlaces; ++i) {
-        nameLabels[i]->setText(m_table.names(m_level, m_stage)[i]);
-        scoreLabels[i]->setText(QString::number(m_table.scores(m_level, m_stage)[i]));
+        m_nameLabels[i]->setText(m_table.names(m_level, m_stage)[i]);
+        m_scoreLabels[i]->setText(QString::number(m_table.scores(m_level, m_stage)[i]));
     }
     if (enteringName()) {
-        for (QRadioButton* option : {levelOptions[0], stageOptions[0], levelOptions[1], stageOptions[1]})
+        for (QRadioButton* option : {m_levelOptions[0], m_stageOptions[0], m_levelOptions[1], m_stageOptions[1]})
             option->hide();
-        if (stageChooser)
-            stageChooser->hide();
-        watchButton->hide();
+        if (m_stageChooser)
+            m_stageChooser->hide();
+        m_watchButton->hide();
     } else {
-        watchButton->setEnabled(RecordRunExists(m_table, *m_course, m_level, m_stage));
+        m_watchButton->setEnabled(ghost::FirstPlaceRun(m_table, *m_course, m_level, m_stage).has_value());
     }
+}
+
+void RankingScreen::enterName(int place)
+{
+    m_nameEdits[std::clamp(place, 0, kPlaces - 1)]->show();
 }
 
 void RankingScreen::watchBest()
@@ -88,8 +92,12 @@ void RankingScreen::watchBest()
     if (enteringName())
         return;
     sound::PlayWaveAsync(QStringLiteral("Click"));
-    if (!WatchRecordRun(m_table, *m_course, m_level, m_stage, this))
-        watchButton->setEnabled(false);  // the run was lost meanwhile
+    Q_EMIT watchRequested(m_level, m_stage);
+}
+
+void RankingScreen::watchFailed()
+{
+    m_watchButton->setEnabled(false);
 }
 
 void RankingScreen::chooseLevel(int index)
@@ -110,29 +118,31 @@ void RankingScreen::chooseStage(int index)
 
 void RankingScreen::nameEdited(int index)
 {
-    closeButton->setEnabled(!nameEdits[index]->text().isEmpty());
+    m_closeButton->setEnabled(!m_nameEdits[index]->text().isEmpty());
 }
 
 void RankingScreen::closeAndSave()
 {
     if (m_closing)
         return;  // a second close while the click sound still plays
-    QScopedValueRollback<bool> closing(m_closing, true);
+    m_closing = true;
 
     for (int i = 0; i < kPlaces; ++i)
-        if (nameEdits[i]->isVisibleTo(this))
-            m_table.names(m_level, m_stage)[i] = nameEdits[i]->text();
-    if (!m_table.save())
-        look::ShowNotice(this, tr("ランキングを保存できなかったよ…ごめんな！"));
-    sound::PlayWave(QStringLiteral("Click"));
-    accept();
+        if (m_nameEdits[i]->isVisibleTo(this))
+            m_table.names(m_level, m_stage)[i] = m_nameEdits[i]->text();
+    if (!m_table.save())  // told over the screen below, which outlives this one
+        look::ShowNotice(parentWidget(), tr("ランキングを保存できなかったよ…ごめんな！"));
+    sound::PlayWave(QStringLiteral("Click"), this, [this] {
+        m_closing = false;
+        accept();
+    });
 }
 
 void RankingScreen::reject()
 {
     // Closing the window must not lose a new record: it is "とじる" by
     // another road, and refused while "とじる" is.
-    if (closeButton->isEnabled())
+    if (m_closeButton->isEnabled())
         closeAndSave();
 }
 
@@ -141,8 +151,8 @@ void RankingScreen::keyPressEvent(QKeyEvent* event)
     // Enter presses "とじる" only when the button itself has the focus; in
     // the name box it does nothing.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (focusWidget() == closeButton && closeButton->isEnabled())
-            closeButton->click();
+        if (focusWidget() == m_closeButton && m_closeButton->isEnabled())
+            m_closeButton->click();
         return;
     }
     QDialog::keyPressEvent(event);

@@ -35,8 +35,12 @@ public:
     void chooseStage(int index);  // stage selector: 0 = STAGE1, 1 = STAGE2, ...
     void nameEdited(int index);
     void closeAndSave();
-    // Replays the first place's run of the table shown, above this screen.
+    // A new record holder's name is wanted in the row of `place` (0..4).
+    void enterName(int place);
+    // "1位を見る": asks for the first place's run of the table shown.
     void watchBest();
+    // The run asked for could not be shown (it was lost meanwhile).
+    void watchFailed();
     // The course whose record runs "Watch 1st" replays: the game's own unless told.
     void watchCourse(const course::Course& course) { m_course = &course; }
 
@@ -44,18 +48,9 @@ public:
     // goes through here and does what "とじる" does, or nothing while it is disabled.
     void reject() override;
 
-    // The elements; rows are places 0..4.
-    QLabel* placeLabels[scores::kPlaces] = {};
-    QLabel* nameLabels[scores::kPlaces] = {};
-    QLabel* scoreLabels[scores::kPlaces] = {};
-    QLineEdit* nameEdits[scores::kPlaces] = {};
-    QFrame* levelFrame = nullptr;
-    QRadioButton* levelOptions[2] = {};
-    QRadioButton* stageOptions[2] = {};
-    QComboBox* stageChooser = nullptr;  // in their place, for a course of more than two stages
-    QPushButton* closeButton = nullptr;
-    QPushButton* watchButton = nullptr;  // shown while a table is viewed, enabled when its first place's run is kept
-    QFrame* divider = nullptr;
+Q_SIGNALS:
+    // The player asked to watch the first place's run of a level and stage.
+    void watchRequested(int level, int stage);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -64,6 +59,7 @@ protected:
 private:
     void buildLayout();
     void buildStageChooser();  // for the stage count of the table's course
+    void nameElements();
     void connectEvents();  // ranking/RankingScreen.cpp
     bool enteringName() const;
     QWidget* firstFocus() const;
@@ -71,6 +67,20 @@ private:
     HighScoreTable& m_table;
     int m_level;
     int m_stage;
-    bool m_closing = false;  // closeAndSave is under way (the click sound waits)
+    bool m_closing = false;  // closeAndSave is under way (the click sound plays)
     const course::Course* m_course;
+
+    // The elements, each named as its member ("closeButton"; a row's by its
+    // place: "nameEdits(0)"); rows are places 0..4.
+    QLabel* m_placeLabels[scores::kPlaces] = {};
+    QLabel* m_nameLabels[scores::kPlaces] = {};
+    QLabel* m_scoreLabels[scores::kPlaces] = {};
+    QLineEdit* m_nameEdits[scores::kPlaces] = {};
+    QFrame* m_levelFrame = nullptr;
+    QRadioButton* m_levelOptions[2] = {};
+    QRadioButton* m_stageOptions[2] = {};
+    QComboBox* m_stageChooser = nullptr;  // in their place, for a course of more than two stages
+    QPushButton* m_closeButton = nullptr;
+    QPushButton* m_watchButton = nullptr;  // shown while a table is viewed, enabled when its first place's run is kept
+    QFrame* m_divider = nullptr;
 };

@@ -5,8 +5,9 @@
 
 #include "ranking/RankingScreen.h"
 
-#include "ranking/HighScoreTable.h"
+#include "game/HighScoreTable.h"
 #include "widgets/Look.h"
+#include "widgets/Widgets.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -85,44 +86,44 @@ void RankingScreen::buildLayout()
     setWindowTitle(tr("ランキング"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.ico")));
     look::MakeFixedWindow(this, 281, 185);
-    // A dialog border rather than a main-window one; modality comes from exec().
+    // A dialog border rather than a main-window one; whoever opens it makes it modal.
     setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
 
     for (int r = 0; r < scores::kPlaces; ++r) {
         const PlaceRow& row = kPlaceRows[r];
-        placeLabels[r] = RowLabel(this, tr(row.caption), look::Twips(120, RowTop(r), row.width, 240),
+        m_placeLabels[r] = RowLabel(this, tr(row.caption), look::Twips(120, RowTop(r), row.width, 240),
                                    row.colour, Qt::AlignLeft);
-        look::FitWidth(placeLabels[r], placeLabels[r]->text());  // "2nd" is wider than its box
-        nameLabels[r] = RowLabel(this, QStringLiteral("1st"), look::Twips(720, RowTop(r), 2535, 240), row.colour,
+        look::FitWidth(m_placeLabels[r], m_placeLabels[r]->text());  // "2nd" is wider than its box
+        m_nameLabels[r] = RowLabel(this, QStringLiteral("1st"), look::Twips(720, RowTop(r), 2535, 240), row.colour,
                              Qt::AlignLeft);
-        scoreLabels[r] = RowLabel(this, QStringLiteral("1"), look::Twips(3600, RowTop(r), 495, 240), row.colour,
+        m_scoreLabels[r] = RowLabel(this, QStringLiteral("1"), look::Twips(3600, RowTop(r), 495, 240), row.colour,
                                 Qt::AlignRight);
 
-        nameEdits[r] = new QLineEdit(this);
-        nameEdits[r]->setGeometry(look::Twips(720, RowTop(r), 2535, 270));
-        nameEdits[r]->setMaxLength(std::numeric_limits<int>::max());  // names have no length limit
-        KeepDefaultLook(nameEdits[r]);
-        nameEdits[r]->hide();
+        m_nameEdits[r] = new QLineEdit(this);
+        m_nameEdits[r]->setGeometry(look::Twips(720, RowTop(r), 2535, 270));
+        m_nameEdits[r]->setMaxLength(std::numeric_limits<int>::max());  // names have no length limit
+        KeepDefaultLook(m_nameEdits[r]);
+        m_nameEdits[r]->hide();
     }
 
-    divider = new QFrame(this);
-    divider->setFrameShape(QFrame::VLine);
-    divider->setFrameShadow(QFrame::Plain);
-    divider->setLineWidth(1);
-    divider->setGeometry(look::Px(3480), look::Px(120), 1, look::Px(1800) - look::Px(120) + 1);
-    look::PaintText(divider, Qt::black);
+    m_divider = new QFrame(this);
+    m_divider->setFrameShape(QFrame::VLine);
+    m_divider->setFrameShadow(QFrame::Plain);
+    m_divider->setLineWidth(1);
+    m_divider->setGeometry(look::Px(3480), look::Px(120), 1, look::Px(1800) - look::Px(120) + 1);
+    look::PaintText(m_divider, Qt::black);
 
     // Two independent selectors. Qt's automatic exclusivity would lump the
-    // stage buttons together with the level buttons in levelFrame (it looks at all
+    // stage buttons together with the level buttons in m_levelFrame (it looks at all
     // descendants of the window), so each pair gets a group of its own.
-    levelFrame = new QFrame(this);
-    levelFrame->setFrameShape(QFrame::NoFrame);
-    levelFrame->setGeometry(look::Twips(120, 2040, 855, 855));
-    levelOptions[0] = Selector(levelFrame, tr("たこ", "the easy level, in a narrow box"), look::Twips(0, 0, 855, 375));
-    levelOptions[1] = Selector(levelFrame, tr("さる", "the hard level, in a narrow box"), look::Twips(0, 360, 855, 375));
-    stageOptions[0] = Selector(this, tr("STAGE1"), look::Twips(1200, 2040, 1335, 375));
-    stageOptions[1] = Selector(this, tr("STAGE2"), look::Twips(1200, 2400, 1335, 375));
-    for (QRadioButton** pair : {levelOptions, stageOptions}) {
+    m_levelFrame = new QFrame(this);
+    m_levelFrame->setFrameShape(QFrame::NoFrame);
+    m_levelFrame->setGeometry(look::Twips(120, 2040, 855, 855));
+    m_levelOptions[0] = Selector(m_levelFrame, tr("たこ", "the easy level, in a narrow box"), look::Twips(0, 0, 855, 375));
+    m_levelOptions[1] = Selector(m_levelFrame, tr("さる", "the hard level, in a narrow box"), look::Twips(0, 360, 855, 375));
+    m_stageOptions[0] = Selector(this, tr("STAGE1"), look::Twips(1200, 2040, 1335, 375));
+    m_stageOptions[1] = Selector(this, tr("STAGE2"), look::Twips(1200, 2400, 1335, 375));
+    for (QRadioButton** pair : {m_levelOptions, m_stageOptions}) {
         auto* group = new QButtonGroup(this);
         group->addButton(pair[0], 0);
         group->addButton(pair[1], 1);
@@ -130,24 +131,41 @@ void RankingScreen::buildLayout()
 
     buildStageChooser();
 
-    closeButton = new QPushButton(tr("とじる"), this);
-    closeButton->setGeometry(look::Twips(2760, 2040, 1335, 360));
-    closeButton->setFont(look::CaptionFont(look::k12pt));
+    m_closeButton = new QPushButton(tr("とじる"), this);
+    m_closeButton->setGeometry(look::Twips(2760, 2040, 1335, 360));
+    m_closeButton->setFont(look::CaptionFont(look::k12pt));
     // No default button: the Enter that confirms a name typed through an
     // input method must not close the entry.
-    closeButton->setAutoDefault(false);
-    watchButton = new QPushButton(tr("1位を見る"), this);
-    watchButton->setGeometry(look::Twips(2760, 2430, 1335, 330));
-    watchButton->setFont(look::CaptionFont(look::k11_25pt));
-    watchButton->setToolTip(tr("1位の走りをゴーストで見るよ"));
-    watchButton->setAutoDefault(false);
+    m_closeButton->setAutoDefault(false);
+    m_watchButton = new QPushButton(tr("1位を見る"), this);
+    m_watchButton->setGeometry(look::Twips(2760, 2430, 1335, 330));
+    m_watchButton->setFont(look::CaptionFont(look::k11_25pt));
+    m_watchButton->setToolTip(tr("1位の走りをゴーストで見るよ"));
+    m_watchButton->setAutoDefault(false);
 
     // Entry boxes first, then the close button, then the selectors.
-    QWidget* order[] = {nameEdits[0], nameEdits[1], nameEdits[2], nameEdits[3], nameEdits[4],
-                        closeButton, watchButton, stageChooser ? static_cast<QWidget*>(stageChooser) : stageOptions[0],
-                        stageOptions[1], levelOptions[1], levelOptions[0]};
+    QWidget* order[] = {m_nameEdits[0], m_nameEdits[1], m_nameEdits[2], m_nameEdits[3], m_nameEdits[4],
+                        m_closeButton, m_watchButton, m_stageChooser ? static_cast<QWidget*>(m_stageChooser) : m_stageOptions[0],
+                        m_stageOptions[1], m_levelOptions[1], m_levelOptions[0]};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
+    nameElements();
+}
+
+void RankingScreen::nameElements()
+{
+    for (int r = 0; r < scores::kPlaces; ++r) {
+        m_placeLabels[r]->setObjectName(ListedName("placeLabels", r));
+        m_nameLabels[r]->setObjectName(ListedName("nameLabels", r));
+        m_scoreLabels[r]->setObjectName(ListedName("scoreLabels", r));
+        m_nameEdits[r]->setObjectName(ListedName("nameEdits", r));
+    }
+    for (int i = 0; i < 2; ++i) {
+        m_levelOptions[i]->setObjectName(ListedName("levelOptions", i));
+        m_stageOptions[i]->setObjectName(ListedName("stageOptions", i));
+    }
+    NameElements({{m_levelFrame, "levelFrame"}, {m_stageChooser, "stageChooser"}, {m_closeButton, "closeButton"},
+                  {m_watchButton, "watchButton"}, {m_divider, "divider"}});
 }
 
 // The game's own two stages keep their two buttons; a course of one stage
@@ -155,14 +173,14 @@ void RankingScreen::buildLayout()
 void RankingScreen::buildStageChooser()
 {
     const int stages = m_table.stageCount();
-    stageOptions[1]->setVisible(stages >= 2);
+    m_stageOptions[1]->setVisible(stages >= 2);
     if (stages <= 2)
         return;
-    stageOptions[0]->hide();
-    stageOptions[1]->hide();
-    stageChooser = new QComboBox(this);
-    stageChooser->setGeometry(look::Twips(1200, 2040, 1335, 375));
-    stageChooser->setFont(stageOptions[0]->font());
+    m_stageOptions[0]->hide();
+    m_stageOptions[1]->hide();
+    m_stageChooser = new QComboBox(this);
+    m_stageChooser->setGeometry(look::Twips(1200, 2040, 1335, 375));
+    m_stageChooser->setFont(m_stageOptions[0]->font());
     for (int stage = 1; stage <= stages; ++stage)
-        stageChooser->addItem(tr("STAGE%1").arg(stage));
+        m_stageChooser->addItem(tr("STAGE%1").arg(stage));
 }

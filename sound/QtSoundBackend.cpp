@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QAudioDevice>
-#include <QEventLoop>
 #include <QMediaDevices>
 #include <QPointer>
 #include <QSoundEffect>
@@ -44,6 +43,8 @@ QtSoundBackend::QtSoundBackend(const QString& soundFolder, QObject* parent)
 {
     m_endTimer.setSingleShot(true);
     connect(&m_endTimer, &QTimer::timeout, this, &QtSoundBackend::settle);
+    m_giveUpTimer.setSingleShot(true);
+    connect(&m_giveUpTimer, &QTimer::timeout, this, &QtSoundBackend::stop);
     for (const QString& name : GameEffects()) {
         if (effectFor(soundFolder + QLatin1Char('/') + name + QStringLiteral(".wav")))
             m_preloaded << name;
@@ -105,6 +106,9 @@ void QtSoundBackend::settle()
     m_current = nullptr;
     m_playWhenLoaded = false;
     m_endTimer.stop();
+    m_giveUpTimer.stop();
+    if (m_whenDone)  // from the event loop: never inside the start that cut the sound off
+        QMetaObject::invokeMethod(this, std::exchange(m_whenDone, {}), Qt::QueuedConnection);
     Q_EMIT settled();
 }
 
@@ -126,17 +130,14 @@ void QtSoundBackend::onStatusChanged(QSoundEffect* sound)
         settle();
 }
 
-void QtSoundBackend::waitUntilDone()
+void QtSoundBackend::whenDone(std::function<void()> done)
 {
-    if (!isPlaying())
+    if (!isPlaying()) {
+        QMetaObject::invokeMethod(this, std::move(done), Qt::QueuedConnection);
         return;
-    QEventLoop loop;
-    connect(this, &QtSoundBackend::settled, &loop, &QEventLoop::quit);
-    QTimer::singleShot(m_currentMs + kWaitSlackMs, &loop, &QEventLoop::quit);
-    // Clicks and keys stay queued until the sound has ended, then arrive in order.
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-    if (m_current)
-        stop();  // gave up on a sound that never got going
+    }
+    m_whenDone = std::move(done);
+    m_giveUpTimer.start(m_currentMs + kWaitSlackMs);  // gives up on a sound that never gets going
 }
 
 void QtSoundBackend::alert()

@@ -28,7 +28,7 @@ public:
     bool isPlaying() const override;
     bool start(const QString& path) override;
     void stop() override;
-    void waitUntilDone() override;
+    void whenDone(std::function<void()> done) override;
     void alert() override;
 
     // The game's effects that were found in the sound folder and are loading or loaded.
@@ -58,4 +58,6 @@ private:
     // not what is heard: it drops up to a second late for a short sound and
     // early for a long one. A sound is over when its length has played.
     QTimer m_endTimer;
+    QTimer m_giveUpTimer;  // a broken audio device must not hold the game
+    std::function<void()> m_whenDone;
 };

@@ -3,9 +3,10 @@
 
 #include "title/CourseChooser.h"
 
-#include "ranking/HighScoreTable.h"
-#include "title/CourseShelf.h"
+#include "game/HighScoreTable.h"
+#include "game/CourseShelf.h"
 #include "widgets/Look.h"
+#include "widgets/Widgets.h"
 
 #include <QDir>
 #include <QHBoxLayout>
@@ -51,23 +52,24 @@ QString BestTime(CourseShelf& shelf, const course::Pack& pack, bool builtIn)
 CourseChooser::CourseChooser(CourseShelf& shelf, QWidget* parent) : QDialog(parent), m_shelf(shelf)
 {
     setWindowTitle(tr("コース"));
-    list = new QListWidget(this);
-    list->setIconSize(QSize(kThumbnail, kThumbnail));
-    list->setFont(look::CaptionFont(look::k9_75pt));
-    chooseButton = new QPushButton(tr("えらぶ"), this);
-    cancelButton = new QPushButton(tr("やめる"), this);
+    m_list = new QListWidget(this);
+    m_list->setIconSize(QSize(kThumbnail, kThumbnail));
+    m_list->setFont(look::CaptionFont(look::k9_75pt));
+    m_chooseButton = new QPushButton(tr("えらぶ"), this);
+    m_cancelButton = new QPushButton(tr("やめる"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(chooseButton);
-    buttons->addWidget(cancelButton);
+    buttons->addWidget(m_chooseButton);
+    buttons->addWidget(m_cancelButton);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(list);
+    layout->addWidget(m_list);
     layout->addLayout(buttons);
     resize(460, 360);
+    NameElements({{m_list, "list"}, {m_chooseButton, "chooseButton"}, {m_cancelButton, "cancelButton"}});
 
-    connect(chooseButton, &QPushButton::clicked, this, [this] { chooseRow(list->currentRow()); });
-    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
-    connect(list, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { chooseRow(list->row(item)); });
+    connect(m_chooseButton, &QPushButton::clicked, this, [this] { chooseRow(m_list->currentRow()); });
+    connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_list, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { chooseRow(m_list->row(item)); });
     startReading(CourseShelf::Folders());
 }
 
@@ -85,7 +87,7 @@ void CourseChooser::startReading(const QStringList& folders)
     m_packs.resize(static_cast<std::size_t>(folders.size()));
     m_unread = m_packs.size();
     for (const QString& folder : folders) {
-        auto* item = new QListWidgetItem(QIcon(Blank()), QDir(folder).dirName() + QLatin1Char('\n') + tr("読みこみ中…"), list);
+        auto* item = new QListWidgetItem(QIcon(Blank()), QDir(folder).dirName() + QLatin1Char('\n') + tr("読みこみ中…"), m_list);
         item->setFlags(item->flags() & ~Qt::ItemIsEnabled);
     }
     m_reader = QThread::create([this, folders] {
@@ -110,14 +112,14 @@ void CourseChooser::showPack(std::size_t row, const course::Pack& pack, const QI
         text += QLatin1Char('\n') + tr("ステージ数 %1").arg(pack.course.stageCount()) + QStringLiteral("・") + BestTime(m_shelf, pack, builtIn);
     else
         text += QLatin1Char('\n') + pack.problems.first();
-    QListWidgetItem* item = list->item(static_cast<int>(row));
+    QListWidgetItem* item = m_list->item(static_cast<int>(row));
     item->setText(text);
     item->setIcon(QIcon(thumbnail.isNull() ? Blank() : QPixmap::fromImage(thumbnail)));
     if (pack.ok())
         item->setFlags(item->flags() | Qt::ItemIsEnabled);  // a broken one stays greyed out: it cannot be played
     const bool chosen = builtIn ? m_shelf.builtInChosen() : QDir(pack.folder) == QDir(m_shelf.chosenFolder());
     if (chosen && pack.ok())
-        list->setCurrentItem(item);
+        m_list->setCurrentItem(item);
     m_packs[row] = pack;
     if (--m_unread == 0)
         Q_EMIT allRead();

@@ -4,7 +4,8 @@
 #pragma once
 // The list of courses the title opens: each pack's name, author, stage count,
 // a thumbnail of its first map and the player's best time; a broken pack
-// greyed out with its first problem. The packs are read off the GUI thread:
+// greyed out with its first problem. Choosing one puts it on the shelf and
+// accepts the box. The packs are read off the GUI thread:
 // the list opens at once and fills as each pack is read.
 
 #include "rules/CoursePack.h"
@@ -25,10 +26,6 @@ public:
     CourseChooser(CourseShelf& shelf, QWidget* parent = nullptr);
     ~CourseChooser() override;
 
-    QListWidget* list = nullptr;
-    QPushButton* chooseButton = nullptr;
-    QPushButton* cancelButton = nullptr;
-
     // Puts the pack in row `row` on the shelf and closes; false for a broken
     // one or one still being read.
     bool chooseRow(int row);
@@ -46,4 +43,8 @@ private:
     std::size_t m_unread = 0;
     std::atomic_bool m_closing{false};
     QThread* m_reader = nullptr;
+    // Named as their members: "list", "chooseButton", "cancelButton".
+    QListWidget* m_list = nullptr;
+    QPushButton* m_chooseButton = nullptr;
+    QPushButton* m_cancelButton = nullptr;
 };

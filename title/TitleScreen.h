@@ -3,7 +3,9 @@
 
 #pragma once
 // The title screen: the two level buttons, the ranking and quitting, and
-// under them the course played.
+// under them the course played. Each button's action begins after its click
+// sound; what the player asked for goes out as a signal. Every element is
+// named as its member ("easyButton").
 
 #include <QWidget>
 
@@ -16,29 +18,32 @@ class TitleScreen : public QWidget {
 public:
     // The title reads the chosen course's records from the settings store as it opens.
     explicit TitleScreen(CourseShelf& shelf, QWidget* parent = nullptr);
-    // A fresh title screen, shown and active; it deletes itself when closed.
-    static void open(CourseShelf& shelf);
 
-    QLabel* heroPicture = nullptr;
-    QLabel* namePicture = nullptr;
-    QPushButton* easyButton = nullptr;
-    QPushButton* hardButton = nullptr;
-    QPushButton* quitButton = nullptr;
-    QPushButton* rankingButton = nullptr;
-    QPushButton* courseButton = nullptr;
-    QLabel* courseName = nullptr;
+    // The course on the shelf has changed: its name, and its records read again.
+    void showCourse();
 
-    void reloadScores();
-    void startEasy();
-    void startHard();
-    void quit();
-    void showRanking();
-    void chooseCourse();
+Q_SIGNALS:
+    void levelChosen(int level);  // 1 = たこ, 2 = さる
+    void rankingRequested();
+    void coursesRequested();
 
 private:
     void buildLayout();
-    void startLevel(int level);
-    void showCourseName();
+    // The button's click sound, then `then`.
+    void afterClick(void (TitleScreen::*then)());
+    void chooseEasy() { Q_EMIT levelChosen(1); }
+    void chooseHard() { Q_EMIT levelChosen(2); }
+    void askForRanking() { Q_EMIT rankingRequested(); }
+    void askForCourses() { Q_EMIT coursesRequested(); }
+    void quit() { close(); }  // the last window: the game ends
 
     CourseShelf& m_shelf;
+    QLabel* m_heroPicture = nullptr;
+    QLabel* m_namePicture = nullptr;
+    QPushButton* m_easyButton = nullptr;
+    QPushButton* m_hardButton = nullptr;
+    QPushButton* m_quitButton = nullptr;
+    QPushButton* m_rankingButton = nullptr;
+    QPushButton* m_courseButton = nullptr;
+    QLabel* m_courseName = nullptr;
 };

@@ -4,7 +4,7 @@
 // The title screen's layout.
 
 #include "title/TitleScreen.h"
-#include "title/CourseShelf.h"
+#include "game/CourseShelf.h"
 #include "widgets/Look.h"
 #include "widgets/Widgets.h"
 
@@ -29,39 +29,42 @@ TitleScreen::TitleScreen(CourseShelf& shelf, QWidget* parent) : QWidget(parent),
 {
     setAttribute(Qt::WA_DeleteOnClose);
     buildLayout();
-    connect(easyButton, &QPushButton::clicked, this, &TitleScreen::startEasy);
-    connect(hardButton, &QPushButton::clicked, this, &TitleScreen::startHard);
-    connect(quitButton, &QPushButton::clicked, this, &TitleScreen::quit);
-    connect(rankingButton, &QPushButton::clicked, this, &TitleScreen::showRanking);
-    connect(courseButton, &QPushButton::clicked, this, &TitleScreen::chooseCourse);
-    reloadScores();
-    showCourseName();
+    const std::pair<QPushButton*, void (TitleScreen::*)()> actions[] = {
+        {m_easyButton, &TitleScreen::chooseEasy},       {m_hardButton, &TitleScreen::chooseHard},
+        {m_quitButton, &TitleScreen::quit},             {m_rankingButton, &TitleScreen::askForRanking},
+        {m_courseButton, &TitleScreen::askForCourses}};
+    for (const auto& [button, action] : actions)
+        connect(button, &QPushButton::clicked, this, [this, action = action] { afterClick(action); });
+    showCourse();
 }
 
 void TitleScreen::buildLayout()
 {
     setWindowTitle(QString());
     look::MakeFixedWindow(this, 357, 222);  // the course row under what the title always showed
-    namePicture = MakeImage(this, Twips(120, 0, 2535, 1305), QStringLiteral(":/pictures/title_logo.png"));
-    heroPicture = MakeImage(this, Twips(2760, 0, 2700, 2850), QStringLiteral(":/pictures/title_hero.png"));
-    heroPicture->setToolTip(tr("オレはピポだよ、よろしくなっ！"));
-    easyButton = MakeButton(this, Twips(120, 1440, 1335, 615), tr("たこレベル"), look::k12pt,
+    m_namePicture = MakeImage(this, Twips(120, 0, 2535, 1305), QStringLiteral(":/pictures/title_logo.png"));
+    m_heroPicture = MakeImage(this, Twips(2760, 0, 2700, 2850), QStringLiteral(":/pictures/title_hero.png"));
+    m_heroPicture->setToolTip(tr("オレはピポだよ、よろしくなっ！"));
+    m_easyButton = MakeButton(this, Twips(120, 1440, 1335, 615), tr("たこレベル"), look::k12pt,
                           tr("ちょーカンタンってこと"));
-    hardButton = MakeButton(this, Twips(1560, 1440, 1335, 615), tr("さるレベル"), look::k12pt,
+    m_hardButton = MakeButton(this, Twips(1560, 1440, 1335, 615), tr("さるレベル"), look::k12pt,
                           tr("時間制限がつくし、当たり判定も厳しくなるぜ"));
-    quitButton = MakeButton(this, Twips(1560, 2280, 1335, 495), tr("おしまい"), look::k12pt,
+    m_quitButton = MakeButton(this, Twips(1560, 2280, 1335, 495), tr("おしまい"), look::k12pt,
                           tr("おわんのか？"));
-    rankingButton = MakeButton(this, Twips(120, 2280, 1335, 495), tr("ランキング"), look::k11_25pt,
+    m_rankingButton = MakeButton(this, Twips(120, 2280, 1335, 495), tr("ランキング"), look::k11_25pt,
                           tr("はやくゴールするほどいいんだぜ！"));
-    courseButton = MakeButton(this, Twips(120, 2880, 1335, 375), tr("コース"), look::k11_25pt,
+    m_courseButton = MakeButton(this, Twips(120, 2880, 1335, 375), tr("コース"), look::k11_25pt,
                               tr("ほかのコースでも走れるぜ"));
-    courseName = new QLabel(this);
-    courseName->setGeometry(Twips(1560, 2880, 3780, 375));
-    courseName->setFont(look::CaptionFont(look::k11_25pt));
-    courseName->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    setTabOrder(easyButton, hardButton);
-    setTabOrder(hardButton, quitButton);
-    setTabOrder(quitButton, rankingButton);
-    setTabOrder(rankingButton, courseButton);
-    easyButton->setFocus();
+    m_courseName = new QLabel(this);
+    m_courseName->setGeometry(Twips(1560, 2880, 3780, 375));
+    m_courseName->setFont(look::CaptionFont(look::k11_25pt));
+    m_courseName->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    setTabOrder(m_easyButton, m_hardButton);
+    setTabOrder(m_hardButton, m_quitButton);
+    setTabOrder(m_quitButton, m_rankingButton);
+    setTabOrder(m_rankingButton, m_courseButton);
+    m_easyButton->setFocus();
+    NameElements({{m_heroPicture, "heroPicture"}, {m_namePicture, "namePicture"}, {m_easyButton, "easyButton"},
+                  {m_hardButton, "hardButton"}, {m_quitButton, "quitButton"}, {m_rankingButton, "rankingButton"},
+                  {m_courseButton, "courseButton"}, {m_courseName, "courseName"}});
 }

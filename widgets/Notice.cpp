@@ -21,8 +21,10 @@ void ShowNotice(QWidget* parent, const QString& text)
         Handler()(parent, text);
         return;
     }
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Pokurimo"), text, QMessageBox::Ok, parent);
-    box.exec();
+    // Over `parent` and gone with it, or on its own until the player closes it.
+    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Pokurimo"), text, QMessageBox::Ok, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 void SetNoticeHandler(NoticeHandler handler)

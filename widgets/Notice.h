@@ -3,8 +3,8 @@
 
 #pragma once
 // Telling the player something went wrong outside the game (a course map that
-// cannot be read, a ranking that cannot be saved): a modal message box, which
-// tests replace with a recorder.
+// cannot be read, a ranking that cannot be saved): a message box over the
+// window, which the game does not wait for; tests replace it with a recorder.
 
 #include <QString>
 #include <functional>

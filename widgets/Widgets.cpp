@@ -211,3 +211,15 @@ void EnableTimer(QTimer* timer)
     if (!timer->isActive())
         timer->start();
 }
+
+void NameElements(std::initializer_list<std::pair<QWidget*, const char*>> named)
+{
+    for (const auto& [element, name] : named)
+        if (element)
+            element->setObjectName(QLatin1String(name));
+}
+
+QString ListedName(const char* list, int index)
+{
+    return QStringLiteral("%1(%2)").arg(QLatin1String(list)).arg(index);
+}

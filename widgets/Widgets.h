@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QWidget>
+#include <initializer_list>
+#include <utility>
 
 class QMouseEvent;
 
@@ -126,6 +128,12 @@ QLabel* MakeLabel(QWidget* parent, const QRect& geometry, const QString& text, i
 class QPushButton;
 QPushButton* MakeButton(QWidget* parent, const QRect& geometry, const QString& text, int fontPixels,
                         const QString& tip = QString());
+
+// Gives each element its name as its object name, by which tests and tools
+// find it; a null element (one the layout left out) is passed over.
+void NameElements(std::initializer_list<std::pair<QWidget*, const char*>> named);
+// The name of the element at `index` of a list: "nameEdits(2)".
+QString ListedName(const char* list, int index);
 
 class QTimer;
 // Switches a timer on as the layout's Enabled flag does: an enabled timer keeps its beat.

@@ -10,10 +10,10 @@
 #include "SeaSnowPack.h"
 #include "game/GameSession.h"
 #include "game/GhostStore.h"
-#include "ranking/HighScoreTable.h"
+#include "game/HighScoreTable.h"
 #include "rules/CoursePack.h"
 #include "rules/CoursePackFormat.h"
-#include "title/CourseShelf.h"
+#include "game/CourseShelf.h"
 #include "rules/CourseRules.h"
 #include "support/TestEnv.h"
 

@@ -10,7 +10,7 @@
 
 #include "game/AppFolder.h"
 #include "play/PlayScreen.h"
-#include "ranking/HighScoreTable.h"
+#include "game/HighScoreTable.h"
 #include "ranking/RankingScreen.h"
 #include "title/TitleScreen.h"
 #include "widgets/Notice.h"

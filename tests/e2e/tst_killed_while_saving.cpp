@@ -10,7 +10,7 @@
 #include "support/TestEnv.h"
 
 #include "game/AppFolder.h"
-#include "ranking/HighScoreTable.h"
+#include "game/HighScoreTable.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -9,7 +9,7 @@
 #include "game/AppFolder.h"
 #include "i18n/Language.h"
 #include "play/PlayScreen.h"
-#include "ranking/HighScoreTable.h"
+#include "game/HighScoreTable.h"
 #include "ranking/RankingScreen.h"
 #include "rules/Course.h"
 #include "rules/StageRules.h"

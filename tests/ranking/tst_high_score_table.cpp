@@ -8,7 +8,7 @@
 #include "support/TestEnv.h"
 
 #include "game/AppFolder.h"
-#include "ranking/HighScoreTable.h"
+#include "game/HighScoreTable.h"
 
 #include <QDir>
 #include <QFile>

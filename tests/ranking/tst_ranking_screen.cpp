@@ -14,7 +14,7 @@
 #include "play/GhostRace.h"
 #include "play/GhostView.h"
 #include "play/PlayScreen.h"
-#include "ranking/HighScoreTable.h"
+#include "game/HighScoreTable.h"
 #include "ranking/RankingScreen.h"
 #include "rules/StageRules.h"
 #include "widgets/Look.h"

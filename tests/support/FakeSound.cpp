@@ -3,7 +3,6 @@
 
 #include "support/FakeSound.h"
 
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QTimer>
 
@@ -16,13 +15,17 @@ bool FakeSound::start(const QString& path)
     return true;
 }
 
-void FakeSound::waitUntilDone()
+void FakeSound::whenDone(std::function<void()> done)
 {
     ++waits;
-    if (waitMs > 0) {  // as the real one does: events go on, user input waits
-        QEventLoop loop;
-        QTimer::singleShot(waitMs, &loop, &QEventLoop::quit);
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    if (waitMs <= 0) {
+        playing = false;
+        done();
+        return;
     }
-    playing = false;
+    playing = true;
+    QTimer::singleShot(waitMs, [this, done = std::move(done)] {
+        playing = false;
+        done();
+    });
 }

@@ -13,7 +13,7 @@ public:
     bool isPlaying() const override { return playing; }
     bool start(const QString& path) override;
     void stop() override { playing = false; }
-    void waitUntilDone() override;
+    void whenDone(std::function<void()> done) override;
     void alert() override { ++alerts; }
 
     // Names (file base names) of the sounds started, in order.
@@ -22,5 +22,5 @@ public:
     int waits = 0;
     bool playing = false;     // a test may set it to pretend a sound still plays
     bool keepPlaying = false; // async sounds stay "playing" until stopped
-    int waitMs = 0;           // how long a wait lasts, with events going on meanwhile (none: returns at once)
+    int waitMs = 0;           // how long a sound lasts, with events going on meanwhile (none: done at once)
 };

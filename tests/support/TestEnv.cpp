@@ -4,9 +4,9 @@
 #include "support/TestEnv.h"
 
 #include "game/AppFolder.h"
-#include "ranking/HighScoreTable.h"
+#include "game/HighScoreTable.h"
 #include "sound/SoundBackend.h"
-#include "title/CourseShelf.h"
+#include "game/CourseShelf.h"
 
 #include <QCoreApplication>
 #include <QDir>

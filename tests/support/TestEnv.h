@@ -9,7 +9,7 @@
 
 #include <QTemporaryDir>
 
-#include "ranking/HighScoreTable.h"
+#include "game/HighScoreTable.h"
 
 // The high-score table the test's screens are handed, as the title hands its
 // own; every TestEnv starts it empty.

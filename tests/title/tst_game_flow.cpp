@@ -18,7 +18,7 @@
 #include "support/Drive.h"
 #include "support/TestEnv.h"
 #include "title/CourseChooser.h"
-#include "title/CourseShelf.h"
+#include "game/CourseShelf.h"
 #include "title/TitleScreen.h"
 #include "widgets/Widgets.h"
 

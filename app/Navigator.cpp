@@ -1,0 +1,130 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
+#include "app/Navigator.h"
+
+#include "game/CourseShelf.h"
+#include "game/GhostStore.h"
+#include "game/HighScoreTable.h"
+#include "play/PlayScreen.h"
+#include "ranking/RankingScreen.h"
+#include "title/CourseChooser.h"
+#include "title/TitleScreen.h"
+#include "widgets/Look.h"
+#include "widgets/Notice.h"
+
+#include <QApplication>
+
+namespace {
+constexpr int kLives = 5;
+
+// A box over its parent that the game does not wait for: it reports by signal
+// and goes when it closes.
+void OpenOver(QDialog* box)
+{
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    box->show();
+}
+}  // namespace
+
+Navigator::Navigator(CourseShelf& shelf, QObject* parent) : QObject(parent), m_shelf(shelf) {}
+
+TitleScreen* Navigator::title() const
+{
+    return m_title;
+}
+
+void Navigator::showTitle()
+{
+    auto* title = new TitleScreen(m_shelf);  // a window of its own, deleted when closed
+    m_title = title;
+    connect(title, &TitleScreen::levelChosen, this, &Navigator::play);
+    connect(title, &TitleScreen::rankingRequested, this, &Navigator::openRanking);
+    connect(title, &TitleScreen::coursesRequested, this, &Navigator::openCourseList);
+    title->show();
+    look::Present(title);
+    tellWhatWaits();
+}
+
+void Navigator::openCourseList()
+{
+    auto* chooser = new CourseChooser(m_shelf, m_title);
+    connect(chooser, &QDialog::accepted, m_title, &TitleScreen::showCourse);
+    OpenOver(chooser);
+}
+
+void Navigator::openRanking()
+{
+    auto* ranking = new RankingScreen(m_shelf.table(), 1, 1, m_title);
+    ranking->watchCourse(m_shelf.course());
+    ranking->showTable();
+    connect(ranking, &RankingScreen::watchRequested, this,
+            [this, ranking](int level, int stage) { watch(ranking, level, stage); });
+    OpenOver(ranking);
+}
+
+void Navigator::play(int level)
+{
+    auto* play = new PlayScreen(m_shelf.table(), m_shelf.course(), level);  // a window of its own, deleted when closed
+    connect(play, &PlayScreen::cannotGoOn, this, &Navigator::tell);
+    if (!play->setUpStage()) {
+        delete play;  // never shown: the player stays on the title
+        return;
+    }
+    // However the game ends, the title comes back.
+    connect(play, &PlayScreen::unloaded, this, &Navigator::showTitle);
+    connect(play, &PlayScreen::scored, this,
+            [this, play](int lv, int stage, int place) { enterName(play, lv, stage, place); });
+    play->show();
+    look::Present(play);  // the space key reads the story at once
+    if (m_title)
+        m_title->close();
+    play->tellOpening();
+}
+
+// Over the play screen; the game goes on once the ranking has closed.
+void Navigator::enterName(PlayScreen* play, int level, int stage, int place)
+{
+    auto* ranking = new RankingScreen(m_shelf.table(), level, stage, play);
+    ranking->watchCourse(m_shelf.course());
+    ranking->enterName(place);
+    ranking->showTable();
+    connect(ranking, &QDialog::finished, play, &PlayScreen::rankingClosed);
+    OpenOver(ranking);
+}
+
+// A window of its own above the ranking, gone with it; the ranking comes back when it closes.
+void Navigator::watch(RankingScreen* ranking, int level, int stage)
+{
+    const course::Course& course = m_shelf.course();
+    std::optional<ghost::GhostRecord> record = ghost::FirstPlaceRun(m_shelf.table(), course, level, stage);
+    auto* play = record ? new PlayScreen(m_shelf.table(), course, level, stage, kLives, game::RunMode::Watch, ranking)
+                        : nullptr;
+    if (play)
+        connect(play, &PlayScreen::cannotGoOn, this, &Navigator::tell);
+    if (!play || !play->watchRecordRun(std::move(*record), m_shelf.table().names(level, stage)[0])) {
+        delete play;
+        ranking->watchFailed();  // the run was lost meanwhile
+        return;
+    }
+    play->setWindowModality(Qt::ApplicationModal);  // the ranking waits behind it
+    connect(play, &PlayScreen::unloaded, ranking, [ranking] { ranking->activateWindow(); });
+    play->show();
+    look::Present(play);
+}
+
+void Navigator::tell(const QString& why)
+{
+    m_untold = why;
+    if (m_title)
+        tellWhatWaits();
+}
+
+void Navigator::tellWhatWaits()
+{
+    if (m_untold.isEmpty())
+        return;
+    QWidget* over = QApplication::activeModalWidget();
+    look::ShowNotice(over ? over : m_title.data(), std::exchange(m_untold, {}));
+}

@@ -1,0 +1,42 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+// The one who moves the player between the screens: title ↔ course list,
+// title → play, play → ranking (a new record's name) → play (the next stage)
+// or the title, and title → ranking → watching a record run → ranking. The
+// screens say what the player asked for; only the navigator makes screens.
+
+#include <QObject>
+#include <QPointer>
+
+class CourseShelf;
+class PlayScreen;
+class QWidget;
+class RankingScreen;
+class TitleScreen;
+
+class Navigator : public QObject {
+    Q_OBJECT
+public:
+    explicit Navigator(CourseShelf& shelf, QObject* parent = nullptr);
+
+    // A fresh title screen, shown and active; it deletes itself when closed.
+    void showTitle();
+    // The title on show, if any (the game never shows two).
+    TitleScreen* title() const;
+
+private:
+    void openCourseList();
+    void openRanking();  // over the title, for looking
+    void play(int level);
+    void enterName(PlayScreen* play, int level, int stage, int place);
+    void watch(RankingScreen* ranking, int level, int stage);
+    // Tells the player over the title, or over the title to come.
+    void tell(const QString& why);
+    void tellWhatWaits();
+
+    CourseShelf& m_shelf;
+    QPointer<TitleScreen> m_title;
+    QString m_untold;  // a notice that waits for the title
+};

@@ -67,20 +67,25 @@ void Navigator::openRanking()
 void Navigator::play(int level)
 {
     auto* play = new PlayScreen(m_shelf.table(), m_shelf.course(), level);  // a window of its own, deleted when closed
-    connect(play, &PlayScreen::cannotGoOn, this, &Navigator::tell);
+    follow(play);
     if (!play->setUpStage()) {
         delete play;  // never shown: the player stays on the title
         return;
     }
-    // However the game ends, the title comes back.
-    connect(play, &PlayScreen::unloaded, this, &Navigator::showTitle);
-    connect(play, &PlayScreen::scored, this,
-            [this, play](int lv, int stage, int place) { enterName(play, lv, stage, place); });
     play->show();
     look::Present(play);  // the space key reads the story at once
     if (m_title)
         m_title->close();
     play->tellOpening();
+}
+
+void Navigator::follow(PlayScreen* play)
+{
+    // However the game ends, the title comes back.
+    connect(play, &PlayScreen::unloaded, this, &Navigator::showTitle);
+    connect(play, &PlayScreen::cannotGoOn, this, &Navigator::tell);
+    connect(play, &PlayScreen::scored, this,
+            [this, play](int level, int stage, int place) { enterName(play, level, stage, place); });
 }
 
 // Over the play screen; the game goes on once the ranking has closed.

@@ -25,6 +25,9 @@ public:
     void showTitle();
     // The title on show, if any (the game never shows two).
     TitleScreen* title() const;
+    // Follows a game on `play`: the ranking for a new record's name over it,
+    // and the title once it has closed.
+    void follow(PlayScreen* play);
 
 private:
     void openCourseList();

@@ -3,6 +3,7 @@
 
 #include "BenchSupport.h"
 
+#include "game/GameSession.h"
 #include "play/PlayScreen.h"
 
 #include <QApplication>
@@ -27,7 +28,7 @@ std::unique_ptr<PlayScreen> RunningStage1(benchmark::State& state, HighScoreTabl
     }
     form->show();
     QApplication::processEvents();
-    form->startRun(0);
+    form->session()->clickStart(0);
     QApplication::processEvents();
     return form;
 }

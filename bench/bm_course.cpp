@@ -219,15 +219,15 @@ void RunPointerMoves(benchmark::State& state, int level, int length)
 
     // To and fro between two points of bare road: the start point and its
     // neighbour, or the ends of a straight stretch with no mark on it.
-    QWidget* surface = form->courseMap->surface();
+    QWidget* surface = form->findChild<MapBox*>(QStringLiteral("courseMap"))->surface();
     const int probe = course::ProbeHalfSize(level);
     const auto bare = [surface](course::Pixel p) { return surface->childAt(p.x, p.y) == nullptr; };
     const QPoint from = form->startPoint(0);
     const course::Pixel start{from.x(), from.y()};
     std::vector<course::Pixel> approach;
     const auto onGoal = [&form](course::Pixel p) {
-        return std::any_of(form->goalMarks.begin(), form->goalMarks.end(),
-                           [p](const MapMark* goal) { return goal->geometry().contains(p.x, p.y); });
+        const std::vector<course::Goal>& goals = form->session()->stageCourse().goals;
+        return std::any_of(goals.begin(), goals.end(), [p](const course::Goal& goal) { return goal.rect.contains(p.x, p.y); });
     };
     const auto reachable = [&](const Line& l) {
         approach = RoadPath(form->session()->offRoadGrid(), probe, start, l.first, onGoal);
@@ -259,7 +259,7 @@ void RunPointerMoves(benchmark::State& state, int level, int length)
         if (paint)
             QApplication::processEvents();
     }
-    if (!form->session()->runUnderWay() || !form->drawnHero()->isVisible())
+    if (!form->session()->runUnderWay() || !form->findChild<DrawnHero*>(QStringLiteral("drawnHero"))->isVisible())
         state.SkipWithError("the run ended or the hero was not drawn");
     state.counters["pixels"] = length;
     form->close();

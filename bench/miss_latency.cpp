@@ -8,6 +8,7 @@
 // Prints one line: "miss_to_face_ms median=<ms> p95=<ms> max=<ms> samples=<n>".
 
 #include "game/AppFolder.h"
+#include "game/GameSession.h"
 #include "play/PlayScreen.h"
 #include "game/HighScoreTable.h"
 #include "widgets/Look.h"
@@ -36,7 +37,7 @@ class CryingFaceProbe : public QObject {
 public:
     explicit CryingFaceProbe(PlayScreen* play) : QObject(play), m_play(play)
     {
-        play->faceBox->installEventFilter(this);
+        play->findChild<PictureBox*>(QStringLiteral("faceBox"))->installEventFilter(this);
     }
 
     void arm() { m_drawnAt.reset(); }
@@ -48,11 +49,11 @@ protected:
         if (event->type() != QEvent::Paint || m_drawnAt || !ShowsCryingFace())
             return false;
         // Let the face box draw itself first, so the clock stops when it is drawn.
-        static_cast<QObject*>(m_play->faceBox)->event(event);
+        static_cast<QObject*>(m_play->findChild<PictureBox*>(QStringLiteral("faceBox")))->event(event);
         m_drawnAt = Clock::now();
         QTimer::singleShot(0, m_play, [play = m_play] {
             QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
-            QApplication::sendEvent(play->focusKeeper, &space);
+            QApplication::sendEvent(play->findChild<QLineEdit*>(QStringLiteral("focusKeeper")), &space);
         });
         return true;
     }
@@ -60,7 +61,7 @@ protected:
 private:
     bool ShowsCryingFace() const
     {
-        return m_play->faceBox->picture().cacheKey() == m_play->face(6).cacheKey();
+        return m_play->findChild<PictureBox*>(QStringLiteral("faceBox"))->picture().cacheKey() == m_play->face(6).cacheKey();
     }
 
     PlayScreen* m_play;
@@ -76,14 +77,14 @@ void Settle()
 // One miss: Start click, then a move onto the roadside at the map's corner.
 std::optional<double> MeasureOneMiss(PlayScreen& play, CryingFaceProbe& probe)
 {
-    play.startRun(0);
+    play.session()->clickStart(0);
     Settle();
     const QPointF roadside(1.0, 1.0);  // pixel (0, 0) has the background colour by definition
-    QMouseEvent move(QEvent::MouseMove, roadside, play.courseMap->surface()->mapToGlobal(roadside), Qt::NoButton,
+    QMouseEvent move(QEvent::MouseMove, roadside, play.findChild<MapBox*>(QStringLiteral("courseMap"))->surface()->mapToGlobal(roadside), Qt::NoButton,
                      Qt::NoButton, Qt::NoModifier);
     probe.arm();
     const Clock::time_point start = Clock::now();
-    QApplication::sendEvent(play.courseMap->surface(), &move);  // returns when the miss's wait ends
+    QApplication::sendEvent(play.findChild<MapBox*>(QStringLiteral("courseMap"))->surface(), &move);  // returns when the miss's wait ends
     if (!probe.drawnAt())
         return std::nullopt;
     return std::chrono::duration<double, std::milli>(*probe.drawnAt() - start).count();

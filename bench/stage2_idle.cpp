@@ -29,9 +29,9 @@ int main(int argc, char* argv[])
     }
     play->show();
     look::CentreOnScreen(play);
-    // The story waits in its own event loop; closing the window ends it.
+    // The story's first line waits for the player; closing the window ends it.
     QObject::connect(play, &PlayScreen::unloaded, &app, &QApplication::quit, Qt::QueuedConnection);
     QTimer::singleShot(0, play, [] { std::puts("waiting"); std::fflush(stdout); });
     play->tellOpening();
-    return 0;
+    return app.exec();
 }

@@ -24,6 +24,8 @@ GhostRace::GhostRace(PlayScreen& screen, HighScoreTable& table, QWidget* mapSurf
       m_view(new GhostView(screen.heroIcon(), mapSurface)),
       m_split(new SplitLabel(&screen))
 {
+    m_view->setObjectName(QStringLiteral("ghost"));
+    m_split->setObjectName(QStringLiteral("split"));
     buildToggle();
     m_frames.setInterval(kFrameMs);
     connect(&m_frames, &QTimer::timeout, this, &GhostRace::nextFrame);

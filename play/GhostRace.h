@@ -23,7 +23,8 @@ class QWidget;
 class GhostRace : public QObject {
     Q_OBJECT
 public:
-    // The ghost is drawn on `mapSurface`, the splits and the toggle ("ghostToggle") on the screen.
+    // The ghost ("ghost") is drawn on `mapSurface`, the splits ("split") and the
+    // toggle ("ghostToggle") on the screen.
     GhostRace(PlayScreen& screen, HighScoreTable& table, QWidget* mapSurface);
 
     // The record run raced in this attempt, if any.

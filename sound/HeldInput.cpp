@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QWidget>
+#include <QWindow>
 
 namespace {
 // What the player does with the hand or the keys, as the window system sends it.
@@ -28,6 +30,17 @@ bool IsPlayerInput(const QEvent& event)
         return false;
     }
 }
+// A window closed meanwhile takes no more input, as it would take none from the window system.
+bool StillShown(const QObject* receiver)
+{
+    if (!receiver)
+        return false;
+    if (const auto* window = qobject_cast<const QWindow*>(receiver))
+        return window->isVisible();
+    if (receiver->isWidgetType())
+        return static_cast<const QWidget*>(receiver)->isVisible();
+    return true;
+}
 }  // namespace
 
 HeldInput::HeldInput()
@@ -38,9 +51,18 @@ HeldInput::HeldInput()
 HeldInput::~HeldInput()
 {
     QCoreApplication::instance()->removeEventFilter(this);
-    for (Kept& kept : m_kept)
-        if (kept.receiver)
-            QCoreApplication::postEvent(kept.receiver, kept.event.release());
+    // Queued, so that each comes after what the hold's end sets off, and is
+    // given only to a window still on show when its turn comes.
+    for (Kept& kept : m_kept) {
+        std::shared_ptr<QEvent> event(std::move(kept.event));
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [receiver = kept.receiver, event] {
+                if (StillShown(receiver))
+                    QCoreApplication::sendEvent(receiver, event.get());
+            },
+            Qt::QueuedConnection);
+    }
 }
 
 // The first to receive an input event is its window; an element sent one

@@ -5,6 +5,7 @@
 // outside it: course maps missing or broken, a settings file full of junk or
 // unreadable, and odd names typed for a new record.
 
+#include "app/Navigator.h"
 #include "support/Drive.h"
 #include "support/TestEnv.h"
 
@@ -53,7 +54,7 @@ Screen* Shown()
 // that opens to `onRank` (which must close it).
 class Hand : public QObject {
 public:
-    std::function<void(RankingScreen&)> onRank = [](RankingScreen& rank) { rank.closeButton->click(); };
+    std::function<void(RankingScreen&)> onRank = [](RankingScreen& rank) { Find<QPushButton>(&rank, "closeButton")->click(); };
 
     Hand()
     {
@@ -144,12 +145,12 @@ RankView Look(const RankingScreen& rank)
 {
     RankView v;
     for (int i = 0; i < kPlaces; ++i) {
-        v.names << rank.nameLabels[i]->text();
-        v.scores << rank.scoreLabels[i]->text();
-        v.rows << rank.nameLabels[i]->geometry() << rank.scoreLabels[i]->geometry();
+        v.names << Find<QLabel>(&rank, "nameLabels", i)->text();
+        v.scores << Find<QLabel>(&rank, "scoreLabels", i)->text();
+        v.rows << Find<QLabel>(&rank, "nameLabels", i)->geometry() << Find<QLabel>(&rank, "scoreLabels", i)->geometry();
     }
-    for (QLabel* label : rank.placeLabels)
-        v.rows << label->geometry();
+    for (int i = 0; i < kPlaces; ++i)
+        v.rows << Find<QLabel>(&rank, "placeLabels", i)->geometry();
     v.rows << QRect(QPoint(), rank.size());
     return v;
 }
@@ -158,24 +159,33 @@ RankView Look(const RankingScreen& rank)
 RankView RankingFromTheTitle()
 {
     RankView seen;
+    bool closed = false;
     Hand hand;
-    hand.onRank = [&seen](RankingScreen& rank) {
+    hand.onRank = [&](RankingScreen& rank) {
         seen = Look(rank);
-        rank.closeButton->click();
+        Find<QPushButton>(&rank, "closeButton")->click();
+        closed = true;
     };
-    TitleScreen::open(Shelf());
-    TitleScreen* title = Shown<TitleScreen>();
-    if (title)
-        title->rankingButton->click();  // returns when the ranking has been closed
+    if (!Shown<TitleScreen>())
+        Nav().showTitle();
+    Find<QPushButton>(Shown<TitleScreen>(), "rankingButton")->click();
+    QTest::qWaitFor([&] { return closed; });
     return seen;
 }
 
-// The play screen scores its run; `fill` plays the record holder.
-void EnterRecord(PlayScreen& play, const std::function<void(RankingScreen&)>& fill)
+// The play screen's run reaches the goal `seconds` after its Start click;
+// `fill` plays the record holder once the ranking has opened.
+void EnterRecord(PlayScreen& play, int seconds, const std::function<void(RankingScreen&)>& fill)
 {
+    bool entered = false;
     Hand hand;
-    hand.onRank = fill;
-    play.scoreRun();  // returns when the ranking has been closed
+    hand.onRank = [&](RankingScreen& rank) {
+        fill(rank);
+        entered = true;
+    };
+    Nav().follow(&play);
+    drive::ClearStage(play, seconds);
+    QTest::qWaitFor([&] { return entered; });
 }
 
 QMap<QString, QString> StoredKeys(const QString& file, int* lines)
@@ -248,10 +258,10 @@ private Q_SLOTS:
             QVERIFY(QFile::remove(folder.file(file)));
         else
             WriteFile(folder.file(file), content);
-        TitleScreen::open(Shelf());
+        Nav().showTitle();
         TitleScreen* title = Shown<TitleScreen>();
         QVERIFY(title);
-        title->easyButton->click();
+        Find<QPushButton>(title, "easyButton")->click();
         QCOMPARE(m_notices.size(), 1);
         QVERIFY2(m_notices[0].contains(QFileInfo(file).fileName()), qPrintable(m_notices[0]));
         QCOMPARE(Shown<TitleScreen>(), title);
@@ -267,12 +277,12 @@ private Q_SLOTS:
         AppCopy folder;
         WriteFile(folder.map(2), QByteArray("GIF89a broken"));
         Hand hand;
-        TitleScreen::open(Shelf());
-        QTimer::singleShot(0, Shown<TitleScreen>()->easyButton, &QPushButton::click);
+        Nav().showTitle();
+        Find<QPushButton>(Shown<TitleScreen>(), "easyButton")->click();
         QTRY_VERIFY(Shown<PlayScreen>() && !Shown<TitleScreen>());
         PlayScreen* play = Shown<PlayScreen>();
-        QTRY_VERIFY(!play->lineWaiting() && play->dialogueText->text().contains(QStringLiteral("スタート")));
-        play->startRun(0);
+        QTRY_VERIFY(!play->lineWaiting() && Find<QLabel>(play, "dialogueText")->text().contains(QStringLiteral("スタート")));
+        play->session()->clickStart(0);
         play->session()->reachGoal(0);  // the clear scene, the record, then stage 2
         QTRY_VERIFY(Shown<TitleScreen>() && !Shown<PlayScreen>());
         QCOMPARE(m_notices.size(), 1);
@@ -285,13 +295,14 @@ private Q_SLOTS:
     {
         AppCopy folder;
         Hand hand;
-        TitleScreen::open(Shelf());
-        QTimer::singleShot(0, Shown<TitleScreen>()->easyButton, &QPushButton::click);
-        QTRY_VERIFY(Shown<PlayScreen>() && !Shown<PlayScreen>()->lineWaiting() && Shown<PlayScreen>()->dialogueText->text().contains(QStringLiteral("スタート")));
+        Nav().showTitle();
+        Find<QPushButton>(Shown<TitleScreen>(), "easyButton")->click();
+        QTRY_VERIFY(Shown<PlayScreen>() && !Shown<PlayScreen>()->lineWaiting() &&
+                    Find<QLabel>(Shown<PlayScreen>(), "dialogueText")->text().contains(QStringLiteral("スタート")));
         PlayScreen* play = Shown<PlayScreen>();
         QVERIFY(QFile::remove(folder.map(1)));
-        play->startRun(0);
-        play->moveOnMap(Qt::NoButton, Qt::NoModifier, 0, 0);  // off the road
+        play->session()->clickStart(0);
+        drive::MoveOnMap(*play, QPoint(0, 0));  // off the road
         QTRY_VERIFY(Shown<TitleScreen>() && !Shown<PlayScreen>());
         QCOMPARE(m_notices.size(), 1);
         QVERIFY2(m_notices[0].contains(QStringLiteral("map1.dat")), qPrintable(m_notices[0]));
@@ -394,10 +405,9 @@ private Q_SLOTS:
         Table().load();
         auto* play = new PlayScreen(Table(), 1, 1, 5);
         QVERIFY(play->setUpStage());
-        drive::TakeSeconds(*play->session(), 7);
         RankView blank, filled;
-        EnterRecord(*play, [&](RankingScreen& rank) {
-            QLineEdit* box = rank.nameEdits[0];
+        EnterRecord(*play, 7, [&](RankingScreen& rank) {
+            QLineEdit* box = Find<QLineEdit>(&rank, "nameEdits", 0);
             blank = Look(rank);
             if (!box->isVisibleTo(&rank))
                 blank.names.clear();  // fails below: no entry box for the record
@@ -406,7 +416,7 @@ private Q_SLOTS:
             else
                 box->setText(name);
             filled = Look(rank);
-            rank.closeButton->click();
+            Find<QPushButton>(&rank, "closeButton")->click();
         });
         play->close();  // back to a title screen, which reads the file again
         QCOMPARE(blank.names.size(), kPlaces);

@@ -4,6 +4,7 @@
 // The English translation: chosen from the desktop's languages, complete and in
 // step with the sources, and every text fits its box in both languages.
 
+#include "support/Drive.h"
 #include "support/TestEnv.h"
 
 #include "game/AppFolder.h"
@@ -314,17 +315,17 @@ private Q_SLOTS:
         QStringList stageNames;
         for (const course::Stage& stage : course::BuiltIn().stages)
             stageNames << stage.name.shown();
-        EXPECT_FITS(Overflowing(play.stageBox, stageNames));
-        EXPECT_FITS(Overflowing(play.levelBox, {stage::LevelName(1), stage::LevelName(2)}));
+        EXPECT_FITS(Overflowing(Find<QLabel>(&play, "stageBox"), stageNames));
+        EXPECT_FITS(Overflowing(Find<QLabel>(&play, "levelBox"), {stage::LevelName(1), stage::LevelName(2)}));
         const QStringList lines = DialogueLines();
         QVERIFY(lines.size() > 30);
         QVERIFY(lines.contains(stage::StartPrompt()));
-        EXPECT_FITS(Overflowing(play.dialogueText, lines));
+        EXPECT_FITS(Overflowing(Find<QLabel>(&play, "dialogueText"), lines));
 
         Table().load();
         RankingScreen rank(Table(), 1, 1);
         rank.showTable();
-        QCOMPARE(rank.nameLabels[0]->text(), scores::DefaultName());
+        QCOMPARE(Find<QLabel>(&rank, "nameLabels", 0)->text(), scores::DefaultName());
         EXPECT_FITS(CaptionsOverflowing(rank));
     }
 
@@ -334,8 +335,8 @@ private Q_SLOTS:
         useLanguage(QStringLiteral("en"));
         TitleScreen title(Shelf());
         title.setAttribute(Qt::WA_DeleteOnClose, false);
-        QCOMPARE(title.easyButton->text(), QStringLiteral("Octopus\n(easy)"));
-        QCOMPARE(title.quitButton->text(), QStringLiteral("Quit"));
+        QCOMPARE(Find<QPushButton>(&title, "easyButton")->text(), QStringLiteral("Octopus\n(easy)"));
+        QCOMPARE(Find<QPushButton>(&title, "quitButton")->text(), QStringLiteral("Quit"));
         QCOMPARE(stage::LevelName(2), QStringLiteral("Monkey (hard)"));
         RemoveTranslators();
         QCOMPARE(stage::LevelName(2), QStringLiteral("さる"));

@@ -5,7 +5,7 @@
 
 #include "game/AppFolder.h"
 #include "support/Drive.h"
-#include "title/TitleScreen.h"
+#include "app/Navigator.h"
 #include "widgets/Notice.h"
 
 #include <QApplication>
@@ -57,7 +57,7 @@ void PlayFixture::WriteCourse(const QString& file)
 PlayScreen* PlayFixture::open(int level, int stage, int lives)
 {
     play = new PlayScreen(Table(), level, stage, lives);
-    QObject::connect(play, &PlayScreen::unloaded, [] { TitleScreen::open(Shelf()); });  // as a game from the title
+    Nav().follow(play);  // as a game from the title
     if (!play->setUpStage())
         return nullptr;
     play->show();
@@ -88,7 +88,7 @@ int Index(const PlayScreen* play, course::HazardKind kind, int nth, course::Harm
 MapMark* Mark(PlayScreen* play, course::HazardKind kind, int nth, course::Harm harm, int piece)
 {
     const int i = Index(play, kind, nth, harm);
-    return i < 0 ? nullptr : play->hazards.at(static_cast<std::size_t>(i)).marks.at(static_cast<std::size_t>(piece));
+    return i < 0 ? nullptr : MarkOf(play, "hazards", i, piece);
 }
 
 void Step(PlayScreen* play, course::HazardKind kind, course::Harm harm)

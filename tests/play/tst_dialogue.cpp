@@ -1,179 +1,136 @@
 // SPDX-FileCopyrightText: 2026 The Pokurimo developers
 // SPDX-License-Identifier: MIT
 
-// The dialogue presenter: what advances a line, nested waits, and closing the
-// play screen while a line waits.
+// The flow's steps: what advances a line, and leaving the game at every step.
 
-#include "game/AppFolder.h"
+#include "app/Navigator.h"
+#include "game/GameSession.h"
 #include "play/PlayScreen.h"
+#include "ranking/RankingScreen.h"
 #include "support/Drive.h"
 #include "support/TestEnv.h"
-#include "title/TitleScreen.h"
 #include "widgets/Widgets.h"
 
 #include <QApplication>
-#include <QLabel>
-#include <QPushButton>
+#include <QSettings>
 #include <QtTest>
-
-using namespace game;
-using namespace scores;
 
 class TestDialogue : public QObject {
     Q_OBJECT
     TestEnv env;
     QPointer<PlayScreen> play;
 
+    QString line() const { return Find<QLabel>(play, "dialogueText")->text(); }
+
 private Q_SLOTS:
     void init()
     {
-        env.sound.started.clear();
+        env.sound = FakeSound();
         play = new PlayScreen(Table(), 1);
-        connect(play, &PlayScreen::unloaded, [] { TitleScreen::open(Shelf()); });  // as a game from the title
+        Nav().follow(play);  // as a game from the title
+        QVERIFY(play->setUpStage());
         play->show();
     }
 
     void cleanup()
     {
-        if (play)
-            delete play.data();
+        delete play.data();
         drive::CloseScreens();
     }
 
     void onlySpaceOrTheHintAdvance()
     {
-        QList<bool> flagsWhileWaiting;
-        bool hintShown = false;
-        drive::Schedule({
-            [&] { hintShown = play->nextHint->isVisible(); flagsWhileWaiting << play->lineWaiting(); },
-            [&] { drive::PressKey(play, Qt::Key_Return); },
-            [&] { drive::PressKey(play, Qt::Key_A); },
-            [&] { QTest::mouseClick(play->dialogueText, Qt::LeftButton); },
-            [&] { QTest::mouseClick(play->faceBox, Qt::LeftButton); },
-            [&] { flagsWhileWaiting << play->lineWaiting(); drive::Space(play); },
-        });
-        QVERIFY(play->showLine(4, QStringLiteral("line")));
-        QVERIFY(hintShown);
-        QCOMPARE(flagsWhileWaiting, (QList<bool>{true, true}));
-        QVERIFY(!play->lineWaiting());
-        QVERIFY(!play->nextHint->isVisible());
-
-        drive::Schedule({[&] { QTest::mouseClick(play->nextHint, Qt::LeftButton); }});
-        QVERIFY(play->showLine(0, QStringLiteral("second")));
-        QCOMPARE(play->dialogueText->text(), QStringLiteral("second"));
-    }
-
-    void aDoubleClickOnTheHintReadsOneLine()
-    {
-        // The second press of a quick double click comes when the next line is up.
-        bool secondStillWaiting = false;
-        drive::Schedule({[&] { QTest::mouseClick(play->nextHint, Qt::LeftButton); },
-                         [&] { drive::DoubleClickEnd(play->nextHint, QPoint(2, 2)); },
-                         [&] { secondStillWaiting = play->lineWaiting() && play->dialogueText->text() == "second"; },
-                         [&] { drive::Space(play); }});
-        QVERIFY(play->showLine(1, QStringLiteral("first")));
-        QVERIFY(play->showLine(0, QStringLiteral("second")));
-        QVERIFY(secondStillWaiting);
-    }
-
-    void anEarlyPressDoesNotSkipTheNextLine()
-    {
+        play->tellOpening();
+        const QString first = line();
+        QVERIFY(play->lineWaiting());
+        QVERIFY(Find<ClickLabel>(play, "nextHint")->isVisible());
+        drive::PressKey(play, Qt::Key_Return);
+        drive::PressKey(play, Qt::Key_A);
+        QTest::mouseClick(Find<QLabel>(play, "dialogueText"), Qt::LeftButton);
+        QTest::mouseClick(Find<PictureBox>(play, "faceBox"), Qt::LeftButton);
+        QCOMPARE(line(), first);
         drive::Space(play);
+        const QString second = line();
+        QVERIFY(second != first);
+        QTest::mouseClick(Find<ClickLabel>(play, "nextHint"), Qt::LeftButton);
+        QVERIFY(line() != second);
+
+        // A double click on the hint reads one line: its second press finds the next one up.
+        const QString third = line();
+        drive::DoubleClickEnd(Find<ClickLabel>(play, "nextHint"), QPoint(2, 2));
+        QCOMPARE(line(), third);
+        while (play->lineWaiting())
+            drive::Space(play);
+        QVERIFY(Find<ClickLabel>(play, "nextHint")->isHidden());
+        const QString prompt = line();
+        drive::Space(play);  // a "next" with no line waiting does nothing
         play->askForNextLine();
-        bool stillWaiting = false;
-        drive::Schedule({[&] { stillWaiting = play->lineWaiting(); }, [&] { drive::Space(play); }});
-        QVERIFY(play->waitForNext());
-        QVERIFY(stillWaiting);
+        QCOMPARE(line(), prompt);
+        QVERIFY(!play->lineWaiting());
     }
 
     void aHeldSpaceAdvancesOneLinePerKeyDown()
     {
-        int lines = 0;
-        // Three repeated key-downs while the story has four lines: the fourth still waits.
-        drive::Schedule({[&] { drive::PressKey(play, Qt::Key_Space, true); },
-                         [&] { drive::PressKey(play, Qt::Key_Space, true); },
-                         [&] { drive::PressKey(play, Qt::Key_Space, true); },
-                         [&] { QCOMPARE(lines, 3); drive::Space(play); }});
-        for (int i = 0; i < 4; ++i) {
-            QVERIFY(play->showLine(1, QString::number(i)));
-            ++lines;
+        const std::size_t lines = play->session()->stageCourse().opening.size();
+        QVERIFY(lines >= 3);
+        play->tellOpening();
+        for (std::size_t i = 1; i < lines; ++i)
+            drive::PressKey(play, Qt::Key_Space, true);
+        QVERIFY(play->lineWaiting());  // the last still waits
+        QCOMPARE(line(), play->session()->stageCourse().opening.back().text.shown());
+    }
+
+    // "タイトルへ" or the window's close button at any step of the flow ends
+    // the game there: one title, no screen or box left behind, nothing stored.
+    void leavingAtEveryStep_data()
+    {
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<bool>("button");  // "タイトルへ"; else the close button
+        for (const char* step : {"story line", "miss line", "clear scene", "click sound", "name entry"})
+            for (bool button : {true, false})
+                if (!button || qstrcmp(step, "name entry") != 0)  // the ranking holds the play screen's buttons
+                    QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(QLatin1String(step), button ? "button" : "close")))
+                        << QString::fromLatin1(step) << button;
+    }
+
+    void leavingAtEveryStep()
+    {
+        QFETCH(QString, step);
+        QFETCH(bool, button);
+        const QString stored = QSettings().value(QStringLiteral("Setting/HScore_Val_1_1_0")).toString();
+        QPushButton* back = Find<QPushButton>(play, "backToTitleButton");
+        if (step == QLatin1String("story line")) {
+            play->tellOpening();
+        } else if (step == QLatin1String("miss line")) {
+            play->session()->clickStart(0);
+            drive::MoveOnMap(*play, QPoint(1, 1));
+        } else if (step == QLatin1String("clear scene")) {
+            play->session()->clickStart(0);
+            play->session()->reachGoal(0);
+            while (play->lineWaiting() && !Find<PictureBox>(play, "clearPicture")->isVisible())
+                play->askForNextLine();
+        } else if (step == QLatin1String("click sound")) {
+            env.sound.waitMs = 50;
+            QTest::mouseClick(back, Qt::LeftButton);  // its own sound plays
+        } else {
+            drive::ClearStage(*play, 3);
+            QVERIFY(qobject_cast<RankingScreen*>(QApplication::activeModalWidget()));
         }
-        QCOMPARE(lines, 4);
-    }
-
-    void faceAndLineAreIndependent()
-    {
-        play->showFace(2);
-        const qint64 face2 = play->face(2).cacheKey();
-        QCOMPARE(play->faceBox->picture().cacheKey(), face2);
-        drive::Schedule({[&] { drive::Space(play); }});
-        QVERIFY(play->showLine(0, QStringLiteral("no new face")));
-        QCOMPARE(play->faceBox->picture().cacheKey(), face2);
-        play->dialogueText->setText(QStringLiteral("kept"));
-        play->showFace(5);
-        QCOMPARE(play->dialogueText->text(), QStringLiteral("kept"));
-        play->clearFace();
-        QVERIFY(play->faceBox->picture().isNull());
-    }
-
-    void nestedWaitsNeedOneActionEach()
-    {
-        bool innerReturned = false;
-        bool outerWaitingAfterInner = false;
-        drive::Schedule({
-            [&] {
-                // A handler that itself waits, while the outer line waits.
-                drive::Schedule({[&] { drive::Space(play); }});
-                innerReturned = play->waitForNext();
-                outerWaitingAfterInner = true;
-            },
-            [&] { outerWaitingAfterInner = outerWaitingAfterInner && play->lineWaiting(); drive::Space(play); },
-        });
-        QVERIFY(play->waitForNext());
-        QVERIFY(innerReturned);
-        QVERIFY(outerWaitingAfterInner);
-    }
-
-    void closingDuringAWaitEndsTheSceneAndBringsTheTitleOnce_data()
-    {
-        QTest::addColumn<QString>("how");
-        QTest::newRow("title button") << QStringLiteral("button");
-        QTest::newRow("close box") << QStringLiteral("closebox");
-        QTest::newRow("during a nested wait") << QStringLiteral("nested");
-    }
-
-    void closingDuringAWaitEndsTheSceneAndBringsTheTitleOnce()
-    {
-        QFETCH(QString, how);
-        bool innerResult = false;
-        drive::Schedule({[&] {
-            if (how == QLatin1String("button")) {
-                QTest::mouseClick(play->backToTitleButton, Qt::LeftButton);
-            } else if (how == QLatin1String("closebox")) {
-                play->close();
-            } else {
-                drive::Schedule({[&] { play->close(); }});
-                innerResult = play->waitForNext();
-            }
-        }});
-        // A whole scene: every line after the closing must be skipped.
-        int linesShown = 0;
-        auto scene = [&] {
-            for (int i = 0; i < 3; ++i) {
-                if (!play->showLine(1, QStringLiteral("line")))
-                    return false;
-                ++linesShown;
-            }
-            return true;
-        };
-        QVERIFY(!scene());
-        QCOMPARE(linesShown, 0);
-        QVERIFY(!innerResult);  // a wait nested inside ends too
-        QVERIFY(!play || !play->lineWaiting());
+        QVERIFY(step == QLatin1String("click sound") || play->lineWaiting() || QApplication::activeModalWidget());
+        if (button)
+            QTest::mouseClick(back, Qt::LeftButton);
+        else
+            play->close();
+        QTRY_VERIFY(play.isNull());
+        QTest::qWait(80);  // past any sound that was playing
         drive::Settle();
-        QVERIFY(play.isNull());  // the closed screen is gone, and nothing touched it after
         QCOMPARE(drive::VisibleTitles(), 1);
-        QCOMPARE(env.sound.started.count(QStringLiteral("Click")), how == QLatin1String("button") ? 1 : 0);
+        QVERIFY(!QApplication::activeModalWidget());
+        for (QWidget* w : QApplication::topLevelWidgets())
+            QVERIFY2(!qobject_cast<PlayScreen*>(w) && !qobject_cast<RankingScreen*>(w), w->metaObject()->className());
+        QCOMPARE(QSettings().value(QStringLiteral("Setting/HScore_Val_1_1_0")).toString(), stored);
+        // A press of "タイトルへ" held behind its own click finds no window left to press.
+        QCOMPARE(env.sound.started.count(QStringLiteral("Click")), step == QLatin1String("click sound") || button ? 1 : 0);
     }
 };
 

@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
+#include <map>
+#include <set>
 
 using namespace game;
 using namespace scores;
@@ -54,9 +56,9 @@ class TestHazards : public QObject {
         PlayScreen* play = fx.open(2, 2);
         if (!play)
             return nullptr;
-        drive::Schedule({[=] { drive::Space(play); }, [=] { drive::Space(play); }, [=] { drive::Space(play); },
-                         [=] { drive::Space(play); }});
         play->tellOpening();
+        while (play->lineWaiting())
+            drive::Space(play);
         play->session()->stopHazards();
         if (run)
             startRun(play, 1);
@@ -67,25 +69,22 @@ class TestHazards : public QObject {
     // A Start click, and the move of the pointer it puts on the start point.
     static void startRun(PlayScreen* play, int zone)
     {
-        drive::ClickOnMap(*play, Centre(play->startZones[static_cast<std::size_t>(zone)]));
+        drive::ClickOnMap(*play, Centre(MarkOf(play, "startZones", static_cast<std::size_t>(zone))));
         QCoreApplication::processEvents();
     }
 
     // Walks along `via`, then touches a point; a miss is read through at once. Returns the lives left.
     int touch(PlayScreen* play, QPoint p, bool click = false, std::initializer_list<QPoint> via = {})
     {
-        drive::Schedule({[=] {
-            if (play->lineWaiting())
-                drive::Space(play);
-        }});
         for (QPoint step : via)
             drive::MoveOnMap(*play, step);
         if (click)
             drive::ClickOnMap(*play, p);
         else
             drive::MoveOnMap(*play, p);
-        QTest::qWait(20);
-        return play->lifeBox->text().toInt();
+        if (play->lineWaiting())
+            drive::Space(play);
+        return Find<QLabel>(play, "lifeBox")->text().toInt();
     }
 
 private Q_SLOTS:
@@ -95,19 +94,16 @@ private Q_SLOTS:
     {
         PlayScreen* play = fx.open(1, 2);
         QVERIFY(FirstLane(play, 0)->isHidden());
-        bool movingDuringStory = false;
-        drive::Schedule({[&] {
-                             movingDuringStory = Rain(play)->isVisible() && play->session()->hazardsMoving();
-                             drive::Space(play);
-                         },
-                         [=] { drive::Space(play); }, [=] { drive::Space(play); }, [=] { drive::Space(play); }});
-        QVERIFY(play->tellOpening());
-        QVERIFY(movingDuringStory);
+        play->tellOpening();
+        QVERIFY(play->lineWaiting());
+        QVERIFY(Rain(play)->isVisible() && play->session()->hazardsMoving());  // they move through the story
+        while (play->lineWaiting())
+            drive::Space(play);
         QVERIFY(play->session()->hazardsMoving());
         QVERIFY(!play->session()->runUnderWay());
         QVERIFY(!play->session()->clockRunning());
-        QCOMPARE(play->dialogueText->text(), QStringLiteral("「スタート」を押してくれよな！"));
-        for (MapMark* m : {play->covers[0], play->covers[1], SecondLane(play, 1), River(play, 1), Piece(play, 2)})
+        QCOMPARE(Find<QLabel>(play, "dialogueText")->text(), QStringLiteral("「スタート」を押してくれよな！"));
+        for (MapMark* m : {MarkOf(play, "covers", 0), MarkOf(play, "covers", 1), SecondLane(play, 1), River(play, 1), Piece(play, 2)})
             QVERIFY(m->isVisible());
     }
 
@@ -117,13 +113,13 @@ private Q_SLOTS:
         QVERIFY(play);
         // From the start point down onto the road across the lanes, and over
         // them in one move, while the second lane is clear: harmless.
-        const QPoint acrossLanes(Centre(play->startZones[1]).x(), 185);
+        const QPoint acrossLanes(Centre(MarkOf(play, "startZones", 1)).x(), 185);
         const QPoint firstLane = Centre(FirstLane(play, 0));
         hazards::PutAt(play, HazardKind::Car, 0, 270);
         QCOMPARE(touch(play, firstLane, false, {acrossLanes}), 5);
         QVERIFY(play->session()->runUnderWay());
         // Up the road past the checkpoint marks and over the bridge's planks.
-        const QPoint besideRiver(Centre(play->checkpoints[17]).x(), 80);
+        const QPoint besideRiver(Centre(MarkOf(play, "checkpoints", 17)).x(), 80);
         QCOMPARE(touch(play, Centre(Piece(play, 1)), false,
                        {QPoint(71, 185), QPoint(71, 93), QPoint(besideRiver.x(), 93), besideRiver}),
                  5);
@@ -137,7 +133,7 @@ private Q_SLOTS:
         startRun(play, 1);
         const QPoint eastRoad(208, 93);
         QCOMPARE(touch(play, Centre(River(play, 1)), false, {acrossLanes, QPoint(208, 185), eastRoad}), 2);
-        QCOMPARE(play->dialogueText->text(), QStringLiteral("「スタート」を押してくれよな！"));
+        QCOMPARE(Find<QLabel>(play, "dialogueText")->text(), QStringLiteral("「スタート」を押してくれよな！"));
 
         startRun(play, 1);
         fx.env.sound.started.clear();
@@ -151,7 +147,7 @@ private Q_SLOTS:
         TurnBridge(play);
         QVERIFY(play->session()->pieceOpen(Bridge(play), 1));  // the middle piece opens first
         QVERIFY(!play->session()->pieceOpen(Bridge(play), 0));
-        const QPoint overRiver(Centre(play->checkpoints[16]).x(), 80);
+        const QPoint overRiver(Centre(MarkOf(play, "checkpoints", 16)).x(), 80);
         QCOMPARE(touch(play, Centre(Piece(play, 0)), false,
                        {QPoint(152, 185), QPoint(208, 185), QPoint(208, 93), overRiver}),
                  5);
@@ -173,7 +169,7 @@ private Q_SLOTS:
         PlayScreen* play = stage2(true);
         hazards::PutAt(play, HazardKind::Car, 0, 145);  // mostly under the upper cover (top 142, 25 high)
         const QPoint underCover(Centre(SecondLane(play, 0)).x(), 150);
-        QCOMPARE(drive::ReceiverAt(*play, underCover), static_cast<QWidget*>(play->covers[0]));
+        QCOMPARE(drive::ReceiverAt(*play, underCover), static_cast<QWidget*>(MarkOf(play, "covers", 0)));
         startRun(play, 0);  // down to the cover from the road above it
         QCOMPARE(touch(play, underCover, false, {QPoint(underCover.x(), 93)}), 5);
         QCOMPARE(touch(play, QPoint(underCover.x(), 168)), 4);  // the part that sticks out
@@ -185,17 +181,16 @@ private Q_SLOTS:
     {
         PlayScreen* play = stage2(false);
         const int bridge = Bridge(play);
-        const PlayScreen::HazardMarks& shown = play->hazards[static_cast<std::size_t>(bridge)];
-        bool opened = false;
+        // One picture for every open piece, another for every closed one.
+        std::map<bool, std::set<qint64>> looks;
         for (int beat = 0; beat < 12; ++beat) {
             TurnBridge(play);
-            for (std::size_t p = 0; p < shown.marks.size(); ++p) {
-                const bool open = play->session()->pieceOpen(bridge, static_cast<int>(p));
-                opened = opened || open;
-                QCOMPARE(shown.marks[p]->picture().cacheKey(), (open ? shown.openLook : shown.look).cacheKey());
-            }
+            for (int p = 0; MarkOf(play, "hazards", bridge, p) && p < 16; ++p)
+                looks[play->session()->pieceOpen(bridge, p)].insert(MarkOf(play, "hazards", bridge, p)->picture().cacheKey());
         }
-        QVERIFY(opened);
+        QCOMPARE(looks[true].size(), std::size_t(1));
+        QCOMPARE(looks[false].size(), std::size_t(1));
+        QVERIFY(*looks[true].begin() != *looks[false].begin());
     }
 
     void aMissDoesNotResetTheHazards()
@@ -224,8 +219,8 @@ private Q_SLOTS:
         QTest::qWait(50);
         PaintCounter still;
         PaintCounter moving;
-        for (QWidget* w : {static_cast<QWidget*>(play->dialogueText), static_cast<QWidget*>(play->timeBox),
-                           static_cast<QWidget*>(play->faceBox), static_cast<QWidget*>(play->backToTitleButton)})
+        for (QWidget* w : {static_cast<QWidget*>(Find<QLabel>(play, "dialogueText")), static_cast<QWidget*>(Find<QLabel>(play, "timeBox")),
+                           static_cast<QWidget*>(Find<PictureBox>(play, "faceBox")), static_cast<QWidget*>(Find<QPushButton>(play, "backToTitleButton"))})
             w->installEventFilter(&still);
         FirstLane(play, 0)->installEventFilter(&moving);
         hazards::StepAll(play);

@@ -4,6 +4,7 @@
 // A stage being played: the Start click, misses, the clock, checkpoints,
 // hazards, and course pictures that cannot be read.
 
+#include "app/Navigator.h"
 #include "PlayFixture.h"
 #include "game/AppFolder.h"
 #include "sound/SoundBackend.h"
@@ -23,20 +24,20 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
+#include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
 
 using namespace game;
 using namespace scores;
 using drive::Centre;
-using drive::Schedule;
 
 namespace {
 const QString kPrompt = QStringLiteral("「スタート」を押してくれよな！");
 
 qint64 Face(const PlayScreen* play)
 {
-    return play->faceBox->picture().cacheKey();
+    return Find<PictureBox>(play, "faceBox")->picture().cacheKey();
 }
 
 qint64 FaceNo(const PlayScreen* play, int i)
@@ -47,7 +48,7 @@ qint64 FaceNo(const PlayScreen* play, int i)
 // A map point in the play window's pixels.
 QPoint OnWindow(const PlayScreen* play, QPoint mapPoint)
 {
-    return play->courseMap->surface()->mapTo(play, mapPoint);
+    return Find<MapBox>(play, "courseMap")->surface()->mapTo(play, mapPoint);
 }
 
 // Moves from point to point, one move each, as a hand that follows the road.
@@ -60,14 +61,14 @@ void Walk(const PlayScreen& play, std::initializer_list<QPoint> points)
 // The drawn hero's hot spot (the icon's centre), in the play window's pixels.
 QPoint HeroAt(const PlayScreen* play)
 {
-    const QRect r = play->drawnHero()->geometry();
+    const QRect r = Find<DrawnHero>(play, "drawnHero")->geometry();
     return r.topLeft() + QPoint(r.width() / 2, r.height() / 2);
 }
 
 // What a run leaves behind: the ordinary pointer and no icon following it.
 bool PointerIsOrdinary(const PlayScreen* play)
 {
-    return play->cursor().shape() == Qt::ArrowCursor && !play->drawnHero()->running() && play->drawnHero()->isHidden();
+    return play->cursor().shape() == Qt::ArrowCursor && !Find<DrawnHero>(play, "drawnHero")->running() && Find<DrawnHero>(play, "drawnHero")->isHidden();
 }
 
 const QPoint kStart{64, 93};  // where the Start click of stage 1 puts the hand, on the test course's road
@@ -116,7 +117,7 @@ class TestPlay : public QObject {
     {
         PlayScreen* play = fx.open(level, stage, lives);
         if (play) {
-            drive::ClickOnMap(*play, Centre(play->startZones[0]));
+            drive::ClickOnMap(*play, Centre(MarkOf(play, "startZones", 0)));
             QCoreApplication::processEvents();  // the move of the pointer put on the start point
         }
         return play;
@@ -134,21 +135,21 @@ private Q_SLOTS:
         PlayScreen* play = fx.open(1, 1);
         QVERIFY(play);
         QVERIFY(!play->session()->runUnderWay());
-        drive::DoubleClickOnMap(*play, Centre(play->startZones[0]));  // a double click is one Start click
+        drive::DoubleClickOnMap(*play, Centre(MarkOf(play, "startZones", 0)));  // a double click is one Start click
         QVERIFY(play->session()->runUnderWay());
         QVERIFY(play->session()->clockRunning());
         QCOMPARE(fx.env.sound.started, QStringList{QStringLiteral("Start")});
         QCOMPARE(Face(play), FaceNo(play, 1));
-        QVERIFY(play->dialogueText->text().isEmpty());
+        QVERIFY(Find<QLabel>(play, "dialogueText")->text().isEmpty());
         // The system pointer is blank and ピポ is drawn on the start point instead.
         QCOMPARE(play->cursor().shape(), Qt::BlankCursor);
-        QVERIFY(play->drawnHero()->isVisible());
+        QVERIFY(Find<DrawnHero>(play, "drawnHero")->isVisible());
         QCOMPARE(HeroAt(play), OnWindow(play, play->startPoint(0)));
-        QCOMPARE(play->drawnHero()->icon().cacheKey(), play->heroIcon().cacheKey());
+        QCOMPARE(Find<DrawnHero>(play, "drawnHero")->icon().cacheKey(), play->heroIcon().cacheKey());
         QVERIFY(play->session()->offRoad(0, 0));  // the grid was built
         QVERIFY(!play->session()->offRoad(kOn().x(), kOn().y()));
         // The other stage's zone starts a run too, and a second click keeps the clock's beat.
-        drive::ClickOnMap(*play, Centre(play->startZones[1]));
+        drive::ClickOnMap(*play, Centre(MarkOf(play, "startZones", 1)));
         QVERIFY(play->session()->runUnderWay());
         QCOMPARE(play->startPoint(1), QPoint(152, 163));
     }
@@ -157,9 +158,9 @@ private Q_SLOTS:
     {
         PlayScreen* play = fx.open(2, 1);
         drive::MoveOnMap(*play, PlayFixture::kOffRoad);
-        drive::MoveOnMap(*play, Centre(play->checkpoints[0]));
-        drive::MoveOnMap(*play, Centre(play->goalMarks[0]));
-        QCOMPARE(play->lifeBox->text().toInt(), 5);
+        drive::MoveOnMap(*play, Centre(MarkOf(play, "checkpoints", 0)));
+        drive::MoveOnMap(*play, Centre(MarkOf(play, "goalMarks", 0)));
+        QCOMPARE(Find<QLabel>(play, "lifeBox")->text().toInt(), 5);
         QVERIFY(!play->session()->checkpointPassed(0));
         QVERIFY(fx.env.sound.started.isEmpty());
     }
@@ -171,31 +172,26 @@ private Q_SLOTS:
         drive::MoveOnMap(*play, PlayFixture::kOnRoad);
         QVERIFY(play->session()->runUnderWay());
         QTest::qWait(1100);  // one tick of the clock
-        QCOMPARE(play->timeBox->text(), QStringLiteral("29"));
+        QCOMPARE(Find<QLabel>(play, "timeBox")->text(), QStringLiteral("29"));
 
-        bool startIgnored = false;
-        QString msgDuringWait;
-        Schedule({[&] {
-                      msgDuringWait = play->dialogueText->text();
-                      drive::ClickOnMap(*play, Centre(play->startZones[0]));  // ignored while the line waits
-                      startIgnored = !play->session()->runUnderWay() && !play->session()->clockRunning();
-                  },
-                  [&] { drive::Space(play); }});
-        drive::MoveOnMap(*play, PlayFixture::kOffRoad);  // returns when the player has read the miss
-        QCOMPARE(msgDuringWait, QStringLiteral("うわーん！"));
-        QVERIFY(startIgnored);
+        drive::MoveOnMap(*play, PlayFixture::kOffRoad);
+        QCOMPARE(Find<QLabel>(play, "dialogueText")->text(), QStringLiteral("うわーん！"));
+        QCOMPARE(Find<QLabel>(play, "lifeBox")->text(), QStringLiteral("2"));  // not before the line is read
+        drive::ClickOnMap(*play, Centre(MarkOf(play, "startZones", 0)));  // ignored while the line waits
+        QVERIFY(!play->session()->runUnderWay() && !play->session()->clockRunning());
+        drive::Space(play);
         QCOMPARE(fx.env.sound.started.last(), QStringLiteral("Out"));
-        QCOMPARE(play->lifeBox->text(), QStringLiteral("1"));
-        QCOMPARE(play->timeBox->text(), QStringLiteral("30"));
-        QCOMPARE(play->dialogueText->text(), kPrompt);
+        QCOMPARE(Find<QLabel>(play, "lifeBox")->text(), QStringLiteral("1"));
+        QCOMPARE(Find<QLabel>(play, "timeBox")->text(), QStringLiteral("30"));
+        QCOMPARE(Find<QLabel>(play, "dialogueText")->text(), kPrompt);
         QCOMPARE(Face(play), FaceNo(play, 1));
         QVERIFY(PointerIsOrdinary(play));
         QCOMPARE(play->cursor().shape(), Qt::ArrowCursor);
 
         // The last life: the play screen closes and the title comes back, once.
-        drive::ClickOnMap(*play, Centre(play->startZones[0]));
-        Schedule({[&] { drive::Space(play); }});
+        drive::ClickOnMap(*play, Centre(MarkOf(play, "startZones", 0)));
         drive::MoveOnMap(*play, QPoint(-4, 93), true);  // dragged out of the map
+        drive::Space(play);
         drive::Settle();
         QVERIFY(fx.play.isNull());  // and its run with it
         QCOMPARE(drive::VisibleTitles(), 1);
@@ -206,19 +202,19 @@ private Q_SLOTS:
         PlayScreen* play = started(1, 1);
         QVERIFY(play);
         QApplication::processEvents();
-        const DrawnHero* hero = play->drawnHero();
+        const DrawnHero* hero = Find<DrawnHero>(play, "drawnHero");
         const QImage icon = hero->icon().toImage().convertToFormat(QImage::Format_ARGB32);
         QVERIFY(!icon.isNull());
 
         // Over the bare map and over a mark alike, only the old and new icon rectangles are repainted.
-        for (QPoint to : {PlayFixture::kOnRoad, Centre(play->checkpoints[0])}) {
+        for (QPoint to : {PlayFixture::kOnRoad, Centre(MarkOf(play, "checkpoints", 0))}) {
             const QRect before = hero->geometry();
-            PaintLog log(play->courseMap);
+            PaintLog log(Find<MapBox>(play, "courseMap"));
             drive::MoveOnMap(*play, to);
             QCOMPARE(HeroAt(play), OnWindow(play, to));
             QApplication::processEvents();
-            const QRegion allowed = QRegion(before.translated(-play->courseMap->pos())) +
-                                    QRegion(hero->geometry().translated(-play->courseMap->pos()));
+            const QRegion allowed = QRegion(before.translated(-Find<MapBox>(play, "courseMap")->pos())) +
+                                    QRegion(hero->geometry().translated(-Find<MapBox>(play, "courseMap")->pos()));
             QVERIFY(!log.painted.isEmpty());
             QVERIFY2((log.painted - allowed).isEmpty(), "a pointer move repainted more of the map than the icon");
         }
@@ -239,7 +235,7 @@ private Q_SLOTS:
         QEvent leave(QEvent::Leave);
         QApplication::sendEvent(play, &leave);
         QVERIFY(hero->isHidden());
-        const QPoint back = OnWindow(play, Centre(play->startZones[0]));
+        const QPoint back = OnWindow(play, Centre(MarkOf(play, "startZones", 0)));
         QEnterEvent enter(back, back, play->mapToGlobal(back));
         QApplication::sendEvent(play, &enter);
         QVERIFY(hero->isVisible());
@@ -248,10 +244,10 @@ private Q_SLOTS:
         drive::MoveOnMap(*play, PlayFixture::kOnRoad);
         QVERIFY(hero->isVisible());
         // A drag carried beyond the window leaves no icon at its edge (and misses).
-        Schedule({[&] { drive::Space(play); }});
         drive::MoveOnMap(*play, QPoint(150, 500), true);
         QVERIFY(PointerIsOrdinary(play));
-        QCOMPARE(play->lifeBox->text(), QStringLiteral("4"));
+        drive::Space(play);
+        QCOMPARE(Find<QLabel>(play, "lifeBox")->text(), QStringLiteral("4"));
     }
 
     void leavingTheMapIsAMiss()
@@ -263,17 +259,14 @@ private Q_SLOTS:
         // mark (still on the map), then over the status column in one jump.
         QCursor::setPos(play->mapToGlobal(OnWindow(play, PlayFixture::kOnRoad)));
         QApplication::processEvents();
-        QCursor::setPos(play->mapToGlobal(OnWindow(play, Centre(play->checkpoints[0]))));
+        QCursor::setPos(play->mapToGlobal(OnWindow(play, Centre(MarkOf(play, "checkpoints", 0)))));
         QApplication::processEvents();
         QVERIFY(play->session()->runUnderWay());
-        QString shown;
-        Schedule({[&] {
-            shown = play->dialogueText->text();
-            drive::Space(play);
-        }});
-        QCursor::setPos(play->mapToGlobal(play->lifeBox->geometry().center()));
-        QTRY_COMPARE(play->lifeBox->text(), QStringLiteral("4"));
-        QCOMPARE(shown, QStringLiteral("うわーん！"));
+        QCursor::setPos(play->mapToGlobal(Find<QLabel>(play, "lifeBox")->geometry().center()));
+        QTRY_VERIFY(play->lineWaiting());
+        QCOMPARE(Find<QLabel>(play, "dialogueText")->text(), QStringLiteral("うわーん！"));
+        drive::Space(play);
+        QCOMPARE(Find<QLabel>(play, "lifeBox")->text(), QStringLiteral("4"));
         QVERIFY(PointerIsOrdinary(play));
 
         // The version box, opened from the keyboard, comes up under the
@@ -291,23 +284,25 @@ private Q_SLOTS:
             });
             hand.start(5);
             play->showVersion();
+            QTRY_VERIFY(!play->findChild<QMessageBox*>());
+            QTRY_VERIFY(!play->lineWaiting());
             drive::Settle();
         };
-        drive::ClickOnMap(*play, Centre(play->startZones[0]));
+        drive::ClickOnMap(*play, Centre(MarkOf(play, "startZones", 0)));
         QApplication::processEvents();
         QVERIFY(play->session()->runUnderWay());
         versionBoxWhile(QCursor::pos());
         QVERIFY(play->session()->runUnderWay());
-        QCOMPARE(play->lifeBox->text(), QStringLiteral("4"));
-        versionBoxWhile(play->mapToGlobal(play->lifeBox->geometry().center()));
-        QCOMPARE(play->lifeBox->text(), QStringLiteral("3"));
+        QCOMPARE(Find<QLabel>(play, "lifeBox")->text(), QStringLiteral("4"));
+        versionBoxWhile(play->mapToGlobal(Find<QLabel>(play, "lifeBox")->geometry().center()));
+        QCOMPARE(Find<QLabel>(play, "lifeBox")->text(), QStringLiteral("3"));
 
         // Outside a run leaving the map is nothing.
         QCursor::setPos(play->mapToGlobal(OnWindow(play, PlayFixture::kOnRoad)));
         QApplication::processEvents();
-        QCursor::setPos(play->mapToGlobal(play->lifeBox->geometry().center()));
+        QCursor::setPos(play->mapToGlobal(Find<QLabel>(play, "lifeBox")->geometry().center()));
         QApplication::processEvents();
-        QCOMPARE(play->lifeBox->text(), QStringLiteral("3"));
+        QCOMPARE(Find<QLabel>(play, "lifeBox")->text(), QStringLiteral("3"));
         QVERIFY(!play->lineWaiting());
     }
 
@@ -324,38 +319,27 @@ private Q_SLOTS:
         PlayScreen* play = started(2, 1);
         QVERIFY(play);
         QVERIFY(!PointerIsOrdinary(play));
-        bool ordinaryAtOnce = false;  // checked where the run has just ended, before the screen goes
-        const auto check = [&] { ordinaryAtOnce = PointerIsOrdinary(play); };
+        // Checked where the run has just ended, before the screen goes.
         if (way == "miss") {
-            Schedule({check, [&] { drive::Space(play); }});
             drive::MoveOnMap(*play, PlayFixture::kOffRoad);
         } else if (way == "time-up") {
-            while (play->session()->time() > 1)
+            while (play->session()->time() > 0)
                 play->session()->tick();
-            Schedule({check, [&] { drive::Space(play); }});
-            play->session()->tick();
         } else if (way == "goal") {
-            Schedule({check, [&] { play->close(); }});
-            Walk(*play, {QPoint(208, 93), QPoint(208, 248), Centre(play->goalMarks[0])});
+            Walk(*play, {QPoint(208, 93), QPoint(208, 248), Centre(MarkOf(play, "goalMarks", 0))});
+            QVERIFY(play->lineWaiting());  // the meeting
         } else if (way == "タイトルへ") {
             play->backToTitle();
-            check();
         } else if (way == "close box") {
             play->close();
-            check();
         } else {
-            Schedule({[&] {
-                const QPointer<QMessageBox> box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-                if (!box)
-                    return;
-                play->close();
-                check();
-                if (box)
-                    box->reject();
-            }});
             play->showVersion();
+            QVERIFY(qobject_cast<QMessageBox*>(QApplication::activeModalWidget()));
+            play->close();
         }
-        QVERIFY(ordinaryAtOnce);
+        QVERIFY(PointerIsOrdinary(play));
+        if (play->lineWaiting())
+            drive::Space(play);
         QVERIFY(!play->session()->runUnderWay());
         if (!fx.play || play->isClosed())
             return;
@@ -368,31 +352,24 @@ private Q_SLOTS:
     {
         PlayScreen* play = started(2, 1);
         // Mark 17 reaches above the road, over background: crossing it up to its top is safe.
-        const QRect mark = play->checkpoints[17]->geometry();
+        const QRect mark = MarkOf(play, "checkpoints", 17)->geometry();
         const QPoint onTop(mark.center().x(), mark.top() + 1);
         QVERIFY(course::IsOffRoad(play->session()->offRoadGrid(), onTop.x(), onTop.y(), 3));
         Walk(*play, {QPoint(onTop.x(), PlayFixture::kOnRoad.y()), onTop});
         QVERIFY(play->session()->runUnderWay());
-        QCOMPARE(play->lifeBox->text(), QStringLiteral("5"));
+        QCOMPARE(Find<QLabel>(play, "lifeBox")->text(), QStringLiteral("5"));
     }
 
     void aFlickAcrossTheGrassIntoTheGoalIsAMiss()
     {
         PlayScreen* play = started(1, 1);
         QVERIFY(play);
-        qint64 faceWhileWaiting = 0;
-        Schedule({[&] {
-            faceWhileWaiting = Face(play);
-            if (fx.env.sound.started.contains(QStringLiteral("Clear")))
-                play->close();  // the goal scene: end it here
-            else
-                drive::Space(play);
-        }});
-        drive::MoveOnMap(*play, Centre(play->goalMarks[0]));  // one move, straight from the start point
-        QVERIFY(fx.play && !play->isClosed());
-        QCOMPARE(faceWhileWaiting, FaceNo(play, 6));
-        QCOMPARE(play->lifeBox->text(), QStringLiteral("4"));
-        QCOMPARE(play->dialogueText->text(), kPrompt);
+        drive::MoveOnMap(*play, Centre(MarkOf(play, "goalMarks", 0)));  // one move, straight from the start point
+        QVERIFY(!fx.env.sound.started.contains(QStringLiteral("Clear")));
+        QCOMPARE(Face(play), FaceNo(play, 6));
+        drive::Space(play);
+        QCOMPARE(Find<QLabel>(play, "lifeBox")->text(), QStringLiteral("4"));
+        QCOMPARE(Find<QLabel>(play, "dialogueText")->text(), kPrompt);
         QCOMPARE(play->session()->stage(), 1);
         QVERIFY(PointerIsOrdinary(play));
     }
@@ -400,114 +377,121 @@ private Q_SLOTS:
     void easyClockCountsUpWithoutLimit()
     {
         PlayScreen* play = started(1, 2);
-        QCOMPARE(play->timeBox->text(), QStringLiteral("0"));
+        QCOMPARE(Find<QLabel>(play, "timeBox")->text(), QStringLiteral("0"));
         for (int i = 0; i < 120; ++i)
             play->session()->tick();
-        QCOMPARE(play->timeBox->text(), QStringLiteral("120"));
+        QCOMPARE(Find<QLabel>(play, "timeBox")->text(), QStringLiteral("120"));
         QVERIFY(play->session()->runUnderWay());
     }
 
     void hardClockRunsOutAtZero()
     {
         PlayScreen* play = started(2, 2);
-        QCOMPARE(play->timeBox->text(), QStringLiteral("90"));
+        QCOMPARE(Find<QLabel>(play, "timeBox")->text(), QStringLiteral("90"));
         while (play->session()->time() > 2)
             play->session()->tick();
         play->session()->tick();
-        QCOMPARE(play->timeBox->text(), QStringLiteral("1"));
-        QString shownAtTimeout;
-        QString timeAtTimeout;
-        Schedule({[&] {
-            shownAtTimeout = play->dialogueText->text();
-            timeAtTimeout = play->timeBox->text();
-            drive::Space(play);
-        }});
+        QCOMPARE(Find<QLabel>(play, "timeBox")->text(), QStringLiteral("1"));
         play->session()->tick();
-        QCOMPARE(shownAtTimeout, QStringLiteral("うわーん！まにあわなかったー！！"));
-        QCOMPARE(timeAtTimeout, QStringLiteral("0"));
-        QCOMPARE(play->timeBox->text(), QStringLiteral("90"));
-        QCOMPARE(play->lifeBox->text(), QStringLiteral("4"));
+        QCOMPARE(Find<QLabel>(play, "dialogueText")->text(), QStringLiteral("うわーん！まにあわなかったー！！"));
+        QCOMPARE(Find<QLabel>(play, "timeBox")->text(), QStringLiteral("0"));
+        drive::Space(play);
+        QCOMPARE(Find<QLabel>(play, "timeBox")->text(), QStringLiteral("90"));
+        QCOMPARE(Find<QLabel>(play, "lifeBox")->text(), QStringLiteral("4"));
         QVERIFY(!play->session()->clockRunning());
     }
 
-    void theClickSoundHoldsTheClock()
+    void aButtonsSoundHoldsTheGameAndItsInput()
     {
-        // Nothing of the game runs while a button's click sounds; a tick that
-        // fell due meanwhile comes right after.
-        PlayScreen* play = started(1, 1);
+        // Nothing of the game runs while a button's click sounds: the button's
+        // action comes first, then a tick that fell due, then the player's input, in order.
+        PlayScreen* play = started(2, 1);
         play->session()->setTickInterval(5);
         fx.env.sound.waitMs = 60;
-        sound::PlayWave(QStringLiteral("Click"));
-        QCOMPARE(play->timeBox->text(), QStringLiteral("0"));
-        QCoreApplication::processEvents();
-        QVERIFY(play->timeBox->text().toInt() >= 1);
-        fx.close();
+        QLabel* time = Find<QLabel>(play, "timeBox");
+        const QString before = time->text();
+        QStringList seen;
+        sound::PlayWave(QStringLiteral("Click"), play, [&] { seen << time->text(); });
+        QTest::qWait(30);
+        QCOMPARE(time->text(), before);
+        QVERIFY(seen.isEmpty());
+        QTRY_COMPARE(seen, QStringList{before});
+        QTRY_VERIFY(time->text() != before);
 
-        // One second left on the hard level: "タイトルへ" leaves at once; the
-        // clock does not run out behind its click.
-        play = started(2, 1);
-        play->session()->setTickInterval(5);
+        drive::MoveOnMap(*play, PlayFixture::kOffRoad);
+        QVERIFY(play->lineWaiting());  // the miss line
+        bool lineWaitedForTheSound = false;
+        sound::PlayWave(QStringLiteral("Click"), play, [&] { lineWaitedForTheSound = play->lineWaiting(); });
+        QTest::keyClick(play->windowHandle(), Qt::Key_Space);
+        QTest::mouseClick(play->windowHandle(), Qt::LeftButton, {}, OnWindow(play, Centre(MarkOf(play, "startZones", 0))));
+        QVERIFY(play->lineWaiting());
+        // The line read, then the Start click on the stage begun again: in that order, or no run.
+        QTRY_VERIFY(play->session()->runUnderWay());
+        QVERIFY(lineWaitedForTheSound);
+        QCOMPARE(Find<QLabel>(play, "lifeBox")->text(), QStringLiteral("4"));
+
+        // One second left: "タイトルへ" leaves, and the clock does not run out behind its click.
         while (play->session()->time() > 1)
             play->session()->tick();
+        QSignalSpy lives(play->session(), &GameSession::livesChanged);
         const QPointer<PlayScreen> guard(play);
-        Schedule({[guard] { if (guard && guard->lineWaiting()) drive::Space(guard); }}, 500);  // ends a wrong time-out line
-        play->backToTitle();
-        QVERIFY(guard && guard->isClosed());
-        QCOMPARE(guard->lifeBox->text(), QStringLiteral("5"));
-        QCOMPARE(guard->timeBox->text(), QStringLiteral("1"));
+        QTest::mouseClick(Find<QPushButton>(play, "backToTitleButton"), Qt::LeftButton);
+        QTRY_VERIFY(!guard || guard->isClosed());
+        QTest::qWait(20);
+        QCOMPARE(lives.count(), 0);
         QVERIFY(!fx.env.sound.started.contains(QStringLiteral("Out")));
     }
 
     void theSweetShopPausesTheClock()
     {
         PlayScreen* play = started(2, 1);
-        drive::MoveOnMap(*play, Centre(play->checkpoints[5]));
+        drive::MoveOnMap(*play, Centre(MarkOf(play, "checkpoints", 5)));
         QVERIFY(!play->session()->clockRunning());
         QCOMPARE(fx.env.sound.started.last(), QStringLiteral("Okasiya"));
-        QCOMPARE(play->dialogueText->text(), QStringLiteral("お菓子屋だ！ちょっと一休みしてこーっと"));
+        QCOMPARE(Find<QLabel>(play, "dialogueText")->text(), QStringLiteral("お菓子屋だ！ちょっと一休みしてこーっと"));
         QCOMPARE(Face(play), FaceNo(play, 3));
-        drive::MoveOnMap(*play, Centre(play->checkpoints[6]));
+        drive::MoveOnMap(*play, Centre(MarkOf(play, "checkpoints", 6)));
         QVERIFY(play->session()->clockRunning());
-        QCOMPARE(play->dialogueText->text(), QStringLiteral("あともう一息だな"));
+        QCOMPARE(Find<QLabel>(play, "dialogueText")->text(), QStringLiteral("あともう一息だな"));
     }
 
     void checkpointsSpeakOncePerAttempt()
     {
         PlayScreen* play = started(1, 1);
-        drive::MoveOnMap(*play, Centre(play->checkpoints[0]));
-        QCOMPARE(play->dialogueText->text(), QStringLiteral("山道と近道と、どっちに行こうかなぁ"));
-        play->dialogueText->setText(QStringLiteral("x"));
-        drive::MoveOnMap(*play, Centre(play->checkpoints[0]));
-        QCOMPARE(play->dialogueText->text(), QStringLiteral("x"));  // spent
+        drive::MoveOnMap(*play, Centre(MarkOf(play, "checkpoints", 0)));
+        QCOMPARE(Find<QLabel>(play, "dialogueText")->text(), QStringLiteral("山道と近道と、どっちに行こうかなぁ"));
+        Find<QLabel>(play, "dialogueText")->setText(QStringLiteral("x"));
+        drive::MoveOnMap(*play, Centre(MarkOf(play, "checkpoints", 0)));
+        QCOMPARE(Find<QLabel>(play, "dialogueText")->text(), QStringLiteral("x"));  // spent
 
         // The mountain mark calls "Yama" again at every step and never speaks.
         const int before = static_cast<int>(fx.env.sound.started.count(QStringLiteral("Yama")));
         for (int i = 0; i < 3; ++i)
-            drive::MoveOnMap(*play, Centre(play->checkpoints[1]) + QPoint(i, 0));
+            drive::MoveOnMap(*play, Centre(MarkOf(play, "checkpoints", 1)) + QPoint(i, 0));
         QCOMPARE(static_cast<int>(fx.env.sound.started.count(QStringLiteral("Yama"))), before + 3);
         QVERIFY(!play->session()->checkpointPassed(1));
 
         // A clearing mark: face 1, empty line.
-        drive::MoveOnMap(*play, Centre(play->checkpoints[2]));
-        QVERIFY(play->dialogueText->text().isEmpty());
+        drive::MoveOnMap(*play, Centre(MarkOf(play, "checkpoints", 2)));
+        QVERIFY(Find<QLabel>(play, "dialogueText")->text().isEmpty());
         QCOMPARE(Face(play), FaceNo(play, 1));
 
         // After a miss every mark speaks again.
-        Schedule({[&] { drive::Space(play); }});
         drive::MoveOnMap(*play, PlayFixture::kOffRoad);
+        drive::Space(play);
         QVERIFY(!play->session()->checkpointPassed(0));
-        drive::ClickOnMap(*play, Centre(play->startZones[0]));
-        drive::MoveOnMap(*play, Centre(play->checkpoints[0]));
-        QCOMPARE(play->dialogueText->text(), QStringLiteral("山道と近道と、どっちに行こうかなぁ"));
+        drive::ClickOnMap(*play, Centre(MarkOf(play, "startZones", 0)));
+        drive::MoveOnMap(*play, Centre(MarkOf(play, "checkpoints", 0)));
+        QCOMPARE(Find<QLabel>(play, "dialogueText")->text(), QStringLiteral("山道と近道と、どっちに行こうかなぁ"));
     }
 
     void stageTwoMarksSpeakOnStageTwoOnly()
     {
         PlayScreen* play = started(1, 2);
-        drive::MoveOnMap(*play, Centre(play->checkpoints[0]));
-        QVERIFY(play->dialogueText->text().isEmpty());
-        Walk(*play, {QPoint(208, 93), QPoint(208, 228), Centre(play->checkpoints[13])});
-        QCOMPARE(play->dialogueText->text(), QStringLiteral("何だよこのむちゃくちゃ高い山はー！"));
+        drive::MoveOnMap(*play, Centre(MarkOf(play, "checkpoints", 0)));
+        QVERIFY(Find<QLabel>(play, "dialogueText")->text().isEmpty());
+        Walk(*play, {QPoint(208, 93), QPoint(208, 228), Centre(MarkOf(play, "checkpoints", 13))});
+        QCOMPARE(Find<QLabel>(play, "dialogueText")->text(), QStringLiteral("何だよこのむちゃくちゃ高い山はー！"));
         QCOMPARE(fx.env.sound.started.last(), QStringLiteral("Yama"));
         QCOMPARE(Face(play), FaceNo(play, 2));
     }
@@ -544,6 +528,8 @@ private Q_SLOTS:
             file.close();
         }
         QVERIFY(fx.open(1, 1) == nullptr);
+        QVERIFY(fx.notices.isEmpty());  // told over the title, once it is back
+        Nav().showTitle();
         QCOMPARE(fx.notices.size(), 1);
         QVERIFY2(fx.notices[0].contains(QStringLiteral("map1.dat")), qPrintable(fx.notices[0]));
         PlayFixture::WriteCourse(fx.mapFile(1));
@@ -555,7 +541,7 @@ private Q_SLOTS:
         QVERIFY(img.save(fx.mapFile(2), "PNG"));
         PlayScreen* play = fx.open(1, 2);
         QVERIFY(play);
-        drive::ClickOnMap(*play, Centre(play->startZones[1]));
+        drive::ClickOnMap(*play, Centre(MarkOf(play, "startZones", 1)));
         course::MapGrid expected{};
         QVERIFY(course::BuildGridPerPixel(img, expected));
         QVERIFY(play->session()->offRoadGrid() == expected);
@@ -569,41 +555,41 @@ private Q_SLOTS:
         PlayScreen* play = started(2, 1);
         const GhostRace* race = play->ghostRace();
         QVERIFY(race->record());
-        QVERIFY(race->view()->isVisible());
-        QVERIFY(race->view()->hotSpot().x() - kStart.x() < 20);  // just off the sign
+        QVERIFY(Find<GhostView>(play, "ghost")->isVisible());
+        QVERIFY(Find<GhostView>(play, "ghost")->hotSpot().x() - kStart.x() < 20);  // just off the sign
         play->ghostRace()->showAt(500);
-        QCOMPARE(race->view()->hotSpot(), kStart + QPoint(50, 0));  // halfway along the record's way
+        QCOMPARE(Find<GhostView>(play, "ghost")->hotSpot(), kStart + QPoint(50, 0));  // halfway along the record's way
         // The hand passes through the ghost: it is the road's, not the ghost's.
-        QVERIFY(drive::ReceiverAt(*play, race->view()->hotSpot()) != race->view());
+        QVERIFY(drive::ReceiverAt(*play, Find<GhostView>(play, "ghost")->hotSpot()) != Find<GhostView>(play, "ghost"));
         drive::MoveOnMap(*play, kStart + QPoint(50, 0));
         QVERIFY(play->session()->runUnderWay());
         play->ghostRace()->showAt(1001);
-        QVERIFY(race->view()->isHidden());  // the record run is home
+        QVERIFY(Find<GhostView>(play, "ghost")->isHidden());  // the record run is home
 
         // Turned off, it stays off on the next screen, and on again when asked.
-        play->ghostRace()->toggle->click();
-        QVERIFY(race->view()->isHidden());
+        Find<QCheckBox>(play, "ghostToggle")->click();
+        QVERIFY(Find<GhostView>(play, "ghost")->isHidden());
         fx.close();
         play = started(2, 1);
-        QVERIFY(!play->ghostRace()->toggle->isChecked());
+        QVERIFY(!Find<QCheckBox>(play, "ghostToggle")->isChecked());
         QVERIFY(!play->ghostRace()->record());
-        play->ghostRace()->toggle->click();
-        drive::ClickOnMap(*play, Centre(play->startZones[0]));
-        QVERIFY(play->ghostRace()->view()->isVisible());
+        Find<QCheckBox>(play, "ghostToggle")->click();
+        drive::ClickOnMap(*play, Centre(MarkOf(play, "startZones", 0)));
+        QVERIFY(Find<GhostView>(play, "ghost")->isVisible());
     }
 
     void splitsShowTimeGainedAndLost()
     {
         KeepRecordRun(9000, {{0, 5000}, {2, 0}});
         PlayScreen* play = started(2, 1);
-        const SplitLabel* split = play->ghostRace()->split();
+        const SplitLabel* split = Find<SplitLabel>(play, "split");
         QVERIFY(split->isHidden());
-        drive::MoveOnMap(*play, Centre(play->checkpoints[0]));  // five seconds before the record
+        drive::MoveOnMap(*play, Centre(MarkOf(play, "checkpoints", 0)));  // five seconds before the record
         QVERIFY(split->isVisible());
         QVERIFY(split->gained());
         QVERIFY2(Seconds(split->text()) >= -5.0 && Seconds(split->text()) <= -4.5, qPrintable(split->text()));
         QTest::qWait(400);
-        drive::MoveOnMap(*play, Centre(play->checkpoints[2]));  // the record was here at once
+        drive::MoveOnMap(*play, Centre(MarkOf(play, "checkpoints", 2)));  // the record was here at once
         QVERIFY(!split->gained());
         QVERIFY2(split->text().startsWith(QLatin1Char('+')) && Seconds(split->text()) >= 0.4, qPrintable(split->text()));
         QCOMPARE(SplitText(-1249), QString(QChar(0x2212)) + QStringLiteral("1.2"));
@@ -641,9 +627,9 @@ private Q_SLOTS:
         PlayScreen* play = started(2, 1);
         QVERIFY(play->session()->runUnderWay());
         QVERIFY(!play->ghostRace()->record());
-        QVERIFY(play->ghostRace()->view()->isHidden());
-        drive::MoveOnMap(*play, Centre(play->checkpoints[0]));
-        QVERIFY(play->ghostRace()->split()->isHidden());
+        QVERIFY(Find<GhostView>(play, "ghost")->isHidden());
+        drive::MoveOnMap(*play, Centre(MarkOf(play, "checkpoints", 0)));
+        QVERIFY(Find<SplitLabel>(play, "split")->isHidden());
     }
 
 private:

@@ -7,6 +7,7 @@
 #include "game/AppFolder.h"
 #include "play/PlayScreen.h"
 #include "rules/CoursePack.h"
+#include "support/Drive.h"
 #include "support/TestEnv.h"
 #include "title/TitleScreen.h"
 #include "widgets/Widgets.h"
@@ -23,8 +24,8 @@
 namespace {
 QWidget* TopAt(const PlayScreen& play, QPoint mapPoint)
 {
-    QWidget* w = play.courseMap->surface()->childAt(mapPoint);
-    return w ? w : play.courseMap->surface();
+    QWidget* w = Find<MapBox>(&play, "courseMap")->surface()->childAt(mapPoint);
+    return w ? w : Find<MapBox>(&play, "courseMap")->surface();
 }
 
 // The picture the screen shows for an element of the scene.
@@ -32,11 +33,11 @@ MapMark* PictureOf(const PlayScreen& play, const course::SceneElement& e)
 {
     const auto i = static_cast<std::size_t>(e.index);
     switch (e.layer) {
-    case course::Layer::Start: return play.startZones.at(i);
-    case course::Layer::Goal: return play.goalMarks.at(i);
-    case course::Layer::Checkpoint: return play.checkpoints.at(i);
-    case course::Layer::Cover: return play.covers.at(i);
-    case course::Layer::Hazard: return play.hazards.at(i).marks.at(static_cast<std::size_t>(std::max(e.piece, 0)));
+    case course::Layer::Start: return MarkOf(&play, "startZones", i);
+    case course::Layer::Goal: return MarkOf(&play, "goalMarks", i);
+    case course::Layer::Checkpoint: return MarkOf(&play, "checkpoints", i);
+    case course::Layer::Cover: return MarkOf(&play, "covers", i);
+    case course::Layer::Hazard: return MarkOf(&play, "hazards", i, std::max(e.piece, 0));
     }
     return nullptr;
 }
@@ -48,7 +49,7 @@ QString WhereTheyDiffer(const PlayScreen& play)
         for (int x = 0; x < course::kMapSize; ++x) {
             const auto e = play.session()->scene().topmostAt({x, y});
             QWidget* shown = TopAt(play, QPoint(x, y));
-            QWidget* scene = e ? static_cast<QWidget*>(PictureOf(play, *e)) : play.courseMap->surface();
+            QWidget* scene = e ? static_cast<QWidget*>(PictureOf(play, *e)) : Find<MapBox>(&play, "courseMap")->surface();
             if (shown != scene)
                 return QStringLiteral("(%1, %2): %3, not %4").arg(x).arg(y).arg(shown->objectName(), scene->objectName());
         }
@@ -76,25 +77,25 @@ private Q_SLOTS:
         QCOMPARE(play->minimumSize(), play->maximumSize());
         QCOMPARE(play->windowTitle(), QStringLiteral("Pokurimo"));
         QVERIFY(!(play->windowFlags() & Qt::WindowMaximizeButtonHint));
-        QCOMPARE(play->courseMap->surface()->geometry(), QRect(2, 2, 300, 300));
-        QCOMPARE(play->clearPicture->geometry(), QRect(56, 48, 204, 204));
-        QVERIFY(play->dialogueText->wordWrap());
-        QVERIFY(play->dialogueText->alignment() & Qt::AlignTop);
-        QVERIFY(play->timeBox->alignment() & Qt::AlignRight);
-        QVERIFY(play->stageBox->text().isEmpty());
+        QCOMPARE(Find<MapBox>(play, "courseMap")->surface()->geometry(), QRect(2, 2, 300, 300));
+        QCOMPARE(Find<PictureBox>(play, "clearPicture")->geometry(), QRect(56, 48, 204, 204));
+        QVERIFY(Find<QLabel>(play, "dialogueText")->wordWrap());
+        QVERIFY(Find<QLabel>(play, "dialogueText")->alignment() & Qt::AlignTop);
+        QVERIFY(Find<QLabel>(play, "timeBox")->alignment() & Qt::AlignRight);
+        QVERIFY(Find<QLabel>(play, "stageBox")->text().isEmpty());
         // The longer stage name fits its box on one line.
-        QVERIFY(QFontMetrics(play->stageBox->font()).horizontalAdvance(QStringLiteral("STAGE２・アメリカ")) <=
-                play->stageBox->contentsRect().width());
-        QVERIFY(play->nextHint->isVisible());
-        QVERIFY(play->clearPicture->isHidden());
-        QVERIFY(play->dialogueText->font().bold());
+        QVERIFY(QFontMetrics(Find<QLabel>(play, "stageBox")->font()).horizontalAdvance(QStringLiteral("STAGE２・アメリカ")) <=
+                Find<QLabel>(play, "stageBox")->contentsRect().width());
+        QVERIFY(Find<ClickLabel>(play, "nextHint")->isVisible());
+        QVERIFY(Find<PictureBox>(play, "clearPicture")->isHidden());
+        QVERIFY(Find<QLabel>(play, "dialogueText")->font().bold());
     }
 
     void storesLieOutsideTheWindow()
     {
         const QRect client = play->rect();
-        QVERIFY(!client.intersects(play->focusKeeper->geometry()));
-        QVERIFY(!play->focusKeeper->testAttribute(Qt::WA_InputMethodEnabled));
+        QVERIFY(!client.intersects(Find<QLineEdit>(play, "focusKeeper")->geometry()));
+        QVERIFY(!Find<QLineEdit>(play, "focusKeeper")->testAttribute(Qt::WA_InputMethodEnabled));
         QCOMPARE(play->heroIcon().size(), QSize(32, 32));
     }
 
@@ -148,18 +149,18 @@ private Q_SLOTS:
     void aShownMarkSwallowsEveryPointerEvent()
     {
         // The bare map reports moves in map pixels, as floats (before the Start click below begins a run).
-        QSignalSpy mapMoves(play->courseMap, &MapBox::moved);
+        QSignalSpy mapMoves(Find<MapBox>(play, "courseMap"), &MapBox::moved);
         QMouseEvent bare(QEvent::MouseMove, QPointF(150.5, 20.25), QPointF(), Qt::NoButton, Qt::NoButton,
                          Qt::NoModifier);
-        QApplication::sendEvent(play->courseMap->surface(), &bare);
+        QApplication::sendEvent(Find<MapBox>(play, "courseMap")->surface(), &bare);
         QCOMPARE(mapMoves.count(), 1);
         QCOMPARE(mapMoves[0][2].toFloat(), 150.5f);
         QCOMPARE(mapMoves[0][3].toFloat(), 20.25f);
 
-        MapMark* road = play->goalMarks[1];  // the other stage's goal: it does nothing with the pointer
-        QSignalSpy clicks(play->startZones[0], &MapMark::clicked);
-        for (QWidget* target : {static_cast<QWidget*>(road), static_cast<QWidget*>(play->startZones[0]),
-                                static_cast<QWidget*>(play->checkpoints[3])}) {
+        MapMark* road = MarkOf(play, "goalMarks", 1);  // the other stage's goal: it does nothing with the pointer
+        QSignalSpy clicks(MarkOf(play, "startZones", 0), &MapMark::clicked);
+        for (QWidget* target : {static_cast<QWidget*>(road), static_cast<QWidget*>(MarkOf(play, "startZones", 0)),
+                                static_cast<QWidget*>(MarkOf(play, "checkpoints", 3))}) {
             for (QEvent::Type type : {QEvent::MouseMove, QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
                                       QEvent::MouseButtonDblClick}) {
                 const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
@@ -176,9 +177,9 @@ private Q_SLOTS:
     {
         // The widget under the press keeps the pointer while the button is held;
         // the moves must still reach whatever lies under the pointer.
-        QSignalSpy mapMoves(play->courseMap, &MapBox::moved);
-        QSignalSpy markMoves(play->checkpoints[3], &MapMark::moved);
-        MapMark* start = play->startZones[0];
+        QSignalSpy mapMoves(Find<MapBox>(play, "courseMap"), &MapBox::moved);
+        QSignalSpy markMoves(MarkOf(play, "checkpoints", 3), &MapMark::moved);
+        MapMark* start = MarkOf(play, "startZones", 0);
         auto drag = [](QWidget* grabber, QPoint local) {
             QMouseEvent e(QEvent::MouseMove, QPointF(local), grabber->mapToGlobal(QPointF(local)), Qt::NoButton,
                           Qt::LeftButton, Qt::NoModifier);
@@ -186,13 +187,13 @@ private Q_SLOTS:
         };
         drag(start, QPoint(5, 5));  // still inside the start zone: nobody else hears of it
         QCOMPARE(mapMoves.count(), 0);
-        drag(start, start->mapFrom(play->courseMap->surface(), QPoint(150, 150)));  // over the bare map
+        drag(start, start->mapFrom(Find<MapBox>(play, "courseMap")->surface(), QPoint(150, 150)));  // over the bare map
         QCOMPARE(mapMoves.count(), 1);
         QCOMPARE(mapMoves[0][2].toFloat(), 150.0f);
-        drag(start, start->mapFrom(play->courseMap->surface(), QPoint(-20, 150)));  // beyond the map's edge
+        drag(start, start->mapFrom(Find<MapBox>(play, "courseMap")->surface(), QPoint(-20, 150)));  // beyond the map's edge
         QCOMPARE(mapMoves.count(), 2);
         QCOMPARE(mapMoves[1][2].toFloat(), -20.0f);
-        drag(play->courseMap->surface(), play->checkpoints[3]->geometry().center());  // from the map onto a mark
+        drag(Find<MapBox>(play, "courseMap")->surface(), MarkOf(play, "checkpoints", 3)->geometry().center());  // from the map onto a mark
         QCOMPARE(markMoves.count(), 1);
         QCOMPARE(mapMoves.count(), 2);
     }
@@ -201,15 +202,15 @@ private Q_SLOTS:
     {
         TitleScreen title(Shelf());
         title.setAttribute(Qt::WA_DeleteOnClose, false);
-        QCOMPARE(title.heroPicture->toolTip(), QStringLiteral("オレはピポだよ、よろしくなっ！"));
-        QCOMPARE(title.hardButton->toolTip(), QStringLiteral("時間制限がつくし、当たり判定も厳しくなるぜ"));
-        QCOMPARE(title.quitButton->text(), QStringLiteral("おしまい"));
+        QCOMPARE(Find<QLabel>(&title, "heroPicture")->toolTip(), QStringLiteral("オレはピポだよ、よろしくなっ！"));
+        QCOMPARE(Find<QPushButton>(&title, "hardButton")->toolTip(), QStringLiteral("時間制限がつくし、当たり判定も厳しくなるぜ"));
+        QCOMPARE(Find<QPushButton>(&title, "quitButton")->text(), QStringLiteral("おしまい"));
         QVERIFY(title.windowTitle().isEmpty());
         title.show();
         QVERIFY(QTest::qWaitForWindowActive(&title));
-        QCOMPARE(QApplication::focusWidget(), title.easyButton);
-        QTest::keyClick(title.easyButton, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), title.hardButton);
+        QCOMPARE(QApplication::focusWidget(), Find<QPushButton>(&title, "easyButton"));
+        QTest::keyClick(Find<QPushButton>(&title, "easyButton"), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), Find<QPushButton>(&title, "hardButton"));
     }
 };
 

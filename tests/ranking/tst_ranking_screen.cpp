@@ -5,6 +5,7 @@
 // record holder's name, and every way out storing the name and saving.
 
 #include "StoreFiles.h"
+#include "app/Navigator.h"
 #include "support/Drive.h"
 #include "support/TestEnv.h"
 
@@ -51,11 +52,12 @@ void FillDistinct()
             }
 }
 
-QStringList Shown(QLabel* const (&labels)[kPlaces])
+// The texts of a column of the rows: "nameLabels" or "scoreLabels".
+QStringList Shown(const RankingScreen& rank, const char* column)
 {
     QStringList texts;
-    for (QLabel* label : labels)
-        texts << label->text();
+    for (int place = 0; place < kPlaces; ++place)
+        texts << Find<QLabel>(&rank, column, place)->text();
     return texts;
 }
 
@@ -74,7 +76,7 @@ QStringList ScoresOf(int level, int stage)
 
 bool SelectorsShown(const RankingScreen& rank)
 {
-    for (QRadioButton* option : {rank.levelOptions[0], rank.levelOptions[1], rank.stageOptions[0], rank.stageOptions[1]})
+    for (QRadioButton* option : {Find<QRadioButton>(&rank, "levelOptions", 0), Find<QRadioButton>(&rank, "levelOptions", 1), Find<QRadioButton>(&rank, "stageOptions", 0), Find<QRadioButton>(&rank, "stageOptions", 1)})
         if (!option->isVisibleTo(&rank))
             return false;
     return true;
@@ -109,7 +111,7 @@ QWidget* NextTabStop(QWidget* from)
     return next;
 }
 
-// Runs the dialog modally while `drive` plays the player; a watchdog ends a
+// Shows the dialog modally while `drive` plays the player; a watchdog ends a
 // dialog the test failed to close, so a fault shows as a failure, not a hang.
 struct ModalRun {
     int result = -1;
@@ -133,34 +135,38 @@ ModalRun RunModal(RankingScreen& rank, const std::function<void()>& drive)
 {
     ModalRun run;
     Watch(rank, run);
-    QTimer::singleShot(0, &rank, drive);
-    rank.exec();
+    rank.setWindowModality(Qt::ApplicationModal);
+    rank.show();
+    drive();
+    QTest::qWaitFor([&rank] { return !rank.isVisible(); }, 11000);
     return run;
 }
 
-// A cleared stage that took `seconds`, scored by the play screen's own
-// scoreRun; `drive` plays the new record holder on the ranking it opens.
+// A cleared stage that took `seconds`, scored as a game from the title scores
+// it; `drive` plays the new record holder on the ranking that opens.
 ModalRun RecordThroughCheckRank(int level, int stage, std::int32_t seconds,
                                 const std::function<void(RankingScreen&)>& drive)
 {
-    PlayScreen play(Table(), level, stage, 5);
-    drive::TakeSeconds(*play.session(), seconds);
+    auto* play = new PlayScreen(Table(), level, stage, 5);
+    Nav().follow(play);
     ModalRun run;
-    QTimer::singleShot(0, &play, [&] {
-        if (RankingScreen* rank = play.findChild<RankingScreen*>()) {
-            Watch(*rank, run);
-            drive(*rank);
-        }
-    });
-    play.scoreRun();
+    if (play->setUpStage())
+        drive::ClearStage(*play, seconds);
+    if (auto* rank = qobject_cast<RankingScreen*>(QApplication::activeModalWidget())) {
+        Watch(*rank, run);
+        drive(*rank);
+        QTest::qWaitFor([&run] { return run.result >= 0; }, 11000);
+    }
+    play->close();
+    drive::CloseScreens();
     return run;
 }
 
 // The entry box the ranking opened for the new holder, or nullptr.
 QLineEdit* EntryBox(const RankingScreen& rank)
 {
-    for (QLineEdit* box : rank.nameEdits)
-        if (box->isVisibleTo(&rank))
+    for (int place = 0; place < kPlaces; ++place)
+        if (QLineEdit* box = Find<QLineEdit>(&rank, "nameEdits", place); box->isVisibleTo(&rank))
             return box;
     return nullptr;
 }
@@ -223,29 +229,29 @@ private Q_SLOTS:
         QCOMPARE(rank.windowTitle(), QStringLiteral("ランキング"));
         QCOMPARE(rank.size(), QSize(281, 185));
         QCOMPARE(rank.minimumSize(), rank.maximumSize());
-        QCOMPARE(rank.placeLabels[1]->text(), QStringLiteral("2nd"));
-        QCOMPARE(rank.levelOptions[1]->parentWidget(), rank.levelFrame);
-        QCOMPARE(rank.closeButton->text(), QStringLiteral("とじる"));
-        QVERIFY(rank.scoreLabels[0]->alignment().testFlags(Qt::AlignRight | Qt::AlignTop));
-        QVERIFY(rank.nameLabels[0]->alignment().testFlags(Qt::AlignLeft | Qt::AlignTop));
-        QVERIFY(!rank.nameLabels[0]->autoFillBackground());
+        QCOMPARE(Find<QLabel>(&rank, "placeLabels", 1)->text(), QStringLiteral("2nd"));
+        QCOMPARE(Find<QRadioButton>(&rank, "levelOptions", 1)->parentWidget(), Find<QFrame>(&rank, "levelFrame"));
+        QCOMPARE(Find<QPushButton>(&rank, "closeButton")->text(), QStringLiteral("とじる"));
+        QVERIFY(Find<QLabel>(&rank, "scoreLabels", 0)->alignment().testFlags(Qt::AlignRight | Qt::AlignTop));
+        QVERIFY(Find<QLabel>(&rank, "nameLabels", 0)->alignment().testFlags(Qt::AlignLeft | Qt::AlignTop));
+        QVERIFY(!Find<QLabel>(&rank, "nameLabels", 0)->autoFillBackground());
         for (int r = 0; r + 1 < kPlaces; ++r)  // entry boxes never overlap their neighbours
-            QVERIFY(!rank.nameEdits[r]->geometry().intersects(rank.nameEdits[r + 1]->geometry()));
+            QVERIFY(!Find<QLineEdit>(&rank, "nameEdits", r)->geometry().intersects(Find<QLineEdit>(&rank, "nameEdits", r + 1)->geometry()));
         for (int r = 0; r < kPlaces; ++r) {
-            QVERIFY(rank.nameEdits[r]->isHidden());
-            QVERIFY(rank.nameEdits[r]->text().isEmpty());
+            QVERIFY(Find<QLineEdit>(&rank, "nameEdits", r)->isHidden());
+            QVERIFY(Find<QLineEdit>(&rank, "nameEdits", r)->text().isEmpty());
         }
-        for (QRadioButton* option : {rank.levelOptions[0], rank.levelOptions[1], rank.stageOptions[0], rank.stageOptions[1]})
+        for (QRadioButton* option : {Find<QRadioButton>(&rank, "levelOptions", 0), Find<QRadioButton>(&rank, "levelOptions", 1), Find<QRadioButton>(&rank, "stageOptions", 0), Find<QRadioButton>(&rank, "stageOptions", 1)})
             QVERIFY(!option->isChecked());
-        QVERIFY(rank.closeButton->isEnabled());
+        QVERIFY(Find<QPushButton>(&rank, "closeButton")->isEnabled());
     }
 
     void tabOrderPutsEntryBoxesFirst()
     {
         RankingScreen rank(Table(), 1, 1);
-        QWidget* expected[] = {rank.nameEdits[0], rank.nameEdits[1], rank.nameEdits[2],   rank.nameEdits[3],   rank.nameEdits[4],
-                               rank.closeButton, rank.watchButton, rank.stageOptions[0], rank.stageOptions[1], rank.levelOptions[1],
-                               rank.levelOptions[0]};
+        QWidget* expected[] = {Find<QLineEdit>(&rank, "nameEdits", 0), Find<QLineEdit>(&rank, "nameEdits", 1), Find<QLineEdit>(&rank, "nameEdits", 2),   Find<QLineEdit>(&rank, "nameEdits", 3),   Find<QLineEdit>(&rank, "nameEdits", 4),
+                               Find<QPushButton>(&rank, "closeButton"), Find<QPushButton>(&rank, "watchButton"), Find<QRadioButton>(&rank, "stageOptions", 0), Find<QRadioButton>(&rank, "stageOptions", 1), Find<QRadioButton>(&rank, "levelOptions", 1),
+                               Find<QRadioButton>(&rank, "levelOptions", 0)};
         for (std::size_t i = 1; i < std::size(expected); ++i)
             QCOMPARE(NextTabStop(expected[i - 1]), expected[i]);
     }
@@ -255,13 +261,13 @@ private Q_SLOTS:
         RankingScreen rank(Table(), 1, 2);
         rank.showTable();
         rank.show();
-        QTest::mouseClick(rank.levelOptions[1], Qt::LeftButton);
-        QVERIFY(rank.levelOptions[1]->isChecked());
-        QVERIFY(!rank.levelOptions[0]->isChecked());
-        QVERIFY(rank.stageOptions[1]->isChecked());  // untouched by the level selector
-        QTest::mouseClick(rank.stageOptions[0], Qt::LeftButton);
-        QVERIFY(!rank.stageOptions[1]->isChecked());
-        QVERIFY(rank.levelOptions[1]->isChecked());
+        QTest::mouseClick(Find<QRadioButton>(&rank, "levelOptions", 1), Qt::LeftButton);
+        QVERIFY(Find<QRadioButton>(&rank, "levelOptions", 1)->isChecked());
+        QVERIFY(!Find<QRadioButton>(&rank, "levelOptions", 0)->isChecked());
+        QVERIFY(Find<QRadioButton>(&rank, "stageOptions", 1)->isChecked());  // untouched by the level selector
+        QTest::mouseClick(Find<QRadioButton>(&rank, "stageOptions", 0), Qt::LeftButton);
+        QVERIFY(!Find<QRadioButton>(&rank, "stageOptions", 1)->isChecked());
+        QVERIFY(Find<QRadioButton>(&rank, "levelOptions", 1)->isChecked());
     }
 
     void viewingOpensOnChosenTableAndSwitches()
@@ -270,30 +276,30 @@ private Q_SLOTS:
         RankingScreen rank(Table(), 1, 1);
         rank.showTable();
         rank.show();
-        QVERIFY(rank.levelOptions[0]->isChecked());
-        QVERIFY(rank.stageOptions[0]->isChecked());
-        QCOMPARE(Shown(rank.nameLabels), NamesOf(1, 1));
-        QCOMPARE(Shown(rank.scoreLabels), ScoresOf(1, 1));
+        QVERIFY(Find<QRadioButton>(&rank, "levelOptions", 0)->isChecked());
+        QVERIFY(Find<QRadioButton>(&rank, "stageOptions", 0)->isChecked());
+        QCOMPARE(Shown(rank, "nameLabels"), NamesOf(1, 1));
+        QCOMPARE(Shown(rank, "scoreLabels"), ScoresOf(1, 1));
         QVERIFY(SelectorsShown(rank));
-        QCOMPARE(rank.focusWidget(), rank.closeButton);
+        QCOMPARE(rank.focusWidget(), Find<QPushButton>(&rank, "closeButton"));
 
-        QTest::mouseClick(rank.levelOptions[1], Qt::LeftButton);
+        QTest::mouseClick(Find<QRadioButton>(&rank, "levelOptions", 1), Qt::LeftButton);
         QCOMPARE(rank.level(), 2);
-        QCOMPARE(Shown(rank.nameLabels), NamesOf(2, 1));
-        QTest::mouseClick(rank.stageOptions[1], Qt::LeftButton);
+        QCOMPARE(Shown(rank, "nameLabels"), NamesOf(2, 1));
+        QTest::mouseClick(Find<QRadioButton>(&rank, "stageOptions", 1), Qt::LeftButton);
         QCOMPARE(rank.stage(), 2);
-        QCOMPARE(Shown(rank.nameLabels), NamesOf(2, 2));
-        QCOMPARE(Shown(rank.scoreLabels), ScoresOf(2, 2));
-        QTest::mouseClick(rank.levelOptions[0], Qt::LeftButton);
-        QCOMPARE(Shown(rank.nameLabels), NamesOf(1, 2));
+        QCOMPARE(Shown(rank, "nameLabels"), NamesOf(2, 2));
+        QCOMPARE(Shown(rank, "scoreLabels"), ScoresOf(2, 2));
+        QTest::mouseClick(Find<QRadioButton>(&rank, "levelOptions", 0), Qt::LeftButton);
+        QCOMPARE(Shown(rank, "nameLabels"), NamesOf(1, 2));
         rank.close();
 
         // The title screen's ranking button opens a new screen on level 1, stage 1.
         RankingScreen again(Table(), 1, 1);
         again.showTable();
-        QVERIFY(again.levelOptions[0]->isChecked());
-        QVERIFY(again.stageOptions[0]->isChecked());
-        QCOMPARE(Shown(again.nameLabels), NamesOf(1, 1));
+        QVERIFY(Find<QRadioButton>(&again, "levelOptions", 0)->isChecked());
+        QVERIFY(Find<QRadioButton>(&again, "stageOptions", 0)->isChecked());
+        QCOMPARE(Shown(again, "nameLabels"), NamesOf(1, 1));
     }
 
     // A course of more stages than the game's own lists them all in place of its two buttons.
@@ -304,33 +310,33 @@ private Q_SLOTS:
         RankingScreen rank(pack, 2, 6);
         rank.showTable();
         rank.show();
-        QVERIFY(rank.stageChooser && rank.stageChooser->isVisible());
-        QCOMPARE(rank.stageChooser->count(), 7);
-        QCOMPARE(rank.stageChooser->currentIndex(), 5);
-        QVERIFY(!rank.stageOptions[0]->isVisible() && !rank.stageOptions[1]->isVisible());
-        QCOMPARE(rank.scoreLabels[0]->text(), QStringLiteral("33"));
-        Q_EMIT rank.stageChooser->activated(2);  // the player picks STAGE3
+        QVERIFY(Find<QComboBox>(&rank, "stageChooser") && Find<QComboBox>(&rank, "stageChooser")->isVisible());
+        QCOMPARE(Find<QComboBox>(&rank, "stageChooser")->count(), 7);
+        QCOMPARE(Find<QComboBox>(&rank, "stageChooser")->currentIndex(), 5);
+        QVERIFY(!Find<QRadioButton>(&rank, "stageOptions", 0)->isVisible() && !Find<QRadioButton>(&rank, "stageOptions", 1)->isVisible());
+        QCOMPARE(Find<QLabel>(&rank, "scoreLabels", 0)->text(), QStringLiteral("33"));
+        Q_EMIT Find<QComboBox>(&rank, "stageChooser")->activated(2);  // the player picks STAGE3
         QCOMPARE(rank.stage(), 3);
-        QCOMPARE(rank.scoreLabels[0]->text(), QStringLiteral("0"));
+        QCOMPARE(Find<QLabel>(&rank, "scoreLabels", 0)->text(), QStringLiteral("0"));
         // The game's own course keeps its two buttons.
         RankingScreen own(Table(), 1, 1);
-        QVERIFY(!own.stageChooser);
+        QVERIFY(!Find<QComboBox>(&own, "stageChooser"));
     }
 
     void setFormSelectsWithoutCallingItselfBack()
     {
         FillDistinct();
         RankingScreen rank(Table(), 2, 2);
-        rank.levelOptions[0]->setChecked(true);
-        rank.stageOptions[0]->setChecked(true);
+        Find<QRadioButton>(&rank, "levelOptions", 0)->setChecked(true);
+        Find<QRadioButton>(&rank, "stageOptions", 0)->setChecked(true);
         // Moving the selection from one button to the other must not report
         // the button being cleared as a pick of it.
         rank.showTable();
         QCOMPARE(rank.level(), 2);
         QCOMPARE(rank.stage(), 2);
-        QVERIFY(rank.levelOptions[1]->isChecked());
-        QVERIFY(rank.stageOptions[1]->isChecked());
-        QCOMPARE(Shown(rank.nameLabels), NamesOf(2, 2));
+        QVERIFY(Find<QRadioButton>(&rank, "levelOptions", 1)->isChecked());
+        QVERIFY(Find<QRadioButton>(&rank, "stageOptions", 1)->isChecked());
+        QCOMPARE(Shown(rank, "nameLabels"), NamesOf(2, 2));
     }
 
     void newThirdPlaceOpensForEntry()
@@ -343,13 +349,13 @@ private Q_SLOTS:
         bool boxFocusedAndEmpty = false;
         // The hard level's stage 1 holds 210 to 214; a run of 211 seconds comes third.
         const ModalRun run = RecordThroughCheckRank(2, 1, 211, [&](RankingScreen& rank) {
-            scoresShown = Shown(rank.scoreLabels);
-            namesShown = Shown(rank.nameLabels);
+            scoresShown = Shown(rank, "scoreLabels");
+            namesShown = Shown(rank, "nameLabels");
             soundsWhenShown = m_env->sound.started;
             selectorsShown = SelectorsShown(rank);
             box = EntryBox(rank);
-            boxFocusedAndEmpty = box == rank.nameEdits[2] && rank.focusWidget() == box && box->text().isEmpty();
-            rank.closeButton->click();
+            boxFocusedAndEmpty = box == Find<QLineEdit>(&rank, "nameEdits", 2) && rank.focusWidget() == box && box->text().isEmpty();
+            Find<QPushButton>(&rank, "closeButton")->click();
         });
         QVERIFY(run.opened);
         QVERIFY(!run.watchdogFired);
@@ -361,7 +367,7 @@ private Q_SLOTS:
         QCOMPARE(soundsWhenShown, QStringList{QStringLiteral("Claps")});  // the applause comes first
 
         // A run that makes no place opens nothing.
-        const ModalRun none = RecordThroughCheckRank(2, 1, 300, [](RankingScreen& rank) { rank.closeButton->click(); });
+        const ModalRun none = RecordThroughCheckRank(2, 1, 300, [](RankingScreen& rank) { Find<QPushButton>(&rank, "closeButton")->click(); });
         QVERIFY(!none.opened);
         QCOMPARE(ScoresOf(2, 1), (QStringList{"210", "211", "211", "212", "213"}));
     }
@@ -375,11 +381,11 @@ private Q_SLOTS:
         const ModalRun run = RecordThroughCheckRank(1, 2, 1, [&](RankingScreen& rank) {
             rank.chooseLevel(1);
             rank.chooseStage(0);
-            topScore = rank.scoreLabels[0]->text();
+            topScore = Find<QLabel>(&rank, "scoreLabels", 0)->text();
             rank.showTable();  // hidden selectors stay hidden
             selectorsShown = SelectorsShown(rank);
             shownTable = QPoint(rank.level(), rank.stage());
-            rank.closeButton->click();
+            Find<QPushButton>(&rank, "closeButton")->click();
         });
         QVERIFY(run.opened);
         QCOMPARE(shownTable, QPoint(1, 2));
@@ -393,16 +399,16 @@ private Q_SLOTS:
         QString nameAfterEnter;
         bool openAfterEnter = false;
         const ModalRun run = RecordThroughCheckRank(1, 1, 30, [&](RankingScreen& rank) {
-            QLineEdit* box = rank.nameEdits[0];
-            enabled << rank.closeButton->isEnabled();
+            QLineEdit* box = Find<QLineEdit>(&rank, "nameEdits", 0);
+            enabled << Find<QPushButton>(&rank, "closeButton")->isEnabled();
             QTest::keyClicks(box, QStringLiteral("ab"));
-            enabled << rank.closeButton->isEnabled();
+            enabled << Find<QPushButton>(&rank, "closeButton")->isEnabled();
             QTest::keyClick(box, Qt::Key_Backspace);
-            enabled << rank.closeButton->isEnabled();
+            enabled << Find<QPushButton>(&rank, "closeButton")->isEnabled();
             QTest::keyClick(box, Qt::Key_Backspace);
-            enabled << rank.closeButton->isEnabled();
+            enabled << Find<QPushButton>(&rank, "closeButton")->isEnabled();
             QTest::keyClicks(box, QStringLiteral("c"));
-            enabled << rank.closeButton->isEnabled();
+            enabled << Find<QPushButton>(&rank, "closeButton")->isEnabled();
             // Enter confirms what the input method typed; it does not close the entry.
             Type(box, QStringLiteral("ピポ"));
             QTest::keyClick(box, Qt::Key_Return);
@@ -410,8 +416,8 @@ private Q_SLOTS:
             openAfterEnter = rank.isVisible();
             nameAfterEnter = box->text();
             // With the focus on "とじる" itself, Enter presses it.
-            rank.closeButton->setFocus();
-            QTest::keyClick(rank.closeButton, Qt::Key_Return);
+            Find<QPushButton>(&rank, "closeButton")->setFocus();
+            QTest::keyClick(Find<QPushButton>(&rank, "closeButton"), Qt::Key_Return);
         });
         QVERIFY(run.opened);
         QVERIFY(!run.watchdogFired);
@@ -427,7 +433,7 @@ private Q_SLOTS:
         const QString name = QStringLiteral(" ピポ たろう🐙 ");
         const ModalRun run = RecordThroughCheckRank(2, 2, 17, [&](RankingScreen& rank) {
             Type(EntryBox(rank), name);
-            QTest::mouseClick(rank.closeButton, Qt::LeftButton);
+            QTest::mouseClick(Find<QPushButton>(&rank, "closeButton"), Qt::LeftButton);
         });
         QVERIFY(!run.watchdogFired);
         QCOMPARE(run.result, int(QDialog::Accepted));
@@ -444,7 +450,7 @@ private Q_SLOTS:
 
     void closingAtOnceStoresAnEmptyName()
     {
-        const ModalRun run = RecordThroughCheckRank(1, 1, 8, [](RankingScreen& rank) { rank.closeButton->click(); });
+        const ModalRun run = RecordThroughCheckRank(1, 1, 8, [](RankingScreen& rank) { Find<QPushButton>(&rank, "closeButton")->click(); });
         QVERIFY(run.opened);
         QVERIFY(!run.watchdogFired);
         QCOMPARE(Table().names(1, 1)[0], QString());
@@ -518,7 +524,7 @@ private Q_SLOTS:
                 QSKIP("this machine cannot make a folder read-only");
             run = RecordThroughCheckRank(1, 1, 12, [&](RankingScreen& rank) {
                 Type(EntryBox(rank), QStringLiteral("ピポ"));
-                rank.closeButton->click();
+                Find<QPushButton>(&rank, "closeButton")->click();
             });
         }
         QVERIFY(run.opened);
@@ -539,25 +545,25 @@ private Q_SLOTS:
         rank.showTable();
         rank.show();
         QVERIFY(QTest::qWaitForWindowExposed(&rank));
-        QCOMPARE(rank.nameLabels[0]->text(), longName);
+        QCOMPARE(Find<QLabel>(&rank, "nameLabels", 0)->text(), longName);
         QCOMPARE(rank.size(), QSize(281, 185));
         for (int r = 0; r < kPlaces; ++r) {
-            QCOMPARE(rank.nameLabels[r]->geometry(), QRect(48, 8 + 24 * r, 169, 16));
-            QCOMPARE(rank.scoreLabels[r]->geometry(), QRect(240, 8 + 24 * r, 33, 16));
+            QCOMPARE(Find<QLabel>(&rank, "nameLabels", r)->geometry(), QRect(48, 8 + 24 * r, 169, 16));
+            QCOMPARE(Find<QLabel>(&rank, "scoreLabels", r)->geometry(), QRect(240, 8 + 24 * r, 33, 16));
         }
 
         // A right-to-left name still starts at the left edge of its row.
         Table().names(1, 1)[1] = QStringLiteral("\u202Eمرحبا");
         rank.showTable();
-        const QImage row = rank.grab(rank.nameLabels[1]->geometry()).toImage();
+        const QImage row = rank.grab(Find<QLabel>(&rank, "nameLabels", 1)->geometry()).toImage();
         const int inkStarts = FirstColumnWith(row, QColor(23, 64, 255));
         QVERIFY(inkStarts >= 0);
         QVERIFY2(inkStarts < 8, qPrintable(QStringLiteral("text starts at x = %1").arg(inkStarts)));
 
         // The entry box takes a name of any length whole.
         const QString huge(40000, QChar(u'ぽ'));
-        rank.nameEdits[3]->setText(huge);
-        QCOMPARE(rank.nameEdits[3]->text(), huge);
+        Find<QLineEdit>(&rank, "nameEdits", 3)->setText(huge);
+        QCOMPARE(Find<QLineEdit>(&rank, "nameEdits", 3)->text(), huge);
     }
 
     void watchingTheFirstPlaceRun()
@@ -568,20 +574,20 @@ private Q_SLOTS:
         RankingScreen rank(Table(), 2, 1);
         rank.show();
         rank.showTable();
-        QVERIFY(!rank.watchButton->isEnabled());  // no run kept for this first place
+        QVERIFY(!Find<QPushButton>(&rank, "watchButton")->isEnabled());  // no run kept for this first place
         Table().scores(2, 1)[0] = 12;
         const ghost::GhostRecord run{2, 1, 12, ghost::CourseHash(course::BuiltIn().stage(1)), {{{0, 64, 93}, {60000, 64, 93}}, {{ghost::kGoalMark, 60000}}}};
         QVERIFY(ghost::SaveGhost(Table().group(), run));
         rank.showTable();
-        QVERIFY(rank.watchButton->isEnabled());
+        QVERIFY(Find<QPushButton>(&rank, "watchButton")->isEnabled());
 
-        rank.watchButton->click();
+        Find<QPushButton>(&rank, "watchButton")->click();
         QPointer<PlayScreen> watch = rank.findChild<PlayScreen*>();
         QVERIFY(watch && watch->isVisible());
         QVERIFY(watch->session()->clockRunning());
-        QVERIFY(watch->ghostRace()->view()->isVisible());
+        QVERIFY(Find<GhostView>(watch, "ghost")->isVisible());
         // The hand counts for nothing: the START sign starts no run.
-        drive::ClickOnMap(*watch, drive::Centre(watch->startZones[0]));
+        drive::ClickOnMap(*watch, drive::Centre(MarkOf(watch, "startZones", 0)));
         QVERIFY(!watch->session()->runUnderWay());
         drive::PressKey(watch, Qt::Key_Escape);
         drive::Settle();

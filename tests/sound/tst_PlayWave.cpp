@@ -23,7 +23,11 @@ public:
         return true;
     }
     void stop() override { calls << QStringLiteral("stop"); }
-    void waitUntilDone() override { calls << QStringLiteral("wait"); }
+    void whenDone(std::function<void()> done) override
+    {
+        calls << QStringLiteral("wait");
+        done();
+    }
     void alert() override { calls << QStringLiteral("alert"); }
     QStringList calls;
 };
@@ -33,6 +37,14 @@ class TestPlayWave : public QObject {
     Q_OBJECT
     TestEnv env;
     QTemporaryDir appFolder;
+
+    int m_actions = 0;  // the buttons' actions that ran after their sounds
+
+    // A button's sound, then its action.
+    void Click(const QString& name)
+    {
+        sound::PlayWave(name, this, [this] { ++m_actions; });
+    }
 
     QString soundFile(const QString& name) const
     {
@@ -50,17 +62,18 @@ private Q_SLOTS:
         game::SetAppFolder(appFolder.path());
         sound::SetSoundBackend(&env.sound);
         env.sound = FakeSound();
+        m_actions = 0;
     }
 
     void pathIsAppFolderSoundNameWav()
     {
         CallLog log;
         sound::SetSoundBackend(&log);
-        sound::PlayWave(QStringLiteral("Okasiya"));
+        sound::PlayWave(QStringLiteral("Okasiya"), this, [&log] { log.calls << QStringLiteral("then"); });
         sound::PlayWaveAsync(QStringLiteral("rIvEr"));  // the name goes in as given
         const QString folder = appFolder.path() + QStringLiteral("/sound/");
         QCOMPARE(log.calls, QStringList({QStringLiteral("start ") + folder + "Okasiya.wav", QStringLiteral("wait"),
-                                         QStringLiteral("stop"), QStringLiteral("start ") + folder + "rIvEr.wav"}));
+                                         QStringLiteral("then"), QStringLiteral("stop"), QStringLiteral("start ") + folder + "rIvEr.wav"}));
     }
 
     void asyncReplacesWhatPlays()
@@ -80,27 +93,39 @@ private Q_SLOTS:
     {
         env.sound.keepPlaying = true;
         sound::PlayWaveAsync(QStringLiteral("Out"));
-        sound::PlayWave(QStringLiteral("Click"));  // a button pressed while "Out" still sounds
+        Click(QStringLiteral("Click"));  // a button pressed while "Out" still sounds
         QCOMPARE(env.sound.started, QStringList({QStringLiteral("Out")}));
         QVERIFY(env.sound.isPlaying());  // "Out" goes on
         QCOMPARE(env.sound.waits, 0);
         QCOMPARE(env.sound.alerts, 0);
+        QCOMPARE(m_actions, 1);  // the button's action, at once
     }
 
     void syncWaitsForTheEnd()
     {
-        sound::PlayWave(QStringLiteral("Click"));
-        sound::PlayWave(QStringLiteral("Click"));
+        Click(QStringLiteral("Click"));
+        Click(QStringLiteral("Click"));
         QCOMPARE(env.sound.started, QStringList({"Click", "Click"}));
         QCOMPARE(env.sound.waits, 2);
         QVERIFY(!env.sound.isPlaying());
+        QCOMPARE(m_actions, 2);
+
+        // The one who waited goes meanwhile (a screen closed): its action goes with it.
+        env.sound.waitMs = 20;
+        bool ran = false;
+        auto* screen = new QObject(this);
+        sound::PlayWave(QStringLiteral("Click"), screen, [&ran] { ran = true; });
+        delete screen;
+        QTest::qWait(60);
+        QVERIFY(!ran);
     }
 
     void missingFileBeepsOnceAndDoesNotWait()
     {
-        sound::PlayWave(QStringLiteral("Nothing"));
+        Click(QStringLiteral("Nothing"));
         QCOMPARE(env.sound.alerts, 1);
         QCOMPARE(env.sound.waits, 0);
+        QCOMPARE(m_actions, 1);  // the button still acts
         sound::PlayWaveAsync(QStringLiteral("Nothing"));
         QCOMPARE(env.sound.alerts, 2);
         QCOMPARE(env.sound.started, QStringList());
@@ -111,7 +136,7 @@ private Q_SLOTS:
         QTemporaryDir bare;  // an application folder without sound/
         game::SetAppFolder(bare.path());
         for (const QString& name : QtSoundBackend::GameEffects()) {
-            sound::PlayWave(name);
+            Click(name);
             sound::PlayWaveAsync(name);
         }
         QCOMPARE(env.sound.alerts, 2 * QtSoundBackend::GameEffects().size());

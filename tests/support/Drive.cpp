@@ -12,9 +12,26 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QSignalBlocker>
 #include <QTimer>
 #include <memory>
+
+MapMark* MarkOf(const PlayScreen* play, const char* list, int index, int piece)
+{
+    QWidget* surface = Find<MapBox>(play, QStringLiteral("courseMap"))->surface();
+    const QString name = QStringLiteral("%1(%2)").arg(QLatin1String(list)).arg(index);
+    if (piece >= 0)
+        if (auto* mark = surface->findChild<MapMark*>(QStringLiteral("%1(%2.%3)").arg(QLatin1String(list)).arg(index).arg(piece)))
+            return mark;
+    return surface->findChild<MapMark*>(name, Qt::FindDirectChildrenOnly);
+}
+
+int MarkCount(const PlayScreen* play, const char* list)
+{
+    int n = 0;
+    while (MarkOf(play, list, n, 0))
+        ++n;
+    return n;
+}
 
 namespace drive {
 
@@ -52,7 +69,7 @@ void PressKey(QWidget* window, int key, bool autoRepeat)
 
 QWidget* ReceiverAt(const PlayScreen& play, QPoint mapPoint)
 {
-    QWidget* surface = play.courseMap->surface();
+    QWidget* surface = Find<MapBox>(&play, QStringLiteral("courseMap"))->surface();
     QWidget* child = surface->childAt(mapPoint);
     return child ? child : surface;
 }
@@ -70,14 +87,14 @@ void SendMouse(QWidget* receiver, QEvent::Type type, QPoint localPoint, Qt::Mous
 void MoveOnMap(const PlayScreen& play, QPoint mapPoint, bool buttonHeld)
 {
     QWidget* receiver = ReceiverAt(play, mapPoint);
-    const QPoint local = receiver->mapFrom(play.courseMap->surface(), mapPoint);
+    const QPoint local = receiver->mapFrom(Find<MapBox>(&play, QStringLiteral("courseMap"))->surface(), mapPoint);
     SendMouse(receiver, QEvent::MouseMove, local, Qt::NoButton, buttonHeld ? Qt::LeftButton : Qt::NoButton);
 }
 
 void ClickOnMap(const PlayScreen& play, QPoint mapPoint)
 {
     QWidget* receiver = ReceiverAt(play, mapPoint);
-    const QPoint local = receiver->mapFrom(play.courseMap->surface(), mapPoint);
+    const QPoint local = receiver->mapFrom(Find<MapBox>(&play, QStringLiteral("courseMap"))->surface(), mapPoint);
     SendMouse(receiver, QEvent::MouseButtonPress, local, Qt::LeftButton, Qt::LeftButton);
     SendMouse(receiver, QEvent::MouseButtonRelease, local, Qt::LeftButton, Qt::NoButton);
 }
@@ -92,7 +109,7 @@ void DoubleClickOnMap(const PlayScreen& play, QPoint mapPoint)
 {
     ClickOnMap(play, mapPoint);
     QWidget* receiver = ReceiverAt(play, mapPoint);
-    DoubleClickEnd(receiver, receiver->mapFrom(play.courseMap->surface(), mapPoint));
+    DoubleClickEnd(receiver, receiver->mapFrom(Find<MapBox>(&play, QStringLiteral("courseMap"))->surface(), mapPoint));
 }
 
 QPoint Centre(const QWidget* w)
@@ -100,12 +117,16 @@ QPoint Centre(const QWidget* w)
     return w->geometry().center();
 }
 
-void TakeSeconds(GameSession& session, int seconds)
+void ClearStage(PlayScreen& play, int seconds)
 {
-    session.setUpStage();
-    const QSignalBlocker quiet(&session);
+    GameSession& session = *play.session();
+    // The clock first, with no run that a hard clock's end could miss: any time can be scored.
     for (int i = 0; i < seconds; ++i)
         session.tick();
+    session.clickStart(0);
+    session.reachGoal(0);
+    while (play.lineWaiting() && !QApplication::activeModalWidget())
+        play.askForNextLine();
 }
 
 void Settle()

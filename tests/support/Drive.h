@@ -10,9 +10,39 @@
 #include <functional>
 #include <vector>
 
+#include <QLabel>
+#include <QLineEdit>
+#include <QObject>
+#include <QPushButton>
+#include <QString>
+#include <QtTest>
+
 class GameSession;
+class MapMark;
 class PlayScreen;
 class QWidget;
+
+// A screen's element by its object name, as the layout names it ("timeBox",
+// "nameEdits(2)"); a missing one fails the test at once.
+template <class T = QWidget>
+T* Find(const QObject* screen, const QString& name)
+{
+    T* found = screen->findChild<T*>(name);
+    if (!found)
+        qFatal("%s has no %s named %s", qPrintable(screen->objectName().isEmpty() ? screen->metaObject()->className() : screen->objectName()),
+               T::staticMetaObject.className(), qPrintable(name));
+    return found;
+}
+template <class T = QWidget>
+T* Find(const QObject* screen, const char* list, int index)
+{
+    return Find<T>(screen, QStringLiteral("%1(%2)").arg(QLatin1String(list)).arg(index));
+}
+// A mark on the map by its list and index ("startZones", 0); a bridge's piece
+// as "hazards" with its piece. Null when there is none.
+MapMark* MarkOf(const PlayScreen* play, const char* list, int index, int piece = -1);
+// How many marks of a list lie on the map now (a bridge counts once).
+int MarkCount(const PlayScreen* play, const char* list);
 
 namespace drive {
 
@@ -37,9 +67,10 @@ void DoubleClickEnd(QWidget* receiver, QPoint localPoint);
 // A whole double click at a map point.
 void DoubleClickOnMap(const PlayScreen& play, QPoint mapPoint);
 
-// The stage's clock run for `seconds` from the stage's start, as at a goal
-// reached that late; quietly, so a hard clock may run past its limit.
-void TakeSeconds(GameSession& session, int seconds);
+// A run on the stage on show from its first Start sign to its goal, scored
+// `seconds` (the clock may go past a hard stage's limit); then the clear scene's lines are read, up to the ranking that opens
+// for a record or to the next step that waits for no line.
+void ClearStage(PlayScreen& play, int seconds);
 
 // Lets queued deletions happen, as the main loop would after a handler returns.
 void Settle();

@@ -3,6 +3,7 @@
 
 #include "support/TestEnv.h"
 
+#include "app/Navigator.h"
 #include "game/AppFolder.h"
 #include "game/HighScoreTable.h"
 #include "sound/SoundBackend.h"
@@ -26,6 +27,12 @@ CourseShelf& Shelf()
 {
     static CourseShelf shelf(Table());
     return shelf;
+}
+
+Navigator& Nav()
+{
+    static Navigator navigator(Shelf());
+    return navigator;
 }
 
 TestEnv::TestEnv()

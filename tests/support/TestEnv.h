@@ -18,6 +18,9 @@ HighScoreTable& Table();
 // TestEnv starts it on the game's own course.
 class CourseShelf;
 CourseShelf& Shelf();
+// The navigator of the test's screens, around Shelf(), as the game's own is.
+class Navigator;
+Navigator& Nav();
 
 // A file's bytes (empty when it cannot be read), and a file written whole,
 // its folder made first (the check fails the calling test when it cannot be).

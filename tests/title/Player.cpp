@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Pokurimo developers
 // SPDX-License-Identifier: MIT
 
+#include "app/Navigator.h"
 #include "Player.h"
 
 #include "game/AppFolder.h"
@@ -32,11 +33,11 @@ Player::Player(QString name, QObject* parent) : QObject(parent), m_name(std::mov
 void Player::look()
 {
     if (auto* rank = qobject_cast<RankingScreen*>(QApplication::activeModalWidget())) {
-        for (QLineEdit* box : rank->nameEdits) {
-            if (box->isVisible()) {
+        for (int place = 0; place < scores::kPlaces; ++place) {
+            if (QLineEdit* box = Find<QLineEdit>(rank, "nameEdits", place); box->isVisible()) {
                 box->insert(m_name);  // as typed (keyClicks knows ASCII only)
                 ++recordsEntered;
-                rank->closeButton->click();
+                Find<QPushButton>(rank, "closeButton")->click();
                 return;
             }
         }
@@ -48,7 +49,7 @@ void Player::look()
     if (freezeHazards)
         play->session()->stopHazards();
     if (play->lineWaiting()) {
-        linesSeen << play->dialogueText->text();
+        linesSeen << Find<QLabel>(play, "dialogueText")->text();
         ++linesRead;
         drive::Space(play);
     }

@@ -63,9 +63,9 @@ void ShootPlayScreen(int stage, const QString& name)
                 for (int i = 0; i < 3; ++i)
                     play.session()->stepHazards(h.periodMs);  // an open plank or two
     }
-    play.showFace(stage == 1 ? 4 : 3);
+    play.findChild<PictureBox*>(QStringLiteral("faceBox"))->setPicture(play.face(stage == 1 ? 4 : 3));
     // The third line of each stage's opening, its longest.
-    play.dialogueText->setText(play.session()->stageCourse().opening.at(2).text.shown());
+    play.findChild<QLabel*>(QStringLiteral("dialogueText"))->setText(play.session()->stageCourse().opening.at(2).text.shown());
     Save(play, name);
 }
 
@@ -79,9 +79,9 @@ void RankScreens()
         Save(rank, QStringLiteral("rank_viewing"));
     }
     RankingScreen rank(table, 1, 1);
-    rank.nameEdits[2]->show();
+    rank.enterName(2);
     rank.showTable();
-    rank.nameEdits[2]->setText(QStringLiteral("ぽくりも"));
+    rank.findChild<QLineEdit*>(QStringLiteral("nameEdits(2)"))->setText(QStringLiteral("ぽくりも"));
     Save(rank, QStringLiteral("rank_entry"));
 }
 

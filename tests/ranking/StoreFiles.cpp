@@ -74,6 +74,9 @@ ReadOnlyFolder::~ReadOnlyFolder()
 SoundFolder::SoundFolder()
 {
     QDir(m_dir.path()).mkpath(QStringLiteral("sound"));
+    QDir(m_dir.path()).mkpath(QStringLiteral("dat"));
+    for (const char* map : {"course.json", "dat/map1.dat", "dat/map2.dat"})  // the game's own course is played here too
+        QFile::copy(QStringLiteral(POKURIMO_APP_FOLDER "/") + QLatin1String(map), m_dir.filePath(QLatin1String(map)));
     for (const char* name : {"Click", "Claps"}) {
         QFile wave(m_dir.filePath(QStringLiteral("sound/%1.wav").arg(QLatin1String(name))));
         if (wave.open(QIODevice::WriteOnly))

@@ -32,7 +32,7 @@ private:
 };
 
 // An application folder holding (empty) wave files, so the recording sound
-// backend sees the sounds as present.
+// backend sees the sounds as present, and the game's own course maps.
 class SoundFolder {
 public:
     SoundFolder();

@@ -17,6 +17,7 @@
 #include "play/PlayScreen.h"
 #include "game/HighScoreTable.h"
 #include "ranking/RankingScreen.h"
+#include "title/TitleScreen.h"
 #include "rules/StageRules.h"
 #include "widgets/Look.h"
 #include "widgets/Notice.h"
@@ -310,7 +311,7 @@ private Q_SLOTS:
         RankingScreen rank(pack, 2, 6);
         rank.showTable();
         rank.show();
-        QVERIFY(Find<QComboBox>(&rank, "stageChooser") && Find<QComboBox>(&rank, "stageChooser")->isVisible());
+        QVERIFY(Find<QComboBox>(&rank, "stageChooser")->isVisible());
         QCOMPARE(Find<QComboBox>(&rank, "stageChooser")->count(), 7);
         QCOMPARE(Find<QComboBox>(&rank, "stageChooser")->currentIndex(), 5);
         QVERIFY(!Find<QRadioButton>(&rank, "stageOptions", 0)->isVisible() && !Find<QRadioButton>(&rank, "stageOptions", 1)->isVisible());
@@ -320,7 +321,7 @@ private Q_SLOTS:
         QCOMPARE(Find<QLabel>(&rank, "scoreLabels", 0)->text(), QStringLiteral("0"));
         // The game's own course keeps its two buttons.
         RankingScreen own(Table(), 1, 1);
-        QVERIFY(!Find<QComboBox>(&own, "stageChooser"));
+        QVERIFY(!own.findChild<QComboBox*>());
     }
 
     void setFormSelectsWithoutCallingItselfBack()
@@ -566,23 +567,23 @@ private Q_SLOTS:
         QCOMPARE(Find<QLineEdit>(&rank, "nameEdits", 3)->text(), huge);
     }
 
+    // From the title's ranking: "1位を見る" opens the watching screen over it, Escape brings it back.
     void watchingTheFirstPlaceRun()
     {
-        QDir(AppFolder()).mkpath(QStringLiteral("dat"));
-        for (const char* file : {"/dat/map1.dat", "/course.json"})
-            QVERIFY(QFile::copy(QStringLiteral(POKURIMO_APP_FOLDER) + QLatin1String(file), AppFolder() + QLatin1String(file)));
-        RankingScreen rank(Table(), 2, 1);
-        rank.show();
-        rank.showTable();
-        QVERIFY(!Find<QPushButton>(&rank, "watchButton")->isEnabled());  // no run kept for this first place
+        Nav().showTitle();
+        Find<QPushButton>(Nav().title(), "rankingButton")->click();
+        auto* rank = qobject_cast<RankingScreen*>(QApplication::activeModalWidget());
+        QVERIFY(rank);
+        QTest::mouseClick(Find<QRadioButton>(rank, "levelOptions", 1), Qt::LeftButton);  // さる, STAGE1
+        QVERIFY(!Find<QPushButton>(rank, "watchButton")->isEnabled());  // no run kept for this first place
         Table().scores(2, 1)[0] = 12;
         const ghost::GhostRecord run{2, 1, 12, ghost::CourseHash(course::BuiltIn().stage(1)), {{{0, 64, 93}, {60000, 64, 93}}, {{ghost::kGoalMark, 60000}}}};
         QVERIFY(ghost::SaveGhost(Table().group(), run));
-        rank.showTable();
-        QVERIFY(Find<QPushButton>(&rank, "watchButton")->isEnabled());
+        rank->showTable();
+        QVERIFY(Find<QPushButton>(rank, "watchButton")->isEnabled());
 
-        Find<QPushButton>(&rank, "watchButton")->click();
-        QPointer<PlayScreen> watch = rank.findChild<PlayScreen*>();
+        Find<QPushButton>(rank, "watchButton")->click();
+        QPointer<PlayScreen> watch = rank->findChild<PlayScreen*>();
         QVERIFY(watch && watch->isVisible());
         QVERIFY(watch->session()->clockRunning());
         QVERIFY(Find<GhostView>(watch, "ghost")->isVisible());
@@ -592,7 +593,9 @@ private Q_SLOTS:
         drive::PressKey(watch, Qt::Key_Escape);
         drive::Settle();
         QVERIFY(watch.isNull());
-        QVERIFY(rank.isVisible());
+        QVERIFY(rank->isVisible());
+        QCOMPARE(drive::VisibleTitles(), 1);
+        drive::CloseScreens();
     }
 
 private:

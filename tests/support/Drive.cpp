@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
+#include <algorithm>
 #include <memory>
 
 MapMark* MarkOf(const PlayScreen* play, const char* list, int index, int piece)
@@ -123,8 +124,10 @@ void ClearStage(PlayScreen& play, int seconds)
     // The clock first, with no run that a hard clock's end could miss: any time can be scored.
     for (int i = 0; i < seconds; ++i)
         session.tick();
-    session.clickStart(0);
-    session.reachGoal(0);
+    const course::Stage& stage = session.stageCourse();
+    session.clickStart(static_cast<int>(stage.ownStart() - stage.starts.data()));
+    const auto goal = std::find_if(stage.goals.begin(), stage.goals.end(), [](const course::Goal& g) { return g.live; });
+    session.reachGoal(static_cast<int>(goal - stage.goals.begin()));
     while (play.lineWaiting() && !QApplication::activeModalWidget())
         play.askForNextLine();
 }

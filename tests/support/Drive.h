@@ -67,7 +67,7 @@ void DoubleClickEnd(QWidget* receiver, QPoint localPoint);
 // A whole double click at a map point.
 void DoubleClickOnMap(const PlayScreen& play, QPoint mapPoint);
 
-// A run on the stage on show from its first Start sign to its goal, scored
+// A run on the stage on show from its own Start sign to its goal, scored
 // `seconds` (the clock may go past a hard stage's limit); then the clear scene's lines are read, up to the ranking that opens
 // for a record or to the next step that waits for no line.
 void ClearStage(PlayScreen& play, int seconds);

@@ -132,6 +132,7 @@ private Q_SLOTS:
         // One slip on stage 1 costs a life that stage 2 does not give back.
         drive::ClickOnMap(*play, MarkOf(play, "startZones", 0)->geometry().center());
         drive::MoveOnMap(*play, QPoint(1, 1));  // the background in the corner
+        WhenTheHandIsWanted();  // the miss line read
         QCOMPARE(Find<QLabel>(play, "lifeBox")->text(), QStringLiteral("4"));
 
         const auto route1 = Route(1);
@@ -347,7 +348,7 @@ private Q_SLOTS:
         });
         reader.start(5);
         Find<QPushButton>(CurrentTitle(), "hardButton")->click();  // さるレベル
-        PlayScreen* play = CurrentPlay();
+        PlayScreen* play = WhenTheHandIsWanted();
         QVERIFY(play);
         drive::ClickOnMap(*play, MarkOf(play, "startZones", 0)->geometry().center());
         for (int life = 5; life > 1; --life)

@@ -7,7 +7,6 @@
 
 #include "game/GameSession.h"
 
-#include <QPointer>
 
 using game::MissCause;
 
@@ -82,8 +81,7 @@ void GameSession::moveHand(QPointF to)
         m_handAt = end;
 }
 
-// An element's outcome may close the game (and the session with it) before it
-// returns: only then is the session guarded, not at every pixel.
+// An element's outcome may end the run: the judging ends with it.
 bool GameSession::judgeAt(QPointF at, const std::vector<course::SceneElement>& crossed, std::vector<bool>& reacted)
 {
     const QPoint p = at.toPoint();
@@ -96,9 +94,8 @@ bool GameSession::judgeAt(QPointF at, const std::vector<course::SceneElement>& c
     }
     if (const auto i = static_cast<std::size_t>(element - crossed.begin()); !reacted[i]) {
         reacted[i] = true;
-        const QPointer<GameSession> alive(this);
         reach(*element);
-        return !alive || !m_running;
+        return !m_running;
     }
     return false;
 }
@@ -131,9 +128,8 @@ void GameSession::reachCheckpoint(int index)
         pauseClock();  // the sweet shop
     if (c.once)
         passCheckpoint(index);
-    const QPointer<GameSession> alive(this);
     Q_EMIT checkpointReached(index);
-    if (alive && c.clock == course::ClockEffect::Resume)
+    if (c.clock == course::ClockEffect::Resume)
         resumeClock();
 }
 

@@ -84,7 +84,10 @@ std::optional<double> MeasureOneMiss(PlayScreen& play, CryingFaceProbe& probe)
                      Qt::NoButton, Qt::NoModifier);
     probe.arm();
     const Clock::time_point start = Clock::now();
-    QApplication::sendEvent(play.findChild<MapBox*>(QStringLiteral("courseMap"))->surface(), &move);  // returns when the miss's wait ends
+    QApplication::sendEvent(play.findChild<MapBox*>(QStringLiteral("courseMap"))->surface(), &move);
+    // The miss line now waits; the face is drawn at the next paint.
+    while (!probe.drawnAt() && Clock::now() - start < std::chrono::seconds(2))
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     if (!probe.drawnAt())
         return std::nullopt;
     return std::chrono::duration<double, std::milli>(*probe.drawnAt() - start).count();

@@ -81,7 +81,8 @@ bool PlayScreen::eventFilter(QObject* watched, QEvent* event)
 {
     if (TakeRunPointerEvent(watched, event))
         return true;
-    if (m_next && (event->type() == QEvent::FocusIn || event->type() == QEvent::MouseButtonRelease))
+    if (m_next && (event->type() == QEvent::FocusIn || event->type() == QEvent::MouseButtonRelease) &&
+        watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this)
         QMetaObject::invokeMethod(this, &PlayScreen::keepFocusWhileLineWaits, Qt::QueuedConnection);  // once it is handled
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
         return QWidget::eventFilter(watched, event);

@@ -12,47 +12,16 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QTimer>
 #include <algorithm>
-#include <memory>
 
 MapMark* MarkOf(const PlayScreen* play, const char* list, int index, int piece)
 {
-    QWidget* surface = Find<MapBox>(play, QStringLiteral("courseMap"))->surface();
-    const QString name = QStringLiteral("%1(%2)").arg(QLatin1String(list)).arg(index);
-    if (piece >= 0)
-        if (auto* mark = surface->findChild<MapMark*>(QStringLiteral("%1(%2.%3)").arg(QLatin1String(list)).arg(index).arg(piece)))
-            return mark;
-    return surface->findChild<MapMark*>(name, Qt::FindDirectChildrenOnly);
-}
-
-int MarkCount(const PlayScreen* play, const char* list)
-{
-    int n = 0;
-    while (MarkOf(play, list, n, 0))
-        ++n;
-    return n;
+    const QWidget* surface = Find<MapBox>(play, QStringLiteral("courseMap"))->surface();
+    auto* ofABridge = piece < 0 ? nullptr : surface->findChild<MapMark*>(ListedName(list, index).chopped(1) + QStringLiteral(".%1)").arg(piece));
+    return ofABridge ? ofABridge : surface->findChild<MapMark*>(ListedName(list, index), Qt::FindDirectChildrenOnly);
 }
 
 namespace drive {
-
-void Schedule(std::vector<std::function<void()>> steps, int gapMs)
-{
-    auto remaining = std::make_shared<std::vector<std::function<void()>>>(std::move(steps));
-    auto next = std::make_shared<std::function<void(std::size_t)>>();
-    *next = [remaining, next, gapMs](std::size_t i) {
-        if (i >= remaining->size()) {
-            *next = nullptr;  // break the cycle
-            return;
-        }
-        (*remaining)[i]();
-        QTimer::singleShot(gapMs, [next, i] {
-            if (*next)
-                (*next)(i + 1);
-        });
-    };
-    QTimer::singleShot(gapMs, [next] { (*next)(0); });
-}
 
 void PressKey(QWidget* window, int key, bool autoRepeat)
 {

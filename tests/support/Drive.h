@@ -2,17 +2,14 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// Driving the screens from a test the way a player would: steps that run from
-// the event loop while the game waits in a nested loop, key presses that reach
-// the focused element, pointer moves delivered to whatever lies under a map point.
-
-#include <QPoint>
-#include <functional>
-#include <vector>
+// Driving the screens from a test the way a player would: elements found by
+// their names, key presses that reach the focused element, pointer moves
+// delivered to whatever lies under a map point.
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QObject>
+#include <QPoint>
 #include <QPushButton>
 #include <QString>
 #include <QtTest>
@@ -29,8 +26,7 @@ T* Find(const QObject* screen, const QString& name)
 {
     T* found = screen->findChild<T*>(name);
     if (!found)
-        qFatal("%s has no %s named %s", qPrintable(screen->objectName().isEmpty() ? screen->metaObject()->className() : screen->objectName()),
-               T::staticMetaObject.className(), qPrintable(name));
+        qFatal("%s has no %s named %s", screen->metaObject()->className(), T::staticMetaObject.className(), qPrintable(name));
     return found;
 }
 template <class T = QWidget>
@@ -41,13 +37,8 @@ T* Find(const QObject* screen, const char* list, int index)
 // A mark on the map by its list and index ("startZones", 0); a bridge's piece
 // as "hazards" with its piece. Null when there is none.
 MapMark* MarkOf(const PlayScreen* play, const char* list, int index, int piece = -1);
-// How many marks of a list lie on the map now (a bridge counts once).
-int MarkCount(const PlayScreen* play, const char* list);
 
 namespace drive {
-
-// Runs the steps one after another, `gapMs` apart, from the event loop.
-void Schedule(std::vector<std::function<void()>> steps, int gapMs = 5);
 
 // The middle of a widget, in its parent's pixels (a mark's map point).
 QPoint Centre(const QWidget* w);

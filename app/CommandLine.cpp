@@ -4,6 +4,8 @@
 #include "app/CommandLine.h"
 
 #include "app/CourseCommands.h"
+#include "game/BuiltInCourse.h"
+#include "rules/CoursePack.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -29,9 +31,30 @@ int Refuse(const QString& program, const QString& why)
     return kUsageError;
 }
 
+// The stage the options name, checked against the course before any window
+// opens; the refusal names the option and what is wrong with it.
+std::optional<QString> ReadStart(const QCommandLineParser& parser, const QCommandLineOption& course,
+                                 const QCommandLineOption& level, const QCommandLineOption& stage, GameStart& start)
+{
+    bool number = true;
+    if (parser.isSet(level) && ((start.level = parser.value(level).toInt(&number)), !number || start.level < 1 || start.level > 2))
+        return QStringLiteral("--level %1: a level is 1 or 2").arg(parser.value(level));
+    int stages = course::BuiltIn().stageCount();
+    if (parser.isSet(course)) {
+        start.courseFolder = QFileInfo(parser.value(course)).absoluteFilePath();
+        const course::Pack pack = course::LoadPack(start.courseFolder);
+        if (!pack.ok())
+            return QStringLiteral("--course %1: %2").arg(parser.value(course), pack.problems.constFirst());
+        stages = pack.course.stageCount();
+    }
+    if (parser.isSet(stage) && ((start.stage = parser.value(stage).toInt(&number)), !number || start.stage < 1 || start.stage > stages))
+        return QStringLiteral("--stage %1: the course has %2 stage%3").arg(parser.value(stage)).arg(stages).arg(stages == 1 ? "" : "s");
+    return std::nullopt;
+}
+
 }  // namespace
 
-std::optional<int> HandleCommandLine(int argc, char* argv[])
+std::optional<int> HandleCommandLine(int argc, char* argv[], std::optional<GameStart>& start)
 {
     if (argc <= 1)
         return std::nullopt;  // the usual start: no parser, no extra application object
@@ -55,8 +78,12 @@ std::optional<int> HandleCommandLine(int argc, char* argv[])
     const QCommandLineOption create(QStringLiteral("new-course"),
                                     QStringLiteral("Writes a starter course pack into <dir>, which must be new or empty."),
                                     QStringLiteral("dir"));
-    parser.addOption(check);
-    parser.addOption(create);
+    const QCommandLineOption course(QStringLiteral("course"), QStringLiteral("Plays the course pack in <dir>."), QStringLiteral("dir"));
+    const QCommandLineOption level(QStringLiteral("level"), QStringLiteral("Plays <level> 1 (easy) or 2 (hard)."), QStringLiteral("level"));
+    const QCommandLineOption stage(QStringLiteral("stage"), QStringLiteral("Begins the game at stage <n>, with five lives."),
+                                   QStringLiteral("n"));
+    for (const QCommandLineOption& option : {check, create, course, level, stage})
+        parser.addOption(option);
     if (!parser.parse(QCoreApplication::arguments()))
         return Refuse(program, parser.errorText());
     if (!parser.positionalArguments().isEmpty())
@@ -75,7 +102,13 @@ std::optional<int> HandleCommandLine(int argc, char* argv[])
         return CheckCoursePack(parser.value(check), out);
     if (parser.isSet(create))
         return NewCoursePack(parser.value(create), out);
-    return std::nullopt;  // only "--": start as usual
+    if (parser.isSet(course) || parser.isSet(level) || parser.isSet(stage)) {
+        GameStart asked;
+        if (const std::optional<QString> why = ReadStart(parser, course, level, stage, asked))
+            return Refuse(program, *why);
+        start = asked;  // the play screen opens at once
+    }
+    return std::nullopt;
 }
 
 }  // namespace app

@@ -6,12 +6,24 @@
 // --check-course and --new-course work on a course pack and end it too,
 // anything else is refused, and no arguments at all start the game.
 
+#include <QString>
 #include <optional>
 
 namespace app {
 
 // The exit code when the command line is answered without starting the game;
 // nothing when the game should start. Needs no display.
-std::optional<int> HandleCommandLine(int argc, char* argv[]);
+// Where the command line asks the game to begin: a game of a course (the
+// game's own when `courseFolder` is empty) at a level from a stage, with five lives.
+struct GameStart {
+    QString courseFolder;
+    int level = 1;
+    int stage = 1;
+};
+
+// Answers the options that need no window (--help, --check-course, …) with
+// the exit status; otherwise nothing, with `start` set when the game is to
+// begin elsewhere than on the title screen.
+std::optional<int> HandleCommandLine(int argc, char* argv[], std::optional<GameStart>& start);
 
 }  // namespace app

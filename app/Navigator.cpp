@@ -39,7 +39,7 @@ void Navigator::showTitle()
 {
     auto* title = new TitleScreen(m_shelf);  // a window of its own, deleted when closed
     m_title = title;
-    connect(title, &TitleScreen::levelChosen, this, &Navigator::play);
+    connect(title, &TitleScreen::levelChosen, this, [this](int level) { play(level); });
     connect(title, &TitleScreen::rankingRequested, this, &Navigator::openRanking);
     connect(title, &TitleScreen::coursesRequested, this, &Navigator::openCourseList);
     title->show();
@@ -64,12 +64,15 @@ void Navigator::openRanking()
     OpenOver(ranking);
 }
 
-void Navigator::play(int level)
+void Navigator::play(int level, int stage)
 {
-    auto* play = new PlayScreen(m_shelf.table(), m_shelf.course(), level);  // a window of its own, deleted when closed
+    // A window of its own, deleted when closed.
+    auto* play = new PlayScreen(m_shelf.table(), m_shelf.course(), level, stage, kLives, game::RunMode::Play, nullptr);
     follow(play);
     if (!play->setUpStage()) {
-        delete play;  // never shown: the player stays on the title
+        delete play;  // never shown: the player is on the title
+        if (!m_title)
+            showTitle();
         return;
     }
     play->show();

@@ -25,6 +25,10 @@ public:
     void showTitle();
     // The title on show, if any (the game never shows two).
     TitleScreen* title() const;
+    // A game of the course on the shelf at `level` from `stage`, with five
+    // lives; the title goes once it is on show. A stage that cannot be set up
+    // is told over the title.
+    void play(int level, int stage = 1);
     // Follows a game on `play`: the ranking for a new record's name over it,
     // and the title once it has closed.
     void follow(PlayScreen* play);
@@ -32,7 +36,6 @@ public:
 private:
     void openCourseList();
     void openRanking();  // over the title, for looking
-    void play(int level);
     void enterName(PlayScreen* play, int level, int stage, int place);
     void watch(RankingScreen* ranking, int level, int stage);
     // Tells the player over the title, or over the title to come.

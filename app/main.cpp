@@ -9,6 +9,7 @@
 #include "game/CourseShelf.h"
 #include "game/HighScoreTable.h"
 #include "i18n/Language.h"
+#include "rules/CoursePack.h"
 #include "widgets/Look.h"
 
 #include <QApplication>
@@ -34,7 +35,8 @@ int main(int argc, char* argv[])
                                                 .arg(POKURIMO_VERSION_MAJOR)
                                                 .arg(POKURIMO_VERSION_MINOR)
                                                 .arg(POKURIMO_VERSION_PATCH));
-    if (const std::optional<int> answered = app::HandleCommandLine(argc, argv))
+    std::optional<app::GameStart> start;
+    if (const std::optional<int> answered = app::HandleCommandLine(argc, argv, start))
         return *answered;
     PreferXcbOnWayland();
     QApplication app(argc, argv);
@@ -45,6 +47,12 @@ int main(int argc, char* argv[])
     HighScoreTable table;  // the game's own course's records, for the whole run
     CourseShelf shelf(table);  // the course played, and its records
     Navigator navigator(shelf);
-    navigator.showTitle();
+    if (!start) {
+        navigator.showTitle();
+    } else {
+        if (!start->courseFolder.isEmpty())
+            shelf.choose(course::LoadPack(start->courseFolder));  // checked whole by the command line
+        navigator.play(start->level, start->stage);
+    }
     return app.exec();
 }

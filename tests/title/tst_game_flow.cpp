@@ -259,6 +259,23 @@ private Q_SLOTS:
         QCOMPARE(drive::VisibleTitles(), 1);
     }
 
+    // As the command line opens a stage: the play screen at once, five lives, no title.
+    void aGameOpenedOnAnyStage()
+    {
+        drive::CloseScreens();
+        Nav().play(2, 2);
+        PlayScreen* play = CurrentPlay();
+        QVERIFY(play);
+        QCOMPARE(drive::VisibleTitles(), 0);
+        QCOMPARE(play->session()->level(), 2);
+        QCOMPARE(play->session()->stage(), 2);
+        QCOMPARE(play->session()->lives(), 5);
+        QCOMPARE(Find<QLabel>(play, "dialogueText")->text(), course::BuiltIn().stage(2).opening.front().text.shown());
+        play->close();
+        drive::Settle();
+        QCOMPARE(drive::VisibleTitles(), 1);  // the game ended: the title
+    }
+
     void leavingDuringAScene_data()
     {
         QTest::addColumn<int>("afterLines");

@@ -4,7 +4,10 @@
 #include "app/CommandLine.h"
 
 #include "app/CourseCommands.h"
+#include "game/AppFolder.h"
 #include "game/BuiltInCourse.h"
+#include "rules/MapPicture.h"
+#include "rules/Practice.h"
 #include "rules/CoursePack.h"
 
 #include <QCommandLineParser>
@@ -33,22 +36,60 @@ int Refuse(const QString& program, const QString& why)
 
 // The stage the options name, checked against the course before any window
 // opens; the refusal names the option and what is wrong with it.
-std::optional<QString> ReadStart(const QCommandLineParser& parser, const QCommandLineOption& course,
-                                 const QCommandLineOption& level, const QCommandLineOption& stage, GameStart& start)
+// The options that say where the game begins.
+struct StartOptions {
+    QCommandLineOption course{QStringLiteral("course"), QStringLiteral("Plays the course pack in <dir>."), QStringLiteral("dir")};
+    QCommandLineOption level{QStringLiteral("level"), QStringLiteral("Plays <level> 1 (easy) or 2 (hard)."), QStringLiteral("level")};
+    QCommandLineOption stage{QStringLiteral("stage"), QStringLiteral("Begins the game at stage <n>, with five lives."),
+                             QStringLiteral("n")};
+    QCommandLineOption practice{QStringLiteral("practice"), QStringLiteral("Practises the stage instead: misses cost nothing, "
+                                                                           "nothing is recorded.")};
+    QCommandLineOption from{QStringLiteral("from"), QStringLiteral("Practice begins at checkpoint <k> (0 the first) instead of the START."),
+                            QStringLiteral("k")};
+    bool anySet(const QCommandLineParser& parser) const
+    {
+        return parser.isSet(course) || parser.isSet(level) || parser.isSet(stage) || parser.isSet(practice) || parser.isSet(from);
+    }
+};
+
+// The checkpoint practice is to begin from, checked on the stage's own map.
+std::optional<QString> ReadFrom(const QString& value, const course::Stage& stage, GameStart& start)
 {
+    bool number = false;
+    start.from = value.toInt(&number);
+    const int marks = static_cast<int>(stage.checkpoints.size());
+    if (!number || start.from < 0 || start.from >= marks)
+        return QStringLiteral("--from %1: the stage has %2 checkpoints, 0 to %3").arg(value).arg(marks).arg(marks - 1);
+    if (!course::PracticePoint(stage, course::ReadMap(game::MapFile(stage.map)), start.level, start.from))
+        return QStringLiteral("--from %1: practice does not begin there (a checkpoint that speaks once, with a safe place "
+                              "on the road)").arg(value);
+    return std::nullopt;
+}
+
+std::optional<QString> ReadStart(const QCommandLineParser& parser, const StartOptions& options, GameStart& start)
+{
+    const QCommandLineOption& course = options.course;
+    const QCommandLineOption& level = options.level;
+    const QCommandLineOption& stage = options.stage;
     bool number = true;
     if (parser.isSet(level) && ((start.level = parser.value(level).toInt(&number)), !number || start.level < 1 || start.level > 2))
         return QStringLiteral("--level %1: a level is 1 or 2").arg(parser.value(level));
-    int stages = course::BuiltIn().stageCount();
+    course::Course played = course::BuiltIn();
     if (parser.isSet(course)) {
         start.courseFolder = QFileInfo(parser.value(course)).absoluteFilePath();
         const course::Pack pack = course::LoadPack(start.courseFolder);
         if (!pack.ok())
             return QStringLiteral("--course %1: %2").arg(parser.value(course), pack.problems.constFirst());
-        stages = pack.course.stageCount();
+        played = pack.course;
     }
+    const int stages = played.stageCount();
     if (parser.isSet(stage) && ((start.stage = parser.value(stage).toInt(&number)), !number || start.stage < 1 || start.stage > stages))
         return QStringLiteral("--stage %1: the course has %2 stage%3").arg(parser.value(stage)).arg(stages).arg(stages == 1 ? "" : "s");
+    start.practice = parser.isSet(options.practice);
+    if (parser.isSet(options.from) && !start.practice)
+        return QStringLiteral("--from %1: only practice begins at a checkpoint (add --practice)").arg(parser.value(options.from));
+    if (parser.isSet(options.from))
+        return ReadFrom(parser.value(options.from), played.stage(start.stage), start);
     return std::nullopt;
 }
 
@@ -78,11 +119,8 @@ std::optional<int> HandleCommandLine(int argc, char* argv[], std::optional<GameS
     const QCommandLineOption create(QStringLiteral("new-course"),
                                     QStringLiteral("Writes a starter course pack into <dir>, which must be new or empty."),
                                     QStringLiteral("dir"));
-    const QCommandLineOption course(QStringLiteral("course"), QStringLiteral("Plays the course pack in <dir>."), QStringLiteral("dir"));
-    const QCommandLineOption level(QStringLiteral("level"), QStringLiteral("Plays <level> 1 (easy) or 2 (hard)."), QStringLiteral("level"));
-    const QCommandLineOption stage(QStringLiteral("stage"), QStringLiteral("Begins the game at stage <n>, with five lives."),
-                                   QStringLiteral("n"));
-    for (const QCommandLineOption& option : {check, create, course, level, stage})
+    const StartOptions starting;
+    for (const QCommandLineOption& option : {check, create, starting.course, starting.level, starting.stage, starting.practice, starting.from})
         parser.addOption(option);
     if (!parser.parse(QCoreApplication::arguments()))
         return Refuse(program, parser.errorText());
@@ -102,9 +140,9 @@ std::optional<int> HandleCommandLine(int argc, char* argv[], std::optional<GameS
         return CheckCoursePack(parser.value(check), out);
     if (parser.isSet(create))
         return NewCoursePack(parser.value(create), out);
-    if (parser.isSet(course) || parser.isSet(level) || parser.isSet(stage)) {
+    if (starting.anySet(parser)) {
         GameStart asked;
-        if (const std::optional<QString> why = ReadStart(parser, course, level, stage, asked))
+        if (const std::optional<QString> why = ReadStart(parser, starting, asked))
             return Refuse(program, *why);
         start = asked;  // the play screen opens at once
     }

@@ -14,11 +14,14 @@ namespace app {
 // The exit code when the command line is answered without starting the game;
 // nothing when the game should start. Needs no display.
 // Where the command line asks the game to begin: a game of a course (the
-// game's own when `courseFolder` is empty) at a level from a stage, with five lives.
+// game's own when `courseFolder` is empty) at a level from a stage, with five
+// lives, or practice on that stage from a checkpoint (-1: its START).
 struct GameStart {
     QString courseFolder;
     int level = 1;
     int stage = 1;
+    bool practice = false;
+    int from = -1;
 };
 
 // Answers the options that need no window (--help, --check-course, …) with

@@ -9,6 +9,7 @@
 #include "play/PlayScreen.h"
 #include "ranking/RankingScreen.h"
 #include "title/CourseChooser.h"
+#include "title/PracticeChooser.h"
 #include "title/TitleScreen.h"
 #include "widgets/Look.h"
 #include "widgets/Notice.h"
@@ -42,6 +43,7 @@ void Navigator::showTitle()
     connect(title, &TitleScreen::levelChosen, this, [this](int level) { play(level); });
     connect(title, &TitleScreen::rankingRequested, this, &Navigator::openRanking);
     connect(title, &TitleScreen::coursesRequested, this, &Navigator::openCourseList);
+    connect(title, &TitleScreen::practiceRequested, this, &Navigator::openPractice);
     title->show();
     look::Present(title);
     tellWhatWaits();
@@ -51,6 +53,13 @@ void Navigator::openCourseList()
 {
     auto* chooser = new CourseChooser(m_shelf, m_title);
     connect(chooser, &QDialog::accepted, m_title, &TitleScreen::showCourse);
+    OpenOver(chooser);
+}
+
+void Navigator::openPractice()
+{
+    auto* chooser = new PracticeChooser(m_shelf, m_title);
+    connect(chooser, &PracticeChooser::practiceChosen, this, &Navigator::practise);
     OpenOver(chooser);
 }
 
@@ -69,17 +78,36 @@ void Navigator::play(int level, int stage)
     // A window of its own, deleted when closed.
     auto* play = new PlayScreen(m_shelf.table(), m_shelf.course(), level, stage, kLives, game::RunMode::Play, nullptr);
     follow(play);
-    if (!play->setUpStage()) {
-        delete play;  // never shown: the player is on the title
-        if (!m_title)
-            showTitle();
-        return;
-    }
+    begin(play);
+}
+
+bool Navigator::practise(int level, int stage, int from)
+{
+    auto* play = new PlayScreen(m_shelf.table(), m_shelf.course(), level, stage, kLives, game::RunMode::Practice, nullptr);
+    follow(play);
+    return play->practiseFrom(from) ? begin(play) : giveUp(play);
+}
+
+// A game made ready takes the title's place; one whose stage cannot be set
+// up is never shown, and the player is told over the title.
+bool Navigator::begin(PlayScreen* play)
+{
+    if (!play->setUpStage())
+        return giveUp(play);
     play->show();
     look::Present(play);  // the space key reads the story at once
     if (m_title)
         m_title->close();
     play->tellOpening();
+    return true;
+}
+
+bool Navigator::giveUp(PlayScreen* play)
+{
+    delete play;
+    if (!m_title)
+        showTitle();
+    return false;
 }
 
 void Navigator::follow(PlayScreen* play)

@@ -29,6 +29,13 @@ public:
     // lives; the title goes once it is on show. A stage that cannot be set up
     // is told over the title.
     void play(int level, int stage = 1);
+    void openPractice();  // the practice chooser over the title
+    bool begin(PlayScreen* play);
+    bool giveUp(PlayScreen* play);
+    // Practice of the course on the shelf at `level` on `stage`, from
+    // checkpoint `from` (course::kFromStart: its START); Escape or "タイトルへ"
+    // bring the title back. False when practice does not offer that place.
+    bool practise(int level, int stage, int from);
     // Follows a game on `play`: the ranking for a new record's name over it,
     // and the title once it has closed.
     void follow(PlayScreen* play);

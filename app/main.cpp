@@ -52,7 +52,10 @@ int main(int argc, char* argv[])
     } else {
         if (!start->courseFolder.isEmpty())
             shelf.choose(course::LoadPack(start->courseFolder));  // checked whole by the command line
-        navigator.play(start->level, start->stage);
+        if (start->practice)
+            navigator.practise(start->level, start->stage, start->from);
+        else
+            navigator.play(start->level, start->stage);
     }
     return app.exec();
 }

@@ -28,6 +28,11 @@ QString AppFolder()
     return QDir(installed).exists(QStringLiteral("dat")) ? installed : exeDir;
 }
 
+QString MapFile(const QString& map)
+{
+    return QDir::isAbsolutePath(map) ? map : AppFolder() + QLatin1Char('/') + map;
+}
+
 void SetAppFolder(const QString& folder)
 {
     AppFolderOverride() = folder;

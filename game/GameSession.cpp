@@ -3,6 +3,8 @@
 
 #include "game/GameSession.h"
 
+#include "rules/Practice.h"
+
 #include "rules/StageRules.h"
 
 #include <QImage>
@@ -51,7 +53,22 @@ bool GameSession::pieceOpen(int index, int piece) const
 
 int GameSession::score() const
 {
-    return stage::Score(m_level, stageCourse().timeLimit, m_time);
+    return m_mode == game::RunMode::Practice ? m_time : stage::Score(m_level, stageCourse().timeLimit, m_time);
+}
+
+bool GameSession::practiseFrom(int index, const QImage& map)
+{
+    if (index == course::kFromStart) {
+        m_practiceStage.reset();
+    } else {
+        const std::optional<QPoint> point = course::PracticePoint(m_course.stage(m_stage), map, m_level, index);
+        if (!point)
+            return false;
+        m_practiceStage = course::PracticeStage(m_course.stage(m_stage), *point);
+    }
+    m_practiceFrom = index;
+    m_hazardStage = 0;  // the scene is built anew, with the sign
+    return true;
 }
 
 bool GameSession::scoresAtClear() const
@@ -72,7 +89,8 @@ void GameSession::setUpStage()
     if (m_hazardStage != m_stage)
         placeHazards();
     Q_EMIT stageChanged(m_stage);
-    setTime(stage::StartingTime(m_level, stageCourse().timeLimit));
+    // Practice counts up from the Start click on both levels.
+    setTime(m_mode == game::RunMode::Practice ? 0 : stage::StartingTime(m_level, stageCourse().timeLimit));
 }
 
 // The hazards keep moving through misses; a new stage brings its own.
@@ -159,7 +177,7 @@ void GameSession::startWatching()
 
 void GameSession::tick()
 {
-    if (m_level == 1) {
+    if (m_level == 1 || m_mode == game::RunMode::Practice) {  // practice has no time-out
         setTime(m_time + 1);
         return;
     }

@@ -14,6 +14,7 @@
 #include "rules/StageScene.h"
 
 #include <QObject>
+#include <optional>
 #include <vector>
 
 class QImage;
@@ -31,7 +32,13 @@ public:
     int level() const { return m_level; }
     int stage() const { return m_stage; }
     const course::Course& course() const { return m_course; }
-    const course::Stage& stageCourse() const { return m_course.stage(m_stage); }
+    // The stage as it is played (in practice from a checkpoint, with its own START sign there).
+    const course::Stage& stageCourse() const { return m_practiceStage ? *m_practiceStage : m_course.stage(m_stage); }
+    // Practice begins at checkpoint `index` of the stage (course::kFromStart: at its START),
+    // on the stage's map; false when practice does not offer that place.
+    bool practiseFrom(int index, const QImage& map);
+    // Where practice begins: a checkpoint, or course::kFromStart.
+    int practiceFrom() const { return m_practiceFrom; }
     bool lastStage() const { return m_stage >= m_course.stageCount(); }
     int lives() const { return m_lives; }
     int time() const { return m_time; }  // seconds used (easy) or left (hard)
@@ -45,7 +52,8 @@ public:
     const course::MapGrid& offRoadGrid() const { return m_scene.grid(); }
     // The stage as it stands: what lies over each map pixel, and the road.
     const course::StageScene& scene() const { return m_scene; }
-    // The time counter scored at the goal: the seconds taken, on both levels.
+    // The time counter scored at the goal: the seconds taken, on both levels
+    // (in practice, of the stretch from the attempt's Start click).
     int score() const;
     // Whether a cleared stage's time enters the records now, under the clear
     // picture, or after the ending (the last stage that says so).
@@ -137,6 +145,8 @@ private:
     void placeHazards();  // the stage's hazards where they start, with their timers
 
     course::Course m_course;
+    std::optional<course::Stage> m_practiceStage;
+    int m_practiceFrom = -1;
     game::RunMode m_mode;
     int m_level;
     int m_stage;

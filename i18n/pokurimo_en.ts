@@ -35,6 +35,10 @@
 <context>
     <name>PlayScreen</name>
     <message>
+        <source>ゴール！%1秒（ベスト %2秒）</source>
+        <translation>Goal! %1 s (best %2 s)</translation>
+    </message>
+    <message>
         <source>コースの地図「%1」が読めなかったよ・・・タイトルにもどるぜ！</source>
         <translation>Couldn&apos;t read the course map “%1”... back to the title!</translation>
     </message>
@@ -215,6 +219,59 @@ Press Esc to go back to the rankings</translation>
     <message>
         <source>ほかのコースでも走れるぜ</source>
         <translation>Race on other courses too!</translation>
+    </message>
+    <message>
+        <source>れんしゅう</source>
+        <translation>Practice</translation>
+    </message>
+    <message>
+        <source>すきなところから、なんどでも走れるぜ</source>
+        <translation>Run any stretch, as often as you like!</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeChooser</name>
+    <message>
+        <source>れんしゅう</source>
+        <translation>Practice</translation>
+    </message>
+    <message>
+        <source>たこ</source>
+        <comment>the easy level, in a narrow box</comment>
+        <translation>Easy</translation>
+    </message>
+    <message>
+        <source>さる</source>
+        <comment>the hard level, in a narrow box</comment>
+        <translation>Hard</translation>
+    </message>
+    <message>
+        <source>はじめる</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>やめる</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>スタート</source>
+        <translation>The START</translation>
+    </message>
+    <message>
+        <source>チェックポイント %1・%2</source>
+        <translation>Checkpoint %1: %2</translation>
+    </message>
+    <message>
+        <source>（ひとことなし）</source>
+        <translation>(no line)</translation>
+    </message>
+    <message>
+        <source>ベスト %1秒</source>
+        <translation>best %1 s</translation>
+    </message>
+    <message>
+        <source>ベスト なし</source>
+        <translation>No best yet</translation>
     </message>
 </context>
 <context>

@@ -72,6 +72,8 @@ void PlayScreen::previewKey(int keyCode)
 {
     if (keyCode == Qt::Key_Space)
         askForNextLine();
+    else if (keyCode == Qt::Key_Escape && m_session->mode() != RunMode::Play)
+        close();  // watching or practising: back to where the player came from
 }
 
 // Key preview: every key pressed in this window reaches previewKey first,

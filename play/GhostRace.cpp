@@ -4,6 +4,7 @@
 #include "play/GhostRace.h"
 
 #include "game/GameSession.h"
+#include "rules/Practice.h"
 #include "play/GhostView.h"
 #include "play/PlayScreen.h"
 #include "play/Splits.h"
@@ -56,7 +57,7 @@ void GhostRace::buildToggle()
 
 void GhostRace::showAt(std::int64_t ghostTime)
 {
-    m_view->showAt(m_record ? m_record->path.positionAt(ghostTime) : std::nullopt);
+    m_view->showAt(m_record ? m_record->path.positionAt(ghostTime + m_zero) : std::nullopt);
 }
 
 void GhostRace::runChanged(bool underWay)
@@ -69,7 +70,15 @@ void GhostRace::runChanged(bool underWay)
     const GameSession* session = m_screen.session();
     const int level = session->level();
     const int stage = session->stage();
-    m_record = ghost::LoadGhost(m_table.group(), session->stageCourse(), level, stage, m_table.scores(level, stage)[0]);
+    // The course's own stage: a practice sign changes nothing of the record's.
+    m_record = ghost::LoadGhost(m_table.group(), session->course().stage(stage), level, stage, m_table.scores(level, stage)[0]);
+    m_zero = 0;
+    if (m_record && session->practiceFrom() != course::kFromStart) {
+        const std::optional<std::int64_t> there = m_record->path.markTime(session->practiceFrom());
+        if (!there)
+            m_record.reset();  // the record never passed where this attempt begins
+        m_zero = there.value_or(0);
+    }
     follow();
 }
 
@@ -85,7 +94,7 @@ void GhostRace::nextFrame()
 {
     const std::int64_t now = m_screen.session()->ghostTime();
     showAt(now);
-    if (!m_record || now <= m_record->path.endTime())
+    if (!m_record || now + m_zero <= m_record->path.endTime())
         return;
     m_frames.stop();  // the record run is home: nothing more to draw
     if (m_watching) {
@@ -99,7 +108,7 @@ void GhostRace::markPassed(int mark, qint64 ghostTime)
     if (!m_record || m_watching)
         return;
     if (const std::optional<std::int64_t> recordTime = m_record->path.markTime(mark))
-        m_split->showDifference(ghostTime - *recordTime);
+        m_split->showDifference(ghostTime + m_zero - *recordTime);
 }
 
 void GhostRace::keepRecordRun()

@@ -55,5 +55,8 @@ private:
     SplitLabel* m_split;
     QTimer m_frames;
     std::optional<ghost::GhostRecord> m_record;
+    // The record's time where the attempt began: its time at the checkpoint
+    // practice began from, 0 from the START.
+    std::int64_t m_zero = 0;
     bool m_watching = false;
 };

@@ -15,6 +15,10 @@ void PlayScreen::showGoal()
 {
     sound::PlayWaveAsync(QStringLiteral("Clear"));
     endRunPointer();
+    if (m_session->mode() == RunMode::Practice) {
+        showStretchTime();
+        return;
+    }
     tell(m_session->stageCourse().meeting, 0, [this] {
         // The stage-clear picture over the map while its line waits.
         m_clearPicture->show();

@@ -78,6 +78,11 @@ public:
     // The ranking opened for a new record's name has closed: the flow goes on.
     void rankingClosed();
 
+    // --- Practice (play/Practice.cpp) ---
+    // Practice begins at checkpoint `index` (course::kFromStart: the START),
+    // before the stage is set up; false when practice does not offer it.
+    bool practiseFrom(int index);
+
     // --- Watching a record run (play/WatchRun.cpp) ---
     // Shows the stage and plays `record`, held by `holder`, back with the clock;
     // Escape, "タイトルへ" or the close button end it. False when the stage cannot be set up.
@@ -138,6 +143,9 @@ private:
     void afterClear();
     void nextStageOrEnding();
     void scoreRun(Step then);
+    // Practice (play/Practice.cpp): the stretch's time at the goal, and the sign again.
+    void showStretchTime();
+    void markPracticeSign();
     void openVersionBox();
     // The run's pointer: blank, with ピポ drawn in its place, starting at a map point.
     void beginRunPointer(QPoint mapPoint);

@@ -198,6 +198,7 @@ void PlayScreen::buildStageMarks()
             break;
         }
     }
+    markPracticeSign();
 }
 
 void PlayScreen::buildHazardMarks(const course::Hazard& hazard, int index)

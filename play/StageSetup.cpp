@@ -18,8 +18,7 @@ using namespace game;
 
 QString PlayScreen::courseFile() const
 {
-    const QString& map = m_session->stageCourse().map;
-    return QDir::isAbsolutePath(map) ? map : AppFolder() + QLatin1Char('/') + map;
+    return MapFile(m_session->stageCourse().map);
 }
 
 bool PlayScreen::setUpStage()
@@ -44,7 +43,9 @@ void PlayScreen::tellOpening()
 {
     m_session->startHazards();
     clearFace();
-    tell(m_session->stageCourse().opening, 0, [this] {
+    static const std::vector<course::StoryLine> none;
+    const bool practice = m_session->mode() == RunMode::Practice;  // straight to the sign
+    tell(practice ? none : m_session->stageCourse().opening, 0, [this] {
         showFace(1);
         m_dialogueText->setText(stage::StartPrompt());
     });

@@ -22,6 +22,10 @@
 
 using namespace game;
 
+namespace {
+constexpr int kCryingMs = 700;  // how long a practice miss shows the crying face
+}
+
 QPoint PlayScreen::startPoint(int index) const
 {
     return m_session->stageCourse().starts.at(static_cast<std::size_t>(index)).point;
@@ -126,6 +130,10 @@ void PlayScreen::showMiss(game::MissCause cause)
     endRunPointer();
     showFace(6);
     m_dialogueText->setText(cause == MissCause::TimeUp ? tr("うわーん！まにあわなかったー！！") : stage::MissCry());
+    if (!RulesOf(m_session->mode()).costsLives) {  // no line to read: the crying face a moment, then the sign
+        QTimer::singleShot(kCryingMs, this, [this] { m_session->missLineRead(); });
+        return;
+    }
     waitForNext([this] { m_session->missLineRead(); });  // a life is taken only once the line is read
 }
 

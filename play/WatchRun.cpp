@@ -12,39 +12,14 @@
 #include "rules/StageRules.h"
 #include "widgets/Widgets.h"
 
-#include <QApplication>
-#include <QKeyEvent>
+#include <QCoreApplication>
 #include <QLabel>
-
-namespace {
-
-// Escape, wherever the focus is in the watching screen, ends the watching.
-class EscapeCloses : public QObject {
-public:
-    explicit EscapeCloses(QWidget* screen) : QObject(screen), m_screen(screen) { qApp->installEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape ||
-            !watched->isWidgetType() || static_cast<QWidget*>(watched)->window() != m_screen)
-            return false;
-        m_screen->close();
-        return true;
-    }
-
-private:
-    QWidget* m_screen;
-};
-
-}  // namespace
 
 bool PlayScreen::watchRecordRun(ghost::GhostRecord record, const QString& holder)
 {
     if (!setUpStage())
         return false;
     m_session->startHazards();  // as they always move: the record's own timing is not kept
-    new EscapeCloses(this);
     const int score = record.score;
     const int level = m_session->level();
     const int limit = m_session->stageCourse().timeLimit;

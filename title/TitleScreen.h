@@ -26,6 +26,7 @@ Q_SIGNALS:
     void levelChosen(int level);  // 1 = たこ, 2 = さる
     void rankingRequested();
     void coursesRequested();
+    void practiceRequested();
 
 private:
     void buildLayout();
@@ -35,6 +36,7 @@ private:
     void chooseHard() { Q_EMIT levelChosen(2); }
     void askForRanking() { Q_EMIT rankingRequested(); }
     void askForCourses() { Q_EMIT coursesRequested(); }
+    void askForPractice() { Q_EMIT practiceRequested(); }
     void quit() { close(); }  // the last window: the game ends
 
     CourseShelf& m_shelf;
@@ -45,5 +47,6 @@ private:
     QPushButton* m_quitButton = nullptr;
     QPushButton* m_rankingButton = nullptr;
     QPushButton* m_courseButton = nullptr;
+    QPushButton* m_practiceButton = nullptr;  // below "コース": the window grew for it
     QLabel* m_courseName = nullptr;
 };

@@ -32,7 +32,7 @@ TitleScreen::TitleScreen(CourseShelf& shelf, QWidget* parent) : QWidget(parent),
     const std::pair<QPushButton*, void (TitleScreen::*)()> actions[] = {
         {m_easyButton, &TitleScreen::chooseEasy},       {m_hardButton, &TitleScreen::chooseHard},
         {m_quitButton, &TitleScreen::quit},             {m_rankingButton, &TitleScreen::askForRanking},
-        {m_courseButton, &TitleScreen::askForCourses}};
+        {m_courseButton, &TitleScreen::askForCourses},  {m_practiceButton, &TitleScreen::askForPractice}};
     for (const auto& [button, action] : actions)
         connect(button, &QPushButton::clicked, this, [this, action = action] { afterClick(action); });
     showCourse();
@@ -41,7 +41,7 @@ TitleScreen::TitleScreen(CourseShelf& shelf, QWidget* parent) : QWidget(parent),
 void TitleScreen::buildLayout()
 {
     setWindowTitle(QString());
-    look::MakeFixedWindow(this, 357, 222);  // the course row under what the title always showed
+    look::MakeFixedWindow(this, 357, 254);  // the course and practice rows under what the title always showed
     m_namePicture = MakeImage(this, Twips(120, 0, 2535, 1305), QStringLiteral(":/pictures/title_logo.png"));
     m_heroPicture = MakeImage(this, Twips(2760, 0, 2700, 2850), QStringLiteral(":/pictures/title_hero.png"));
     m_heroPicture->setToolTip(tr("オレはピポだよ、よろしくなっ！"));
@@ -55,6 +55,8 @@ void TitleScreen::buildLayout()
                           tr("はやくゴールするほどいいんだぜ！"));
     m_courseButton = MakeButton(this, Twips(120, 2880, 1335, 375), tr("コース"), look::k11_25pt,
                               tr("ほかのコースでも走れるぜ"));
+    m_practiceButton = MakeButton(this, Twips(120, 3360, 1335, 375), tr("れんしゅう"), look::k11_25pt,
+                                  tr("すきなところから、なんどでも走れるぜ"));
     m_courseName = new QLabel(this);
     m_courseName->setGeometry(Twips(1560, 2880, 3780, 375));
     m_courseName->setFont(look::CaptionFont(look::k11_25pt));
@@ -63,8 +65,9 @@ void TitleScreen::buildLayout()
     setTabOrder(m_hardButton, m_quitButton);
     setTabOrder(m_quitButton, m_rankingButton);
     setTabOrder(m_rankingButton, m_courseButton);
+    setTabOrder(m_courseButton, m_practiceButton);
     m_easyButton->setFocus();
     NameElements({{m_heroPicture, "heroPicture"}, {m_namePicture, "namePicture"}, {m_easyButton, "easyButton"},
                   {m_hardButton, "hardButton"}, {m_quitButton, "quitButton"}, {m_rankingButton, "rankingButton"},
-                  {m_courseButton, "courseButton"}, {m_courseName, "courseName"}});
+                  {m_courseButton, "courseButton"}, {m_practiceButton, "practiceButton"}, {m_courseName, "courseName"}});
 }

@@ -17,6 +17,8 @@
 #include "play/GhostView.h"
 #include "play/Splits.h"
 #include "rules/CourseRules.h"
+#include "rules/MapPicture.h"
+#include "rules/Practice.h"
 
 #include <QBuffer>
 #include <QCheckBox>
@@ -577,6 +579,21 @@ private Q_SLOTS:
         Find<QCheckBox>(play, "ghostToggle")->click();
         drive::ClickOnMap(*play, Centre(MarkOf(play, "startZones", 0)));
         QVERIFY(Find<GhostView>(play, "ghost")->isVisible());
+    }
+
+    // Practising from a checkpoint, the record's time there is the ghost's zero.
+    void theGhostSetsOffFromWherePracticeBegins()
+    {
+        const std::vector<int> offered = course::PracticeCheckpoints(course::BuiltIn().stage(1), course::ReadMap(fx.mapFile(1)), 2);
+        QVERIFY(!offered.empty());
+        KeepRecordRun(1000, {{offered.front(), 400}});
+        fx.play = new PlayScreen(Table(), course::BuiltIn(), 2, 1, 5, game::RunMode::Practice, nullptr);
+        QVERIFY(fx.play->practiseFrom(offered.front()) && fx.play->setUpStage());
+        fx.play->show();
+        fx.play->session()->clickStart(0);
+        QVERIFY(Find<GhostView>(fx.play, "ghost")->hotSpot().x() - (kStart.x() + 40) < 5);  // where the record was at 0.4 s
+        fx.play->ghostRace()->showAt(100);
+        QCOMPARE(Find<GhostView>(fx.play, "ghost")->hotSpot(), kStart + QPoint(50, 0));
     }
 
     void splitsShowTimeGainedAndLost()

@@ -8,6 +8,7 @@
 #include "rules/Course.h"
 #include "rules/CourseRules.h"
 #include "rules/MapPicture.h"
+#include "rules/Practice.h"
 #include "rules/StageRules.h"
 #include "rules/StageScene.h"
 #include "support/TestEnv.h"
@@ -180,6 +181,53 @@ private Q_SLOTS:
         QCOMPARE(h.session.lives(), 5);
         QVERIFY(!h.session.records());
     }
+    // Practice from a checkpoint: a START sign of its own on the road inside
+    // it, above every mark; a miss costs nothing and the sign waits again; the
+    // clock counts up with no time-out; nothing is recorded.
+    void practiceBeginsWhereChosenAndCostsNothing()
+    {
+        const course::Stage& described = course::BuiltIn().stage(2);
+        const QImage map = course::ReadMap(game::MapFile(described.map));
+        for (int level : {1, 2}) {
+            const std::vector<int> offered = course::PracticeCheckpoints(described, map, level);
+            QVERIFY(!offered.empty());
+            for (int from = 0; from < static_cast<int>(described.checkpoints.size()); ++from) {
+                GameSession session(course::BuiltIn(), level, 2, 5, nullptr, game::RunMode::Practice);
+                const bool isOffered = std::find(offered.begin(), offered.end(), from) != offered.end();
+                QCOMPARE(session.practiseFrom(from, map), isOffered);
+                if (!isOffered)
+                    continue;
+                session.setUpStage();
+                session.useMap(map);
+                const QPoint sign = session.stageCourse().starts.at(0).point;
+                QVERIFY(described.checkpoints[static_cast<std::size_t>(from)].rect.contains(sign));
+                QVERIFY(!session.offRoad(static_cast<float>(sign.x()), static_cast<float>(sign.y())));
+                QCOMPARE(session.scene().topmostAt({sign.x(), sign.y()})->layer, course::Layer::Start);
+            }
+        }
+        GameSession session(course::BuiltIn(), 2, 2, 5, nullptr, game::RunMode::Practice);
+        QSignalSpy again(&session, &GameSession::attemptOver);
+        QVERIFY(session.practiseFrom(course::PracticeCheckpoints(described, map, 2).back(), map));
+        session.setUpStage();
+        session.useMap(map);
+        const QPoint sign = session.stageCourse().starts.at(0).point;
+        session.clickMap(sign);
+        QVERIFY(session.runUnderWay());
+        for (int s = 0; s < 200; ++s)
+            session.tick();
+        QVERIFY(session.runUnderWay());
+        QCOMPARE(session.score(), 200);
+        session.moveHand(QPointF(0, 0));
+        QVERIFY(!session.runUnderWay());
+        session.missLineRead();
+        QCOMPARE(again.size(), 1);
+        QCOMPARE(session.lives(), 5);
+        session.setUpStage();
+        QCOMPARE(session.time(), 0);
+        QCOMPARE(session.stageCourse().starts.at(0).point, sign);
+        QVERIFY(!session.records());
+    }
+
     void probesClampAtTheSides()
     {
         // Level 2 at the map's left and right edges.

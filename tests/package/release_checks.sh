@@ -87,7 +87,8 @@ check_cli() {
   # Each refused command line, and the word its message must name.
   local refused word
   for refused in "--frobnicate:frobnicate" "stray:stray" "--version stray:stray" "-platform xcb:platform" \
-    "--stage 9:--stage 9" "--level 3:a level is 1 or 2" "--stage x:--stage x" "--course /nonexistent:course.json"; do
+    "--stage 9:--stage 9" "--level 3:a level is 1 or 2" "--stage x:--stage x" "--course /nonexistent:course.json" \
+    "--from 2:add --practice" "--practice --from 99:--from 99" "--practice --stage 2 --from 0:practice does not begin there"; do
     arg=${refused%:*} word=${refused##*:}
     # shellcheck disable=SC2086  # several words are several arguments
     [[ $(run_game $arg) == 2 ]] || fail "'$arg' did not exit with 2: $(cat "$work/err")"

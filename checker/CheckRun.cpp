@@ -9,6 +9,10 @@
 namespace coursecheck {
 
 namespace {
+// The quickest hand a gold may ask for along the shortest route: faster than
+// anyone keeps to a winding road.
+constexpr int kFastestHandPxPerSecond = 300;
+
 void Print(QTextStream& out, const QStringList& lines)
 {
     for (const QString& line : lines)
@@ -41,6 +45,13 @@ Verdict RunChecks(const QImage& map, const course::Stage& description, int stage
             << (course.passed ? "passes" : "FAILS") << ", shortest route " << course.routeLength << " px\n";
         Print(out, course.problems);
         passed = passed && course.passed;
+        const std::optional<course::Targets>& targets = description.targets[static_cast<std::size_t>(level - 1)];
+        if (targets && course.routeLength > (*targets)[0] * kFastestHandPxPerSecond) {
+            out << "    stages[" << stage - 1 << "].targets." << level << ": gold " << (*targets)[0]
+                << " s is faster than the shortest route (" << course.routeLength << " px) can be walked at "
+                << kFastestHandPxPerSecond << " px/s\n";
+            passed = false;
+        }
     }
     if (plan.at) {
         FairnessOptions options;

@@ -11,6 +11,9 @@
 #include <QRgb>
 #include <QString>
 
+#include "rules/Medals.h"
+
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -136,6 +139,7 @@ struct Stage {
     ScoreAt scoreAt = ScoreAt::WithClearPicture;
     int timeLimit = 0;               // the hard level's seconds; the easy level counts up
     RoutePlan route;
+    std::array<std::optional<Targets>, 2> targets;  // by level, from 1; they do not decide play
 
     // The stage's own start zone and its goal; null when it has none.
     const StartZone* ownStart() const;

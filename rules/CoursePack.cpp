@@ -102,6 +102,7 @@ private:
     void bridge(Hazard& h, const QJsonObject& o, const QString& path);
     void stacking(Stage& s, const QJsonObject& o, const QString& path);
     void route(Stage& s, const QJsonObject& o, const QString& path);
+    void targets(Stage& s, const QJsonObject& o, const QString& path);
     void checkStage(const Stage& s, const QString& path);
     QImage map(const QString& file, const QString& path);
 
@@ -534,8 +535,48 @@ Stage PackReader::stage(const QJsonObject& o, const QString& path, bool last)
     if (s.scoreAt == ScoreAt::AfterEnding && !last)
         problem(path + QStringLiteral(".scoreAt"), QStringLiteral("\"ending\" is for the last stage only"));
     route(s, o, path);
+    targets(s, o, path);
     checkStage(s, path);
     return s;
+}
+
+// Per level "1" and "2", gold, silver and bronze in whole seconds, ascending;
+// on the hard level none above the time limit.
+void PackReader::targets(Stage& s, const QJsonObject& o, const QString& path)
+{
+    const QJsonValue v = field(o, path, "targets", false);
+    if (v.isUndefined())
+        return;
+    const QString where = path + QStringLiteral(".targets");
+    if (!v.isObject()) {
+        problem(where, QStringLiteral("not an object {\"1\": [gold, silver, bronze], \"2\": [...]}"));
+        return;
+    }
+    const QJsonObject byLevel = v.toObject();
+    for (auto it = byLevel.begin(); it != byLevel.end(); ++it) {
+        const int level = it.key() == QLatin1String("1") ? 1 : it.key() == QLatin1String("2") ? 2 : 0;
+        if (level == 0) {
+            problem(where, QStringLiteral("%1: a level is \"1\" or \"2\"").arg(Quoted(it.key())));
+            return;  // one line, however many keys a file holds
+        }
+        const QString at = where + QLatin1Char('.') + it.key();
+        const QJsonArray times = it.value().toArray();
+        Targets t{};
+        bool whole = it.value().isArray() && times.size() == 3;
+        for (qsizetype i = 0; whole && i < 3; ++i) {
+            const double seconds = times[i].toDouble(-1);
+            whole = times[i].isDouble() && seconds >= 1 && seconds <= 999 && seconds == static_cast<int>(seconds);
+            t[static_cast<std::size_t>(i)] = static_cast<int>(seconds);
+        }
+        if (!whole)
+            problem(at, QStringLiteral("not three whole seconds 1 to 999 [gold, silver, bronze]"));
+        else if (!(t[0] < t[1] && t[1] < t[2]))
+            problem(at, QStringLiteral("%1, %2, %3: not ascending (gold, silver, bronze)").arg(t[0]).arg(t[1]).arg(t[2]));
+        else if (level == 2 && t[2] > s.timeLimit)
+            problem(at, QStringLiteral("bronze %1 s is above the time limit of %2 s").arg(t[2]).arg(s.timeLimit));
+        else
+            s.targets[static_cast<std::size_t>(level - 1)] = t;
+    }
 }
 
 // What holds the stage together: its own start, its one goal, and few enough marks.

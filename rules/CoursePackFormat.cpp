@@ -83,6 +83,12 @@ private:
         if (s.offRoad)
             o[QStringLiteral("offRoad")] = QColor(*s.offRoad).name();
         o[QStringLiteral("timeLimit")] = s.timeLimit;
+        QJsonObject targets;
+        for (int level = 1; level <= 2; ++level)
+            if (const auto& t = s.targets[static_cast<std::size_t>(level - 1)])
+                targets[QString::number(level)] = QJsonArray{(*t)[0], (*t)[1], (*t)[2]};
+        if (!targets.isEmpty())
+            o[QStringLiteral("targets")] = targets;
         o[QStringLiteral("scoreAt")] = NameOf(s.scoreAt);
         o[QStringLiteral("starts")] = starts(s);
         QJsonArray goals;

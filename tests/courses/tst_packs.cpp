@@ -266,6 +266,14 @@ private Q_SLOTS:
             {"missing field", set("stages.0.timeLimit", QJsonValue::Undefined), u"course.json: stages[0].timeLimit: missing"_s},
             {"wrong type", set("stages.0.timeLimit", u"60"_s), u"stages[0].timeLimit: not a whole number"_s},
             {"time limit", set("stages.0.timeLimit", 1000), u"stages[0].timeLimit: 1000 is not in 1..999"_s},
+            {"targets not ascending", set("stages.0.targets", QJsonObject{{u"1"_s, QJsonArray{12, 8, 20}}}),
+             u"stages[0].targets.1: 12, 8, 20: not ascending"_s},
+            {"targets of no level", set("stages.0.targets", QJsonObject{{u"3"_s, QJsonArray{1, 2, 3}}}),
+             u"stages[0].targets: \"3\": a level is"_s},
+            {"a bronze past the hard limit", set("stages.0.targets", QJsonObject{{u"2"_s, QJsonArray{5, 10, 61}}}),
+             u"stages[0].targets.2: bronze 61 s is above the time limit of 60 s"_s},
+            {"targets not whole", set("stages.0.targets", QJsonObject{{u"1"_s, QJsonArray{1.5, 2, 3}}}),
+             u"stages[0].targets.1: not three whole seconds"_s},
             {"name not text", set("name", 5), u"course.json: name: not an object"_s},
             {"unknown kind", set("stages.0.hazards", QJsonArray{With(car, "kind", u"boat"_s)}),
              u"course.json: stages[0].hazards[0].kind: unknown kind \"boat\""_s},
@@ -411,6 +419,15 @@ private Q_SLOTS:
         });
         const Run checked = Pokurimo({u"--check-course"_s, roadIsOff});
         QVERIFY2(course::LoadPack(roadIsOff).ok() && checked.code == 1 && checked.out.contains(u"level 1 (r = 1): FAILS"_s), qPrintable(checked.out));
+
+        // A gold no hand can earn along the shortest route is told by its field.
+        const QString tooFast = packFrom(u"gold_too_fast"_s, [&](QJsonObject& json, const QDir&) {
+            Set(json[u"stages"_s], {0, u"targets"_s}, QJsonObject{{u"1"_s, QJsonArray{1, 50, 55}}, {u"2"_s, QJsonArray{10, 50, 55}}});
+        });
+        const Run fast = Pokurimo({u"--check-course"_s, tooFast});
+        QVERIFY2(course::LoadPack(tooFast).ok() && fast.code == 1 && fast.out.contains(u"stages[0].targets.1: gold 1 s is faster"_s) &&
+                     !fast.out.contains(u"targets.2"_s),
+                 qPrintable(fast.out));
     }
 
     // The game's own pack is read whole and written back byte for byte; the

@@ -228,6 +228,26 @@ private Q_SLOTS:
         QVERIFY(!session.records());
     }
 
+    // A time at a target earns its medal, a second more the next one down.
+    void medalsChangeAtEachTarget()
+    {
+        int tables = 0;
+        for (const course::Stage& stage : course::BuiltIn().stages)
+            for (const std::optional<course::Targets>& targets : stage.targets) {
+                QVERIFY(targets);
+                ++tables;
+                const course::Medal medals[] = {course::Medal::Gold, course::Medal::Silver, course::Medal::Bronze, course::Medal::None};
+                for (std::size_t i = 0; i < 3; ++i) {
+                    const int at = (*targets)[i];
+                    QCOMPARE(course::MedalFor(*targets, at), medals[i]);
+                    QCOMPARE(course::MedalFor(*targets, at + 1), medals[i + 1]);
+                    QCOMPARE(course::ToNextMedal(*targets, at + 1), std::optional<int>(1));
+                }
+                QCOMPARE(course::ToNextMedal(*targets, (*targets)[0]), std::nullopt);
+            }
+        QCOMPARE(tables, 4);
+    }
+
     void probesClampAtTheSides()
     {
         // Level 2 at the map's left and right edges.

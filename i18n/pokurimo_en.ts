@@ -4,6 +4,10 @@
 <context>
     <name>CourseChooser</name>
     <message>
+        <source>メダル %1</source>
+        <translation>medals %1</translation>
+    </message>
+    <message>
         <source>ベスト %1秒</source>
         <translation>best %1 s</translation>
     </message>
@@ -109,6 +113,10 @@ Press Esc to go back to the rankings</translation>
 </context>
 <context>
     <name>RankingScreen</name>
+    <message>
+        <source>めやす 金 %1秒・銀 %2秒・銅 %3秒</source>
+        <translation>Gold %1 · Silver %2 · Bronze %3 s</translation>
+    </message>
     <message>
         <source>ランキングを保存できなかったよ…ごめんな！</source>
         <translation>Couldn&apos;t save the rankings... sorry, pal!</translation>
@@ -227,6 +235,37 @@ Press Esc to go back to the rankings</translation>
     <message>
         <source>すきなところから、なんどでも走れるぜ</source>
         <translation>Run any stretch, as often as you like!</translation>
+    </message>
+</context>
+<context>
+    <name>Medals</name>
+    <message>
+        <source>金</source>
+        <translation>Gold</translation>
+    </message>
+    <message>
+        <source>銀</source>
+        <translation>Silver</translation>
+    </message>
+    <message>
+        <source>銅</source>
+        <translation>Bronze</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>金メダル！</source>
+        <translation>Gold medal!</translation>
+    </message>
+    <message>
+        <source>メダルなし…%1まであと%2秒</source>
+        <translation>No medal yet: %2 s to go for %1.</translation>
+    </message>
+    <message>
+        <source>%1メダル！%2まであと%3秒</source>
+        <translation>%1 medal! %3 s to go for %2.</translation>
     </message>
 </context>
 <context>

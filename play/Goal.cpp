@@ -7,6 +7,7 @@
 #include "game/GameSession.h"
 #include "play/PlayScreen.h"
 #include "sound/SoundBackend.h"
+#include "widgets/Medals.h"
 #include "widgets/Widgets.h"
 
 using namespace game;
@@ -23,8 +24,20 @@ void PlayScreen::showGoal()
         // The stage-clear picture over the map while its line waits.
         m_clearPicture->show();
         clearFace();
-        showLine(0, m_session->stageCourse().clearLine.shown(), [this] { afterClear(); });
+        showLine(0, clearLineWithMedal(), [this] { afterClear(); });
     });
+}
+
+QString PlayScreen::clearLineWithMedal()
+{
+    const QString line = m_session->stageCourse().clearLine.shown();
+    const std::optional<course::Targets>& targets = m_session->stageCourse().targets[static_cast<std::size_t>(m_session->level() - 1)];
+    if (!targets)
+        return line;  // a stage without targets shows none
+    const int seconds = m_session->score();
+    m_medal->setPicture(look::MedalPicture(course::MedalFor(*targets, seconds), m_medal->width()));
+    m_medal->show();
+    return line + QLatin1Char('\n') + look::MedalLine(*targets, seconds);
 }
 
 void PlayScreen::afterClear()
@@ -38,6 +51,7 @@ void PlayScreen::afterClear()
 void PlayScreen::nextStageOrEnding()
 {
     m_clearPicture->hide();
+    m_medal->hide();
     if (m_session->nextStage()) {
         if (setUpStage())
             tellOpening();

@@ -141,6 +141,7 @@ private:
     void pointerLeftMap();
     // The clear scene, the score, and on (play/Goal.cpp, play/Result.cpp).
     void afterClear();
+    QString clearLineWithMedal();  // and the medal shown, where the stage has targets
     void nextStageOrEnding();
     void scoreRun(Step then);
     // Practice (play/Practice.cpp): the stretch's time at the goal, and the sign again.
@@ -171,6 +172,7 @@ private:
 
     MapBox* m_courseMap = nullptr;
     PictureBox* m_clearPicture = nullptr;
+    PictureBox* m_medal = nullptr;  // over the clear picture: the medal the time earned
     PictureBox* m_faceBox = nullptr;
     QLabel* m_stageBox = nullptr;
     QLabel* m_levelBox = nullptr;

@@ -99,12 +99,14 @@ void PlayScreen::buildLayout()
     m_clearPicture = new PictureBox(Twips(840, 720, 3060, 3060), true, this);
     m_clearPicture->setPicture(Picture("clear.bmp"));
     m_clearPicture->hide();
+    m_medal = new PictureBox(QRect(212, 52, 44, 44), false, this);
+    m_medal->hide();
 
     buildStatusColumn();
     buildDialogue();
     loadPictures();
     m_hero = new DrawnHero(this);  // the last child: drawn above everything
-    NameElements({{m_courseMap, "courseMap"}, {m_clearPicture, "clearPicture"}, {m_faceBox, "faceBox"},
+    NameElements({{m_courseMap, "courseMap"}, {m_clearPicture, "clearPicture"}, {m_medal, "medal"}, {m_faceBox, "faceBox"},
                   {m_stageBox, "stageBox"}, {m_levelBox, "levelBox"}, {m_timeBox, "timeBox"}, {m_lifeBox, "lifeBox"},
                   {m_backToTitleButton, "backToTitleButton"}, {m_versionButton, "versionButton"},
                   {m_dialogueText, "dialogueText"}, {m_nextHint, "nextHint"}, {m_focusKeeper, "focusKeeper"},

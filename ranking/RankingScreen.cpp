@@ -71,6 +71,7 @@ void RankingScreen::showTable()
         m_nameLabels[i]->setText(m_table.names(m_level, m_stage)[i]);
         m_scoreLabels[i]->setText(QString::number(m_table.scores(m_level, m_stage)[i]));
     }
+    showTargets();
     if (enteringName()) {
         for (QRadioButton* option : {m_levelOptions[0], m_stageOptions[0], m_levelOptions[1], m_stageOptions[1]})
             option->hide();
@@ -80,6 +81,15 @@ void RankingScreen::showTable()
     } else {
         m_watchButton->setEnabled(ghost::FirstPlaceRun(m_table, *m_course, m_level, m_stage).has_value());
     }
+}
+
+// The table's stage's target times on its level, when it has them.
+void RankingScreen::showTargets()
+{
+    const std::optional<course::Targets>& targets =
+        m_stage <= m_course->stageCount() ? m_course->stage(m_stage).targets[static_cast<std::size_t>(m_level - 1)] : std::nullopt;
+    m_targets->setText(!targets ? QString()
+                                : tr("めやす 金 %1秒・銀 %2秒・銅 %3秒").arg((*targets)[0]).arg((*targets)[1]).arg((*targets)[2]));
 }
 
 void RankingScreen::enterName(int place)

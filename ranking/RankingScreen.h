@@ -60,6 +60,7 @@ private:
     void buildLayout();
     void buildStageChooser();  // for the stage count of the table's course
     void nameElements();
+    void showTargets();
     void connectEvents();  // ranking/RankingScreen.cpp
     bool enteringName() const;
     QWidget* firstFocus() const;
@@ -83,4 +84,5 @@ private:
     QPushButton* m_closeButton = nullptr;
     QPushButton* m_watchButton = nullptr;  // shown while a table is viewed, enabled when its first place's run is kept
     QFrame* m_divider = nullptr;
+    QLabel* m_targets = nullptr;  // below the controls: the window grew for it
 };

@@ -6,6 +6,7 @@
 #include "game/HighScoreTable.h"
 #include "game/CourseShelf.h"
 #include "widgets/Look.h"
+#include "widgets/Medals.h"
 #include "widgets/Widgets.h"
 
 #include <QDir>
@@ -34,7 +35,25 @@ QImage Thumbnail(const course::Pack& pack)
     return pack.firstMap.scaled(kThumbnail, kThumbnail, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-// The fastest first place of the first stage, on either level, or none yet.
+// Each stage's best medal, earned by its first place on either level; nothing
+// when no stage has target times.
+QString BestMedals(const HighScoreTable& table, const course::Course& course)
+{
+    QStringList medals;
+    bool targets = false;
+    for (int stage = 1; stage <= course.stageCount(); ++stage) {
+        course::Medal best = course::Medal::None;
+        for (int level = 1; level <= scores::kLevels; ++level)
+            if (const auto& t = course.stage(stage).targets[static_cast<std::size_t>(level - 1)]) {
+                targets = true;
+                best = std::max(best, course::MedalFor(*t, table.scores(level, stage)[0]));
+            }
+        medals << look::MedalName(best);
+    }
+    return targets ? QStringLiteral("・") + CourseChooser::tr("メダル %1").arg(medals.join(QLatin1Char(' '))) : QString();
+}
+
+// The fastest first place of the first stage, on either level, or none yet; and the medals.
 QString BestTime(CourseShelf& shelf, const course::Pack& pack, bool builtIn)
 {
     HighScoreTable packTable(CourseShelf::RecordsGroup(pack), pack.course.stageCount());
@@ -44,7 +63,8 @@ QString BestTime(CourseShelf& shelf, const course::Pack& pack, bool builtIn)
     std::int32_t best = scores::kDefaultScore;
     for (int level = 1; level <= scores::kLevels; ++level)
         best = std::min(best, table.scores(level, 1)[0]);
-    return best < scores::kDefaultScore ? CourseChooser::tr("ベスト %1秒").arg(best) : CourseChooser::tr("ベスト なし");
+    return (best < scores::kDefaultScore ? CourseChooser::tr("ベスト %1秒").arg(best) : CourseChooser::tr("ベスト なし")) +
+           BestMedals(table, pack.course);
 }
 
 }  // namespace

@@ -168,7 +168,7 @@ e2e_faults() {
 
 # The game's screens, told apart by caption and size (the title has no caption
 # of its own, so the window system shows the game's name, as on the play screen).
-readonly E2E_TITLE_SIZE="357x222" E2E_PLAY_SIZE="439x439"
+readonly E2E_TITLE_SIZE="357x254" E2E_PLAY_SIZE="439x439"
 e2e_size() { xdotool getwindowgeometry "$1" 2>/dev/null | awk '/Geometry:/ {print $2}'; }
 e2e_screen_of() {
   local name size

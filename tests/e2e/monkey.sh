@@ -77,9 +77,10 @@ act_title() {
   elif ((r < 54)); then click_at "$id" $(between 10 95) $(between 154 183)   # ランキング
   elif ((r < 57)); then click_at "$id" $(between 106 190) $(between 154 183) # おしまい
   elif ((r < 61)); then click_at "$id" $(between 10 95) $(between 194 215)   # コース
-  elif ((r < 72)); then click_at "$id" $(pick 357) $(pick 222)
+  elif ((r < 64)); then click_at "$id" $(between 10 95) $(between 226 247)   # れんしゅう
+  elif ((r < 72)); then click_at "$id" $(pick 357) $(pick 254)
   elif ((r < 90)); then press_key "$id"
-  else drag "$id" 357 222
+  else drag "$id" 357 254
   fi
 }
 
@@ -105,8 +106,8 @@ act_rank() {
   elif ((r < 40)); then click_at "$id" $(between 8 130) $(between 136 180)   # the selectors
   elif ((r < 55)); then click_at "$id" $(between 186 271) $(between 138 175) # とじる
   elif ((r < 75)); then press_key "$id"
-  elif ((r < 90)); then click_at "$id" $(pick 281) $(pick 185)
-  else drag "$id" 281 185
+  elif ((r < 90)); then click_at "$id" $(pick 281) $(pick 205)
+  else drag "$id" 281 205
   fi
 }
 

@@ -195,7 +195,7 @@ play_first_seconds() {
   need xdotool
   start_game
   local title play="" attempt
-  title=$(wait_for_window 357 222 60)
+  title=$(wait_for_window 357 254 60)
   [[ -n $title ]] || fail "no title window within 60 s"
   # たこレベル: a click in the left-hand level button opens the play screen.
   # A window just mapped may not take the first click yet: try a few times.

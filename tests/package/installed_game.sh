@@ -170,7 +170,7 @@ start_game() {
     export QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime
     export PULSE_CLIENTCONFIG=$work/pulse-client.conf PULSE_SERVER=unix:$work/runtime/no-pulse
     export ASAN_OPTIONS=detect_leaks=0
-    exec "$root/usr/games/pokurimo"
+    exec "$root/usr/games/pokurimo" "$@"
   ) >"$work/game.log" 2>&1 &
   game_pid=$!
 }
@@ -207,6 +207,15 @@ play_first_seconds() {
   [[ -n $play ]] || fail "the play screen did not open: the course maps were not found"
 }
 
+# The command line opens a stage straight away: the play screen, no title.
+open_a_stage() {
+  kill -9 "$game_pid" 2>/dev/null
+  wait "$game_pid" 2>/dev/null || true  # killed: its status is not ours
+  start_game --level 2 --stage 2
+  [[ -n $(wait_for_window 439 439 60) ]] || fail "--stage 2 opened no play screen"
+  [[ -z $(wait_for_window 357 254 1) ]] || fail "--stage 2 showed the title screen"
+}
+
 case $mode in
   build-deb) build_deb; exit 0 ;;
   install) install_with_cmake ;;
@@ -217,4 +226,5 @@ check_files
 check_desktop_integration
 start_xvfb
 play_first_seconds
-echo "PASS: the installed game ($mode) shows its title and opens the play screen"
+open_a_stage
+echo "PASS: the installed game ($mode) shows its title and opens the play screen, and opens stage 2 from its command line"

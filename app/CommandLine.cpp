@@ -36,6 +36,14 @@ int Refuse(const QString& program, const QString& why)
 
 // The stage the options name, checked against the course before any window
 // opens; the refusal names the option and what is wrong with it.
+// A whole number from `low` to `high`, or nothing.
+std::optional<int> NumberIn(const QString& value, int low, int high)
+{
+    bool number = false;
+    const int n = value.toInt(&number);
+    return number && n >= low && n <= high ? std::optional<int>(n) : std::nullopt;
+}
+
 // The options that say where the game begins.
 struct StartOptions {
     QCommandLineOption course{QStringLiteral("course"), QStringLiteral("Plays the course pack in <dir>."), QStringLiteral("dir")};
@@ -55,11 +63,11 @@ struct StartOptions {
 // The checkpoint practice is to begin from, checked on the stage's own map.
 std::optional<QString> ReadFrom(const QString& value, const course::Stage& stage, GameStart& start)
 {
-    bool number = false;
-    start.from = value.toInt(&number);
     const int marks = static_cast<int>(stage.checkpoints.size());
-    if (!number || start.from < 0 || start.from >= marks)
+    const std::optional<int> from = NumberIn(value, 0, marks - 1);
+    if (!from)
         return QStringLiteral("--from %1: the stage has %2 checkpoints, 0 to %3").arg(value).arg(marks).arg(marks - 1);
+    start.from = *from;
     if (!course::PracticePoint(stage, course::ReadMap(game::MapFile(stage.map)), start.level, start.from))
         return QStringLiteral("--from %1: practice does not begin there (a checkpoint that speaks once, with a safe place "
                               "on the road)").arg(value);
@@ -71,9 +79,12 @@ std::optional<QString> ReadStart(const QCommandLineParser& parser, const StartOp
     const QCommandLineOption& course = options.course;
     const QCommandLineOption& level = options.level;
     const QCommandLineOption& stage = options.stage;
-    bool number = true;
-    if (parser.isSet(level) && ((start.level = parser.value(level).toInt(&number)), !number || start.level < 1 || start.level > 2))
-        return QStringLiteral("--level %1: a level is 1 or 2").arg(parser.value(level));
+    if (parser.isSet(level)) {
+        const std::optional<int> asked = NumberIn(parser.value(level), 1, 2);
+        if (!asked)
+            return QStringLiteral("--level %1: a level is 1 or 2").arg(parser.value(level));
+        start.level = *asked;
+    }
     course::Course played = course::BuiltIn();
     if (parser.isSet(course)) {
         start.courseFolder = QFileInfo(parser.value(course)).absoluteFilePath();
@@ -83,8 +94,12 @@ std::optional<QString> ReadStart(const QCommandLineParser& parser, const StartOp
         played = pack.course;
     }
     const int stages = played.stageCount();
-    if (parser.isSet(stage) && ((start.stage = parser.value(stage).toInt(&number)), !number || start.stage < 1 || start.stage > stages))
-        return QStringLiteral("--stage %1: the course has %2 stage%3").arg(parser.value(stage)).arg(stages).arg(stages == 1 ? "" : "s");
+    if (parser.isSet(stage)) {
+        const std::optional<int> asked = NumberIn(parser.value(stage), 1, stages);
+        if (!asked)
+            return QStringLiteral("--stage %1: the course has %2 stage%3").arg(parser.value(stage)).arg(stages).arg(stages == 1 ? "" : "s");
+        start.stage = *asked;
+    }
     start.practice = parser.isSet(options.practice);
     if (parser.isSet(options.from) && !start.practice)
         return QStringLiteral("--from %1: only practice begins at a checkpoint (add --practice)").arg(parser.value(options.from));

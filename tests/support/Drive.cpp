@@ -95,8 +95,7 @@ void ClearStage(PlayScreen& play, int seconds)
         session.tick();
     const course::Stage& stage = session.stageCourse();
     session.clickStart(static_cast<int>(stage.ownStart() - stage.starts.data()));
-    const auto goal = std::find_if(stage.goals.begin(), stage.goals.end(), [](const course::Goal& g) { return g.live; });
-    session.reachGoal(static_cast<int>(goal - stage.goals.begin()));
+    session.reachGoal(static_cast<int>(stage.liveGoal() - stage.goals.data()));
     while (play.lineWaiting() && !QApplication::activeModalWidget())
         play.askForNextLine();
 }

@@ -291,8 +291,7 @@ private Q_SLOTS:
         const course::Stage& described = course::BuiltIn().stage(2);
         const int from = course::PracticeCheckpoints(described, course::ReadMap(MapFile(described.map)), 2).back();
         const QString stored = Stored(QStringLiteral("HScore_Val_2_2_0"));
-        const int goal = static_cast<int>(std::find_if(described.goals.begin(), described.goals.end(), [](auto& g) { return g.live; }) -
-                                          described.goals.begin());
+        const int goal = static_cast<int>(described.liveGoal() - described.goals.data());
         int best = 1000;
         for (int seconds : {40, 30, 50}) {
             if (seconds == 40) {  // the first from the title's chooser: hard, stage 2, its last place

@@ -37,7 +37,7 @@ QImage DrawStarterMap()
 course::Course StarterCourse(const QString& mapFile)
 {
     course::Stage s;
-    s.name = Said("STAGE１・はじめてのコース", "STAGE 1: My first course");
+    s.name = Said("STAGE１・はじめて", "STAGE 1: First");  // short enough for the STAGE box
     s.map = mapFile;
     s.timeLimit = 60;
     s.starts = {{kStart, kStart.center(), true}};

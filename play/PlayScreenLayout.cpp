@@ -8,6 +8,7 @@
 #include "play/PlayScreen.h"
 #include "rules/MapPicture.h"
 #include "rules/StageRules.h"
+#include "rules/TextFit.h"
 #include "widgets/Look.h"
 #include "widgets/Widgets.h"
 
@@ -28,12 +29,13 @@ QPixmap Picture(const QString& name)
     return QPixmap(QStringLiteral(":/pictures/") + name);
 }
 
-// A value box of the status column: black, white text, a thin sunken border.
+// A value box of the status column: black, white text, a thin sunken border
+// (the pack loader measures texts inside the same).
 QLabel* MakeValueBox(QWidget* parent, const QRect& geometry, Qt::Alignment horizontal)
 {
     QLabel* box = MakeLabel(parent, geometry, QString(), look::k12pt, horizontal);
     box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    box->setLineWidth(1);
+    box->setLineWidth(fit::TextBox::kFrame);
     look::Paint(box, Qt::black, Qt::white);
     return box;
 }
@@ -122,7 +124,7 @@ void PlayScreen::buildLayout()
 void PlayScreen::buildStatusColumn()
 {
     MakeCaption(this, Twips(4680, 0, 825, 240), tr("STAGE"), QColor(0, 255, 255))->setObjectName(QStringLiteral("stageCaption"));
-    m_stageBox = MakeValueBox(this, Twips(4680, 240, 1815, 615), Qt::AlignLeft);
+    m_stageBox = MakeValueBox(this, fit::kStageBox.geometry, Qt::AlignLeft);
     look::FitWidth(m_stageBox, LongestStageName(m_session->course(), m_stageBox->fontMetrics()));
     MakeCaption(this, Twips(4680, 960, 780, 240), tr("LEVEL"), QColor(255, 255, 0))->setObjectName(QStringLiteral("levelCaption"));
     m_levelBox = MakeValueBox(this, Twips(4680, 1200, 1815, 375), Qt::AlignLeft);
@@ -136,7 +138,7 @@ void PlayScreen::buildStatusColumn()
 
 void PlayScreen::buildDialogue()
 {
-    m_dialogueText = MakeValueBox(this, Twips(0, 4560, 4545, 2010), Qt::AlignLeft);
+    m_dialogueText = MakeValueBox(this, fit::kDialogueBox.geometry, Qt::AlignLeft);
     look::Paint(m_dialogueText, Qt::white, Qt::black);
     m_dialogueText->setWordWrap(true);
 

@@ -10,6 +10,7 @@
 #include "rules/CourseRules.h"
 #include "rules/MapPicture.h"
 #include "rules/PackFiles.h"
+#include "rules/TextFit.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -64,9 +65,17 @@ public:
     void read();
 
 private:
-    // Problems
+    // Problems. Most leave a field unread or the pack unplayable; an
+    // unfinished one, a text too long for its box or a stage still without
+    // its own start or its one goal, leaves every field read.
     void problem(const QString& path, const QString& what) { problemIn(kFile, path, what); }
     void problemIn(const QString& file, const QString& path, const QString& what)
+    {
+        m_pack.readWhole = false;
+        tell(file, path, what);
+    }
+    void unfinished(const QString& path, const QString& what) { tell(kFile, path, what); }
+    void tell(const QString& file, const QString& path, const QString& what)
     {
         if (m_pack.problems.size() < kMostProblems)
             m_pack.problems << OneLine(QStringLiteral("%1: %2: %3").arg(file, path, what));
@@ -104,6 +113,8 @@ private:
     void route(Stage& s, const QJsonObject& o, const QString& path);
     void targets(Stage& s, const QJsonObject& o, const QString& path);
     void checkStage(const Stage& s, const QString& path);
+    void fitTexts(const Course& c);
+    void fitText(const fit::TextBox& box, const QString& path, const Text& text);
     QImage map(const QString& file, const QString& path);
 
     Pack& m_pack;
@@ -588,10 +599,47 @@ void PackReader::checkStage(const Stage& s, const QString& path)
     if (marks > static_cast<std::size_t>(kMaxMarks))
         problem(path, QStringLiteral("%1 marks, more than %2").arg(marks).arg(kMaxMarks));
     if (!s.ownStart())
-        problem(path + QStringLiteral(".starts"), QStringLiteral("no start of the stage's own (\"own\": true)"));
+        unfinished(path + QStringLiteral(".starts"), QStringLiteral("no start of the stage's own (\"own\": true)"));
     const auto live = std::count_if(s.goals.begin(), s.goals.end(), [](const Goal& g) { return g.live; });
     if (live != 1)
-        problem(path + QStringLiteral(".goals"), QStringLiteral("%1 live goals; a stage has exactly one").arg(live));
+        unfinished(path + QStringLiteral(".goals"), QStringLiteral("%1 live goals; a stage has exactly one").arg(live));
+}
+
+// The texts a player reads, each against the box that shows it. Measuring
+// needs the platform's fonts, which only a QGuiApplication brings: a caller
+// without one (a console tool) reads the pack unmeasured.
+void PackReader::fitTexts(const Course& c)
+{
+    if (!fit::CanMeasure())
+        return;
+    auto story = [this](const QString& path, const std::vector<StoryLine>& lines) {
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            fitText(fit::kDialogueBox, QStringLiteral("%1[%2]").arg(path).arg(i), lines[i].text);
+    };
+    for (std::size_t i = 0; i < c.stages.size(); ++i) {
+        const Stage& s = c.stages[i];
+        const QString path = QStringLiteral("stages[%1]").arg(i);
+        fitText(fit::kStageBox, path + QStringLiteral(".name"), s.name);
+        story(path + QStringLiteral(".opening"), s.opening);
+        for (std::size_t k = 0; k < s.checkpoints.size(); ++k)
+            fitText(fit::kDialogueBox, QStringLiteral("%1.checkpoints[%2].line").arg(path).arg(k), s.checkpoints[k].line);
+        story(path + QStringLiteral(".meeting"), s.meeting);
+        fitText(fit::kDialogueBox, path + QStringLiteral(".clear"), s.clearLine);
+    }
+    story(QStringLiteral("(top).ending"), c.ending);
+    fitText(fit::kDialogueBox, QStringLiteral("(top).farewell"), c.farewell);
+}
+
+void PackReader::fitText(const fit::TextBox& box, const QString& path, const Text& text)
+{
+    for (const auto& [language, shown] : {std::pair{"ja", text.japanese}, std::pair{"en", text.english}}) {
+        const std::optional<QSize> needs = shown.isEmpty() ? std::nullopt : fit::Overflow(box, shown);
+        if (needs)
+            unfinished(path + QLatin1Char('.') + QLatin1String(language),
+                       QStringLiteral("%1 does not fit the %2 box: it needs %3 × %4 pixels, the box has %5 × %6")
+                           .arg(Quoted(shown), QLatin1String(box.name))
+                           .arg(needs->width()).arg(needs->height()).arg(box.room().width()).arg(box.room().height()));
+    }
 }
 
 void PackReader::read()
@@ -628,6 +676,7 @@ void PackReader::read()
     }
     c.ending = story(top, QStringLiteral("(top)"), "ending");
     c.farewell = text(top, QStringLiteral("(top)"), "farewell", false);
+    fitTexts(c);
     m_pack.playHash = format::PlayHash(c, m_maps);
     if (!m_maps.empty())
         m_pack.firstMap = m_maps.front();

@@ -28,6 +28,9 @@ struct Pack {
     QStringList problems;  // "course.json: stages[1].hazards[0].kind: unknown kind "boat"", one a line
     QByteArray playHash;   // hex; of what decides play (pictures, marks, hazards, limits), not of the texts
     QImage firstMap;       // the first stage's map as it was read; null when it could not be
+    // Every field was read: the problems, if any, are only unfinished work (a
+    // text too long for its box, a stage without its own start or its one goal).
+    bool readWhole = true;
     bool ok() const { return problems.isEmpty(); }
 };
 

@@ -3,7 +3,6 @@
 
 #include "widgets/Look.h"
 
-#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
@@ -11,30 +10,9 @@
 
 namespace look {
 
-void RegisterFontSubstitutes()
-{
-    QFont::insertSubstitutions(kCaptionFamily, {QStringLiteral("IPAPGothic"), QStringLiteral("VL PGothic"),
-                                                QStringLiteral("Noto Sans CJK JP")});
-}
-
-QFont CaptionFont(int pixelSize)
-{
-    QFont f(kCaptionFamily);
-    f.setPixelSize(pixelSize);
-    f.setBold(true);
-    return f;
-}
-
 void FitWidth(QLabel* label, const QString& longest)
 {
-    QFont font = label->font();
-    const int room = label->contentsRect().width() - 2 * label->margin() - 2;
-    for (int stretch = 100; stretch >= 70; stretch -= 5) {
-        font.setStretch(stretch);
-        if (QFontMetrics(font).horizontalAdvance(longest) <= room)
-            break;
-    }
-    label->setFont(font);
+    label->setFont(fit::Narrowed(label->font(), longest, label->contentsRect().width() - 2 * label->margin()));
 }
 
 void Paint(QWidget* w, const QColor& background, const QColor& text)

@@ -4,6 +4,7 @@
 #pragma once
 // The look shared by the three screens: the caption font, twips, colours.
 
+#include "rules/TextFit.h"
 #include "rules/Twips.h"
 
 #include <QColor>
@@ -16,16 +17,12 @@ class QPalette;
 
 namespace look {
 
-// Captions name "ＭＳ Ｐゴシック"; it resolves to IPAPGothic (or the next Gothic found).
-inline const QString kCaptionFamily = QStringLiteral("ＭＳ Ｐゴシック");
-void RegisterFontSubstitutes();
-
-// The bold caption font at a size in pixels (12 pt = 16 px, 11.25 pt = 15 px,
-// 9.75 pt = 13 px at the layout's 96 dpi), so desktop dpi does not move the layout.
-QFont CaptionFont(int pixelSize);
-constexpr int k12pt = 16;
-constexpr int k11_25pt = 15;
-constexpr int k9_75pt = 13;
+// The caption font and its sizes, as the pack loader measures with them.
+using fit::CaptionFont;
+using fit::k11_25pt;
+using fit::k12pt;
+using fit::k9_75pt;
+using fit::RegisterFontSubstitutes;
 
 // Narrows a label's font just enough that its longest text fits on one line:
 // the Gothic runs wider than the layout's own font in a few tight boxes.

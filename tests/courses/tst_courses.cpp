@@ -261,6 +261,8 @@ void CourseTest::shippedCoursesAreWhole()
 {
     const QStringList sounds = QDir(QStringLiteral(POKURIMO_APP_FOLDER "/sound")).entryList({QStringLiteral("*.wav")});
     for (const Shipped& shipped : ShippedCourses()) {
+        const course::Pack read = course::LoadPack(shipped.folder);  // its texts fit their boxes too
+        QVERIFY2(read.ok(), qPrintable(read.problems.join(QLatin1Char('\n'))));
         // A pack carries its English beside its Japanese; the game's own course has its catalogue.
         auto spoken = [](const course::Text& t) { return !t.japanese.isEmpty() && (t.context || !t.english.isEmpty()); };
         auto faces = [&spoken](const std::vector<course::StoryLine>& lines) {

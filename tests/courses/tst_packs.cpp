@@ -163,11 +163,13 @@ QString Emoji(int count)
     return QString::fromUcs4(std::u32string(static_cast<std::size_t>(count), U'\U0001F600').c_str(), count);
 }
 
-// A broken copy of the starter pack: what is done to it, and a problem it must give.
+// A broken copy of the starter pack: what is done to it, and a problem it must
+// give; an unfinished one leaves every field read, so an editor may open it.
 struct Breakage {
     const char* what;
     std::function<void(QJsonObject& json, const QDir& pack)> breakIt;
     QString expected;
+    bool unfinished = false;
 };
 
 }  // namespace
@@ -198,9 +200,12 @@ private Q_SLOTS:
         QCOMPARE(made.code, 0);
     }
 
-    // The starter pack passes the real check; a full folder is never written over.
+    // The starter pack passes the real check, its texts fit their boxes; a
+    // full folder is never written over.
     void starterPackIsPlayable()
     {
+        const course::Pack starter = course::LoadPack(m_starter);
+        QVERIFY2(starter.ok() && starter.readWhole, qPrintable(starter.problems.join(u'\n')));
         const Run checked = Pokurimo({u"--check-course"_s, m_starter});
         QVERIFY2(checked.code == 0, qPrintable(checked.out));
         QVERIFY(checked.out.contains(u"level 2 (r = 3): passes"_s));
@@ -284,7 +289,14 @@ private Q_SLOTS:
             {"bridge row", set("stages.0.hazards", QJsonArray{QJsonObject{{u"kind"_s, u"bridge"_s}, {u"rect"_s, Rect(100, 100, 30, 10)}, {u"picture"_s, u"plank"_s}, {u"openPicture"_s, u"water"_s}, {u"periodMs"_s, 1000}, {u"pieces"_s, QJsonArray{Rect(100, 100, 15, 10), Rect(115, 100, 15, 10)}}, {u"pattern"_s, QJsonArray{u"01"_s, u"011"_s}}}}),
              u"stages[0].hazards[0].pattern[1]: not a row of 2"_s},
             {"off the map", set("stages.0.goals.0.rect", Rect(290, 290, 20, 20)), u"stages[0].goals[0].rect: [290, 290, 20, 20] is empty or not inside"_s},
-            {"no live goal", set("stages.0.goals.0.live", false), u"stages[0].goals: 0 live goals"_s},
+            {"no live goal", set("stages.0.goals.0.live", false), u"stages[0].goals: 0 live goals"_s, true},
+            {"no own start", set("stages.0.starts.0.own", false), u"stages[0].starts: no start of the stage's own"_s, true},
+            {"a stage name too wide", set("stages.0.name.en", u"STAGE 1: My first course"_s),
+             u"course.json: stages[0].name.en: \"STAGE 1: My first course\" does not fit the STAGE box"_s, true},
+            {"a line too long", set("stages.0.checkpoints.0.line.ja", QString(200, u'あ')),
+             u"course.json: stages[0].checkpoints[0].line.ja: \"%1\" does not fit the dialogue box"_s.arg(QString(40, u'あ')), true},
+            {"a word wider than the box", set("farewell.en", QString(60, u'W')),
+             u"course.json: farewell.en: \"%1\" does not fit the dialogue box"_s.arg(QString(40, u'W')), true},
             {"stacked twice", set("stages.0.stacking", QJsonArray{u"goal 0"_s, u"goal 0"_s, u"start 0"_s, u"checkpoint 7"_s}),
              u"stages[0].stacking[1]: \"goal 0\" is stacked twice"_s},
             {"stacked out of range", set("stages.0.stacking", QJsonArray{u"checkpoint 7"_s}), u"stages[0].stacking[0]: \"checkpoint 7\": there is no such checkpoint"_s},
@@ -355,6 +367,7 @@ private Q_SLOTS:
             QVERIFY2(!pack.ok(), b.what);
             const QString problems = pack.problems.join(QLatin1Char('\n'));
             QVERIFY2(problems.contains(b.expected), qPrintable(u"%1: %2"_s.arg(QLatin1String(b.what), problems)));
+            QVERIFY2(pack.readWhole == b.unfinished, b.what);
         }
     }
 

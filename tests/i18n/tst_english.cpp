@@ -14,6 +14,7 @@
 #include "ranking/RankingScreen.h"
 #include "rules/Course.h"
 #include "rules/StageRules.h"
+#include "rules/TextFit.h"
 #include "title/TitleScreen.h"
 #include "widgets/Look.h"
 #include "widgets/Widgets.h"
@@ -105,17 +106,9 @@ QString Overflow(const QWidget* w, const QString& text)
     auto* label = qobject_cast<const QLabel*>(w);
     const bool wrap = label && label->wordWrap();
     const QRect room = TextRoom(w);
-    const QFontMetrics metrics(w->font());
-    const QRect need = metrics.boundingRect(QRect(0, 0, room.width(), 10000),
-                                            Qt::TextShowMnemonic | (wrap ? Qt::TextWordWrap : 0), text);
-    // The layout's boxes are as tall as the font's pixel size: the last line
-    // needs that much, the lines above it the font's line spacing.
-    const int lines = std::max(1, need.height() / metrics.lineSpacing());
-    const int height = (lines - 1) * metrics.lineSpacing() + w->font().pixelSize();
-    // On one line, what must not be cut is the ink: the advance of a bold
-    // last letter runs a pixel or two past it.
-    const bool oneLine = !wrap && !text.contains(u'\n');
-    const int width = oneLine ? metrics.boundingRect(text).right() + 1 : need.width();
+    const QSize needs = fit::Needs(w->font(), text, room.width(), Qt::TextShowMnemonic | (wrap ? Qt::TextWordWrap : 0));
+    const int width = needs.width();
+    const int height = needs.height();
     if (width <= room.width() && height <= room.height())
         return {};
     return QStringLiteral("%1 \"%2\" needs %3x%4, has %5x%6")
@@ -316,6 +309,9 @@ private Q_SLOTS:
         for (const course::Stage& stage : course::BuiltIn().stages)
             stageNames << stage.name.shown();
         EXPECT_FITS(Overflowing(Find<QLabel>(&play, "stageBox"), stageNames));
+        // The pack loader measures a pack's texts in the very rooms the screen draws them in.
+        QCOMPARE(TextRoom(Find<QLabel>(&play, "stageBox")).size(), fit::kStageBox.room());
+        QCOMPARE(TextRoom(Find<QLabel>(&play, "dialogueText")).size(), fit::kDialogueBox.room());
         EXPECT_FITS(Overflowing(Find<QLabel>(&play, "levelBox"), {stage::LevelName(1), stage::LevelName(2)}));
         const QStringList lines = DialogueLines();
         QVERIFY(lines.size() > 30);

@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: MIT
 
 // A road in three legs, right, down and back left, 30 pixels wide: wide
-// enough for either level, long enough to need its checkpoint.
+// enough for either level, long enough to need its checkpoint. The map is
+// bare road and grass: the game draws its START and GOAL signs.
 
 #include "app/StarterPack.h"
 

@@ -146,7 +146,10 @@ private:
     void scoreRun(Step then);
     // Practice (play/Practice.cpp): the stretch's time at the goal, and the sign again.
     void showStretchTime();
-    void markPracticeSign();
+    // The signs the game draws (play/Signs.cpp): START over the stage's own
+    // start zones and the goal sign over its live goal when the map shows
+    // none, and START over a practice stretch's own zone.
+    void markSigns();
     void openVersionBox();
     // The run's pointer: blank, with ピポ drawn in its place, starting at a map point.
     void beginRunPointer(QPoint mapPoint);

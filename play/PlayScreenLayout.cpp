@@ -202,7 +202,7 @@ void PlayScreen::buildStageMarks()
             break;
         }
     }
-    markPracticeSign();
+    markSigns();
 }
 
 void PlayScreen::buildHazardMarks(const course::Hazard& hazard, int index)

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Pokurimo developers
 // SPDX-License-Identifier: MIT
 
-// Practising a stretch: the START sign of its own, the stretch's time at the
-// goal and its best, and the sign waiting again.
+// Practising a stretch: the stretch's time at the goal and its best, and the
+// sign waiting again (its START sign is drawn with the others, play/Signs.cpp).
 
 #include "game/GameSession.h"
 #include "game/HighScoreTable.h"
@@ -11,42 +11,15 @@
 #include "rules/MapPicture.h"
 #include "rules/Practice.h"
 #include "sound/SoundBackend.h"
-#include "widgets/Look.h"
-#include "widgets/Widgets.h"
 
 #include <QLabel>
-#include <QPainter>
 
 using namespace game;
-
-namespace {
-// A START sign drawn by the game, for a place whose map shows none.
-QPixmap DrawnSign(QSize size)
-{
-    QPixmap sign(size);
-    sign.fill(QColor(255, 221, 0));
-    QPainter p(&sign);
-    p.setPen(QColor(200, 0, 0));
-    p.drawRect(sign.rect().adjusted(0, 0, -1, -1));
-    QFont font = look::CaptionFont(look::k9_75pt);
-    font.setBold(true);
-    p.setFont(font);
-    p.drawText(sign.rect(), Qt::AlignCenter, QStringLiteral("START"));
-    return sign;
-}
-}  // namespace
 
 bool PlayScreen::practiseFrom(int index)
 {
     m_marksStage = 0;  // the marks are laid again, with the sign
     return m_session->practiseFrom(index, course::ReadMap(courseFile()));
-}
-
-void PlayScreen::markPracticeSign()
-{
-    if (m_session->mode() != RunMode::Practice || m_session->practiceFrom() == course::kFromStart || m_startZones.empty())
-        return;
-    m_startZones.front()->setPicture(DrawnSign(m_startZones.front()->size()));
 }
 
 void PlayScreen::showStretchTime()

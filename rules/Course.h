@@ -110,6 +110,10 @@ struct StoryLine {
     Text text;
 };
 
+// Who shows a stage's START signs and its goal picture: the game draws them
+// over its own start zones and its live goal, or the map has them painted.
+enum class Signs : std::uint8_t { Drawn, Map };
+
 // When a cleared stage's time is scored: while the clear picture shows, or
 // after the ending (the last stage).
 enum class ScoreAt : std::uint8_t { WithClearPicture, AfterEnding };
@@ -137,6 +141,7 @@ struct Stage {
     std::vector<StoryLine> meeting;  // at the goal, before the clear picture
     Text clearLine;                  // under the clear picture
     ScoreAt scoreAt = ScoreAt::WithClearPicture;
+    Signs signs = Signs::Drawn;      // it does not decide play
     int timeLimit = 0;               // the hard level's seconds; the easy level counts up
     RoutePlan route;
     std::array<std::optional<Targets>, 2> targets;  // by level, from 1; they do not decide play

@@ -545,6 +545,7 @@ Stage PackReader::stage(const QJsonObject& o, const QString& path, bool last)
     s.scoreAt = choice<ScoreAt>(o, path, "scoreAt", ScoreAt::WithClearPicture).value_or(ScoreAt::WithClearPicture);
     if (s.scoreAt == ScoreAt::AfterEnding && !last)
         problem(path + QStringLiteral(".scoreAt"), QStringLiteral("\"ending\" is for the last stage only"));
+    s.signs = choice<Signs>(o, path, "signs", Signs::Drawn).value_or(Signs::Drawn);
     route(s, o, path);
     targets(s, o, path);
     checkStage(s, path);

@@ -27,6 +27,7 @@ constexpr Word<HazardKind> kKinds[] = {
 constexpr Word<Harm> kHarms[] = {{Harm::Touch, "touch"}, {Harm::Click, "click"}};
 constexpr Word<ClockEffect> kClocks[] = {{ClockEffect::Keep, "keep"}, {ClockEffect::Pause, "pause"}, {ClockEffect::Resume, "resume"}};
 constexpr Word<ScoreAt> kScoreAts[] = {{ScoreAt::WithClearPicture, "clear"}, {ScoreAt::AfterEnding, "ending"}};
+constexpr Word<Signs> kSigns[] = {{Signs::Drawn, "drawn"}, {Signs::Map, "map"}};
 constexpr Word<Layer> kLayers[] = {
     {Layer::Start, "start"}, {Layer::Goal, "goal"}, {Layer::Checkpoint, "checkpoint"}, {Layer::Cover, "cover"}, {Layer::Hazard, "hazard"}};
 
@@ -90,6 +91,8 @@ private:
         if (!targets.isEmpty())
             o[QStringLiteral("targets")] = targets;
         o[QStringLiteral("scoreAt")] = NameOf(s.scoreAt);
+        if (s.signs != Signs::Drawn)  // the default, left out
+            o[QStringLiteral("signs")] = NameOf(s.signs);
         o[QStringLiteral("starts")] = starts(s);
         QJsonArray goals;
         for (const Goal& g : s.goals)
@@ -237,6 +240,8 @@ template <>
 std::span<const Word<ScoreAt>> Words() { return kScoreAts; }
 template <>
 std::span<const Word<Layer>> Words() { return kLayers; }
+template <>
+std::span<const Word<Signs>> Words() { return kSigns; }
 
 QByteArray Write(const Course& course, const QString& folder)
 {

@@ -45,6 +45,8 @@ template <>
 std::span<const Word<ScoreAt>> Words();
 template <>
 std::span<const Word<Layer>> Words();
+template <>
+std::span<const Word<Signs>> Words();
 
 template <typename T>
 std::optional<T> Named(const QString& word)

@@ -236,6 +236,9 @@ void CourseTest::generatorDrawsTheCommittedMaps()
             QVERIFY2(!bytes.isEmpty() && bytes == assets_test::ReadAll(committed + QLatin1Char('/') + map), qPrintable(map));
         }
     }
+    // And a pack's file is the one its description writes.
+    const QString file = QStringLiteral("courses/%1/course.json").arg(QLatin1String(packs::kSeaSnowFolder));
+    QCOMPARE(assets_test::ReadAll(drawn.path() + QLatin1Char('/') + file), assets_test::ReadAll(committed + QLatin1Char('/') + file));
 }
 
 void CourseTest::movingHazardsAreFairInTheStageTime_data()
@@ -403,21 +406,26 @@ void CourseTest::everyChoiceReadsBackAsWritten()
     for (std::size_t i = 0; i < stage.hazards.size(); ++i)
         stage.stacking.push_back({Layer::Hazard, static_cast<int>(i)});
     for (const format::Word<ClockEffect>& clock : format::Words<ClockEffect>())
-        for (const format::Word<ScoreAt>& scoreAt : format::Words<ScoreAt>()) {
-            stage.checkpoints.at(0).clock = clock.value;
-            stage.scoreAt = scoreAt.value;
-            WriteFile(QDir(folder.path()).filePath(QStringLiteral("course.json")), WritePack(written, folder.path()));
-            const Pack read = LoadPack(folder.path());
-            QVERIFY2(read.ok(), qPrintable(read.problems.join(QLatin1Char('\n'))));
-            const Stage& back = read.course.stages.at(0);
-            QCOMPARE(back.checkpoints.at(0).clock, clock.value);
-            QCOMPARE(back.scoreAt, scoreAt.value);
-            QCOMPARE(back.stacking.size(), stage.stacking.size());
-            for (std::size_t i = 0; i < stage.hazards.size(); ++i) {
-                QCOMPARE(back.hazards[i].kind, stage.hazards[i].kind);
-                QCOMPARE(back.hazards[i].harm, stage.hazards[i].harm);
+        for (const format::Word<ScoreAt>& scoreAt : format::Words<ScoreAt>())
+            for (const format::Word<Signs>& signs : format::Words<Signs>()) {
+                stage.checkpoints.at(0).clock = clock.value;
+                stage.scoreAt = scoreAt.value;
+                stage.signs = signs.value;
+                const QByteArray file = WritePack(written, folder.path());
+                QCOMPARE(file.contains("\"signs\""), signs.value != Signs::Drawn);  // the default is left out
+                WriteFile(QDir(folder.path()).filePath(QStringLiteral("course.json")), file);
+                const Pack read = LoadPack(folder.path());
+                QVERIFY2(read.ok(), qPrintable(read.problems.join(QLatin1Char('\n'))));
+                const Stage& back = read.course.stages.at(0);
+                QCOMPARE(back.checkpoints.at(0).clock, clock.value);
+                QCOMPARE(back.scoreAt, scoreAt.value);
+                QCOMPARE(back.signs, signs.value);
+                QCOMPARE(back.stacking.size(), stage.stacking.size());
+                for (std::size_t i = 0; i < stage.hazards.size(); ++i) {
+                    QCOMPARE(back.hazards[i].kind, stage.hazards[i].kind);
+                    QCOMPARE(back.hazards[i].harm, stage.hazards[i].harm);
+                }
             }
-        }
 }
 
 void CourseTest::brokenRoadCannotBeFinished()

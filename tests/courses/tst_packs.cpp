@@ -297,6 +297,7 @@ private Q_SLOTS:
              u"course.json: stages[0].checkpoints[0].line.ja: \"%1\" does not fit the dialogue box"_s.arg(QString(40, u'あ')), true},
             {"a word wider than the box", set("farewell.en", QString(60, u'W')),
              u"course.json: farewell.en: \"%1\" does not fit the dialogue box"_s.arg(QString(40, u'W')), true},
+            {"unknown signs", set("stages.0.signs", u"painted"_s), u"stages[0].signs: unknown signs \"painted\" (one of drawn, map)"_s},
             {"stacked twice", set("stages.0.stacking", QJsonArray{u"goal 0"_s, u"goal 0"_s, u"start 0"_s, u"checkpoint 7"_s}),
              u"stages[0].stacking[1]: \"goal 0\" is stacked twice"_s},
             {"stacked out of range", set("stages.0.stacking", QJsonArray{u"checkpoint 7"_s}), u"stages[0].stacking[0]: \"checkpoint 7\": there is no such checkpoint"_s},
@@ -465,6 +466,7 @@ private Q_SLOTS:
 
         course::Course edited = again.course;
         edited.stages[0].opening[0].text.english = u"Mended typo"_s;
+        edited.stages[0].signs = course::Signs::Drawn;  // the game draws the signs: the same play
         WriteFile(copy.filePath(u"course.json"_s), course::WritePack(edited, copy.path()));
         QCOMPARE(course::LoadPack(copy.path()).playHash, own.playHash);
         edited.stages[0].checkpoints[0].rect.translate(1, 0);

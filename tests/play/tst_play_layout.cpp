@@ -17,7 +17,9 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QProcess>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -61,6 +63,7 @@ class TestPlayLayout : public QObject {
     Q_OBJECT
     TestEnv env;
     PlayScreen* play = nullptr;
+    QTemporaryDir m_starter;  // the pack `pokurimo --new-course` writes: its map shows no signs
 
 private Q_SLOTS:
     void init()
@@ -103,7 +106,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("folder");
         QTest::addColumn<int>("stage");
-        QStringList folders{game::AppFolder()};
+        QCOMPARE(QProcess::execute(QStringLiteral(POKURIMO_APP_FOLDER "/pokurimo"), {QStringLiteral("--new-course"), m_starter.path()}), 0);
+        QStringList folders{game::AppFolder(), m_starter.path()};
         for (const QFileInfo& pack : QDir(game::AppFolder() + QStringLiteral("/courses")).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot))
             folders << pack.filePath();
         for (const QString& folder : folders)
@@ -112,7 +116,9 @@ private Q_SLOTS:
     }
 
     // Wherever the pointer lies, the screen shows on top the element the scene
-    // has there: before the opening, and as the hazards move. Each picture is its element's.
+    // has there: before the opening, and as the hazards move. Each picture is
+    // its element's; a stage whose map shows no signs has START over its own
+    // starts and the goal sign over its live goal, drawn to their size.
     void theScreenShowsTheScene()
     {
         QFETCH(QString, folder);
@@ -125,12 +131,23 @@ private Q_SLOTS:
         QCOMPARE(WhereTheyDiffer(screen), QString());
         screen.session()->startHazards();
         const course::Stage& described = pack.course.stage(stage);
+        int signs = 0;
         for (const course::SceneElement& e : screen.session()->scene().elements()) {
-            const QString picture = e.layer == course::Layer::Cover    ? described.covers.at(static_cast<std::size_t>(e.index)).picture
-                                    : e.layer == course::Layer::Hazard ? described.hazards.at(static_cast<std::size_t>(e.index)).picture
+            const auto i = static_cast<std::size_t>(e.index);
+            const QString picture = e.layer == course::Layer::Cover    ? described.covers.at(i).picture
+                                    : e.layer == course::Layer::Hazard ? described.hazards.at(i).picture
                                                                        : QString();
-            QCOMPARE(PictureOf(screen, e)->picture().toImage(), picture.isEmpty() ? QImage() : QPixmap(picture).toImage());
+            const bool sign = described.signs == course::Signs::Drawn &&
+                              ((e.layer == course::Layer::Start && described.starts.at(i).own) ||
+                               (e.layer == course::Layer::Goal && &described.goals.at(i) == described.liveGoal()));
+            const MapMark* mark = PictureOf(screen, e);
+            if (sign)
+                QCOMPARE(mark->picture().size(), mark->size());
+            else
+                QCOMPARE(mark->picture().toImage(), picture.isEmpty() ? QImage() : QPixmap(picture).toImage());
+            signs += sign;
         }
+        QCOMPARE(signs > 0, folder == m_starter.path());
         for (int beat = 0; beat < 8; ++beat) {  // long enough for every taxi to come round again
             QCOMPARE(WhereTheyDiffer(screen), QString());
             for (int i = 0; i < 9; ++i)

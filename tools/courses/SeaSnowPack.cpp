@@ -110,6 +110,7 @@ course::Stage HarbourTown()
     };
     s.clearLine = Say("港町 クリア！！", "Harbour Town Clear!!");
     s.scoreAt = course::ScoreAt::WithClearPicture;
+    s.signs = course::Signs::Map;  // the map paints its START and goal
     s.timeLimit = 45;
     s.targets = {course::Targets{11, 16, 26}, course::Targets{11, 17, 27}};  // the routes at 60, 40 and 25 px/s
     for (int i = 0; i < static_cast<int>(s.checkpoints.size()); ++i)
@@ -155,6 +156,7 @@ course::Stage SnowyPass()
     };
     s.clearLine = Say("雪山 クリア！！", "Snowy Pass Clear!!");
     s.scoreAt = course::ScoreAt::AfterEnding;
+    s.signs = course::Signs::Map;  // the map paints its START and goal
     s.timeLimit = 50;
     s.targets = {course::Targets{12, 18, 29}, course::Targets{13, 19, 30}};
     // Mark 4 is the fork: the ridge passes 5, the valley 6; both meet before 7.

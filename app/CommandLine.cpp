@@ -12,10 +12,15 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cstdio>
+#include <memory>
+#include <string_view>
 
 namespace app {
 namespace {
@@ -108,14 +113,34 @@ std::optional<QString> ReadStart(const QCommandLineParser& parser, const StartOp
     return std::nullopt;
 }
 
+// A console application is enough to answer, so --help works without a
+// display; --check-course measures the pack's texts with the game's font,
+// which takes a GUI application, on the offscreen platform. The process ends
+// with its answer, and the platform asked for is back for anything after.
+std::unique_ptr<QCoreApplication> ConsoleFor(int& argc, char* argv[])
+{
+    const bool measures = std::any_of(argv + 1, argv + argc, [](const char* a) { return std::string_view(a).starts_with("--check-course"); });
+    if (!measures)
+        return std::make_unique<QCoreApplication>(argc, argv);
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    auto console = std::make_unique<QGuiApplication>(argc, argv);
+    platform.isNull() ? qunsetenv("QT_QPA_PLATFORM") : qputenv("QT_QPA_PLATFORM", platform);
+    return console;
+}
+
 }  // namespace
+
+int RefuseCourse(const char* program, const QString& folder, const QString& problem)
+{
+    return Refuse(QFileInfo(QString::fromLocal8Bit(program)).fileName(), QStringLiteral("--course %1: %2").arg(folder, problem));
+}
 
 std::optional<int> HandleCommandLine(int argc, char* argv[], std::optional<GameStart>& start)
 {
     if (argc <= 1)
         return std::nullopt;  // the usual start: no parser, no extra application object
-    // A console application is enough to answer, so --help works without a display.
-    QCoreApplication console(argc, argv);
+    const std::unique_ptr<QCoreApplication> console = ConsoleFor(argc, argv);
     const QString program = QFileInfo(QCoreApplication::arguments().constFirst()).fileName();
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);  // "-xyz" is refused as one word
@@ -134,8 +159,12 @@ std::optional<int> HandleCommandLine(int argc, char* argv[], std::optional<GameS
     const QCommandLineOption create(QStringLiteral("new-course"),
                                     QStringLiteral("Writes a starter course pack into <dir>, which must be new or empty."),
                                     QStringLiteral("dir"));
+    const QCommandLineOption edit(QStringLiteral("edit"),
+                                  QStringLiteral("Opens the course editor on the pack in <dir>; a folder that does not exist or "
+                                                 "is empty starts from the starter pack."),
+                                  QStringLiteral("dir"));
     const StartOptions starting;
-    for (const QCommandLineOption& option : {check, create, starting.course, starting.level, starting.stage, starting.practice, starting.from})
+    for (const QCommandLineOption& option : {check, create, edit, starting.course, starting.level, starting.stage, starting.practice, starting.from})
         parser.addOption(option);
     if (!parser.parse(QCoreApplication::arguments()))
         return Refuse(program, parser.errorText());
@@ -155,6 +184,20 @@ std::optional<int> HandleCommandLine(int argc, char* argv[], std::optional<GameS
         return CheckCoursePack(parser.value(check), out);
     if (parser.isSet(create))
         return NewCoursePack(parser.value(create), out);
+    if (parser.isSet(edit)) {
+        if (starting.anySet(parser))
+            return Refuse(program, QStringLiteral("--edit opens the editor: it takes no other option"));
+        const QString folder = QFileInfo(parser.value(edit)).absoluteFilePath();
+        const QDir dir(folder);
+        if (dir.exists() && !dir.isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System))
+            if (const course::Pack pack = course::LoadPack(folder); !pack.readWhole)
+                return Refuse(program, QStringLiteral("--edit %1: %2").arg(parser.value(edit), pack.problems.constFirst()));
+        if (QFileInfo(folder).exists() && !QFileInfo(folder).isDir())
+            return Refuse(program, QStringLiteral("--edit %1: not a folder").arg(parser.value(edit)));
+        start = GameStart{};
+        start->editFolder = folder;
+        return std::nullopt;
+    }
     if (starting.anySet(parser)) {
         GameStart asked;
         if (const std::optional<QString> why = ReadStart(parser, starting, asked))

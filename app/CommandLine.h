@@ -22,11 +22,14 @@ struct GameStart {
     int stage = 1;
     bool practice = false;
     int from = -1;
+    QString editFolder;  // not empty: the course editor opens on this pack folder instead
 };
 
 // Answers the options that need no window (--help, --check-course, …) with
 // the exit status; otherwise nothing, with `start` set when the game is to
 // begin elsewhere than on the title screen.
 std::optional<int> HandleCommandLine(int argc, char* argv[], std::optional<GameStart>& start);
+// Refuses the --course pack as the command line refuses a bad option; the exit status.
+int RefuseCourse(const char* program, const QString& folder, const QString& problem);
 
 }  // namespace app

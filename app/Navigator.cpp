@@ -3,6 +3,8 @@
 
 #include "app/Navigator.h"
 
+#include "editor/EditorScreen.h"
+#include "editor/PackDraft.h"
 #include "game/CourseShelf.h"
 #include "game/GhostStore.h"
 #include "game/HighScoreTable.h"
@@ -53,7 +55,39 @@ void Navigator::openCourseList()
 {
     auto* chooser = new CourseChooser(m_shelf, m_title);
     connect(chooser, &QDialog::accepted, m_title, &TitleScreen::showCourse);
+    connect(chooser, &CourseChooser::editRequested, this, &Navigator::edit);
+    connect(chooser, &CourseChooser::newPackRequested, this, &Navigator::createPack);
     OpenOver(chooser);
+}
+
+void Navigator::edit(const QString& folder)
+{
+    openEditor(editor::OpenPack(folder, editor::SaveFolderFor(folder)));
+}
+
+void Navigator::createPack()
+{
+    const QString folder = editor::NewPackFolder();
+    openEditor(editor::OpenPack(folder, folder));
+}
+
+void Navigator::openEditor(editor::Opened opened)
+{
+    if (!opened.problem.isEmpty()) {
+        tell(tr("このパックはエディタで開けないよ：%1").arg(opened.problem));
+        return;
+    }
+    auto* screen = new editor::EditorScreen(std::move(opened));  // a window of its own, deleted when closed
+    connect(screen, &editor::EditorScreen::closed, this, [this] {
+        if (!m_title)
+            return;  // opened from the command line: closing it ends the game
+        m_title->show();
+        openCourseList();  // with the pack just saved in it
+    });
+    screen->show();
+    look::Present(screen);
+    if (m_title)
+        m_title->hide();
 }
 
 void Navigator::openPractice()

@@ -3,7 +3,7 @@
 
 #pragma once
 // The one who moves the player between the screens: title ↔ course list,
-// title → play, play → ranking (a new record's name) → play (the next stage)
+// course list → editor → course list, title → play, play → ranking (a new record's name) → play (the next stage)
 // or the title, and title → ranking → watching a record run → ranking. The
 // screens say what the player asked for; only the navigator makes screens.
 
@@ -11,6 +11,9 @@
 #include <QPointer>
 
 class CourseShelf;
+namespace editor {
+struct Opened;
+}
 class PlayScreen;
 class QWidget;
 class RankingScreen;
@@ -36,6 +39,12 @@ public:
     // checkpoint `from` (course::kFromStart: its START); Escape or "タイトルへ"
     // bring the title back. False when practice does not offer that place.
     bool practise(int level, int stage, int from);
+    // The course editor on the pack in `folder` (a copy of the game's own
+    // course or of a shipped pack), or on a new pack; the title waits hidden
+    // and comes back with the course list when the editor closes. A pack that
+    // cannot be edited is told instead.
+    void edit(const QString& folder);
+    void createPack();
     // Follows a game on `play`: the ranking for a new record's name over it,
     // and the title once it has closed.
     void follow(PlayScreen* play);
@@ -43,6 +52,7 @@ public:
 private:
     void openCourseList();
     void openRanking();  // over the title, for looking
+    void openEditor(editor::Opened opened);
     void enterName(PlayScreen* play, int level, int stage, int place);
     void watch(RankingScreen* ranking, int level, int stage);
     // Tells the player over the title, or over the title to come.

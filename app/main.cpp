@@ -49,9 +49,16 @@ int main(int argc, char* argv[])
     Navigator navigator(shelf);
     if (!start) {
         navigator.showTitle();
+    } else if (!start->editFolder.isEmpty()) {
+        navigator.edit(start->editFolder);
     } else {
-        if (!start->courseFolder.isEmpty())
-            shelf.choose(course::LoadPack(start->courseFolder));  // checked whole by the command line
+        if (!start->courseFolder.isEmpty()) {
+            // Read again with the game's font at hand: a text too wide for its box is told now.
+            const course::Pack pack = course::LoadPack(start->courseFolder);
+            if (!pack.ok())
+                return app::RefuseCourse(argv[0], start->courseFolder, pack.problems.constFirst());
+            shelf.choose(pack);
+        }
         if (start->practice)
             navigator.practise(start->level, start->stage, start->from);
         else

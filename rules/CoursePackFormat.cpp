@@ -223,6 +223,14 @@ QString GamePicture(const QString& name)
     return {};
 }
 
+QStringList GamePictures()
+{
+    QStringList names;
+    for (const char* own : kPictures)
+        names << QLatin1String(own);
+    return names;
+}
+
 const QStringList& Sounds()
 {
     static const QStringList sounds{QStringLiteral("Yama"), QStringLiteral("Okasiya"), QStringLiteral("Kouji"),

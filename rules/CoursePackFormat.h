@@ -22,6 +22,7 @@ constexpr int kVersion = 1;
 
 // ":/pictures/car1.bmp" for "car1"; empty when the name is not one of the game's.
 QString GamePicture(const QString& name);
+QStringList GamePictures();  // their names, "car1" first
 const QStringList& Sounds();  // the sounds a checkpoint may play
 
 // A value of a choice and its word in course.json.

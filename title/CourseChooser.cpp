@@ -77,7 +77,13 @@ CourseChooser::CourseChooser(CourseShelf& shelf, QWidget* parent) : QDialog(pare
     m_list->setFont(look::CaptionFont(look::k9_75pt));
     m_chooseButton = new QPushButton(tr("えらぶ"), this);
     m_cancelButton = new QPushButton(tr("やめる"), this);
+    m_newButton = new QPushButton(tr("新しく作る"), this);
+    m_newButton->setToolTip(tr("コースエディタで新しいパックを作る"));
+    m_editButton = new QPushButton(tr("編集"), this);
+    m_editButton->setToolTip(tr("えらんだパックをコースエディタで直す (ゲームのコースと配られたパックは写しを作る)"));
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_newButton);
+    buttons->addWidget(m_editButton);
     buttons->addStretch();
     buttons->addWidget(m_chooseButton);
     buttons->addWidget(m_cancelButton);
@@ -85,10 +91,16 @@ CourseChooser::CourseChooser(CourseShelf& shelf, QWidget* parent) : QDialog(pare
     layout->addWidget(m_list);
     layout->addLayout(buttons);
     resize(460, 360);
-    NameElements({{m_list, "list"}, {m_chooseButton, "chooseButton"}, {m_cancelButton, "cancelButton"}});
+    NameElements({{m_list, "list"}, {m_chooseButton, "chooseButton"}, {m_cancelButton, "cancelButton"}, {m_newButton, "newButton"},
+                  {m_editButton, "editButton"}});
 
     connect(m_chooseButton, &QPushButton::clicked, this, [this] { chooseRow(m_list->currentRow()); });
     connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_newButton, &QPushButton::clicked, this, [this] {
+        reject();
+        Q_EMIT newPackRequested();
+    });
+    connect(m_editButton, &QPushButton::clicked, this, [this] { editRow(m_list->currentRow()); });
     connect(m_list, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { chooseRow(m_list->row(item)); });
     startReading(CourseShelf::Folders());
 }
@@ -135,14 +147,30 @@ void CourseChooser::showPack(std::size_t row, const course::Pack& pack, const QI
     QListWidgetItem* item = m_list->item(static_cast<int>(row));
     item->setText(text);
     item->setIcon(QIcon(thumbnail.isNull() ? Blank() : QPixmap::fromImage(thumbnail)));
-    if (pack.ok())
-        item->setFlags(item->flags() | Qt::ItemIsEnabled);  // a broken one stays greyed out: it cannot be played
+    item->setFlags(item->flags() | Qt::ItemIsEnabled);  // a broken one can still be picked to be edited
+    if (!pack.ok())
+        item->setForeground(palette().color(QPalette::Disabled, QPalette::Text));  // greyed out: it cannot be played
     const bool chosen = builtIn ? m_shelf.builtInChosen() : QDir(pack.folder) == QDir(m_shelf.chosenFolder());
     if (chosen && pack.ok())
         m_list->setCurrentItem(item);
     m_packs[row] = pack;
     if (--m_unread == 0)
         Q_EMIT allRead();
+}
+
+bool CourseChooser::playable(int row) const
+{
+    return row >= 0 && row < static_cast<int>(m_packs.size()) && m_packs[static_cast<std::size_t>(row)] &&
+           m_packs[static_cast<std::size_t>(row)]->ok();
+}
+
+void CourseChooser::editRow(int row)
+{
+    if (row < 0 || row >= static_cast<int>(m_packs.size()) || !m_packs[static_cast<std::size_t>(row)])
+        return;
+    const QString folder = m_packs[static_cast<std::size_t>(row)]->folder;
+    reject();
+    Q_EMIT editRequested(folder);
 }
 
 bool CourseChooser::chooseRow(int row)

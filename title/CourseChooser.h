@@ -4,8 +4,9 @@
 #pragma once
 // The list of courses the title opens: each pack's name, author, stage count,
 // a thumbnail of its first map and the player's best time; a broken pack
-// greyed out with its first problem. Choosing one puts it on the shelf and
-// accepts the box. The packs are read off the GUI thread:
+// greyed out with its first problem (it cannot be played, but it can be
+// edited). Choosing one puts it on the shelf and accepts the box; "新しく作る"
+// and "編集" ask for the editor. The packs are read off the GUI thread:
 // the list opens at once and fills as each pack is read.
 
 #include "rules/CoursePack.h"
@@ -30,9 +31,13 @@ public:
     // one or one still being read.
     bool chooseRow(int row);
     bool reading() const { return m_unread > 0; }
+    // Whether the row's pack can be played (a greyed one cannot).
+    bool playable(int row) const;
 
 Q_SIGNALS:
     void allRead();
+    void newPackRequested();
+    void editRequested(const QString& folder);  // a pack's folder, the game's own course's included
 
 private:
     void startReading(const QStringList& folders);
@@ -43,8 +48,12 @@ private:
     std::size_t m_unread = 0;
     std::atomic_bool m_closing{false};
     QThread* m_reader = nullptr;
-    // Named as their members: "list", "chooseButton", "cancelButton".
+    void editRow(int row);
+
+    // Named as their members: "list", "chooseButton", "cancelButton", "newButton", "editButton".
     QListWidget* m_list = nullptr;
+    QPushButton* m_newButton = nullptr;
+    QPushButton* m_editButton = nullptr;
     QPushButton* m_chooseButton = nullptr;
     QPushButton* m_cancelButton = nullptr;
 };

@@ -486,7 +486,7 @@ private Q_SLOTS:
         for (int i = 0; i < list->count(); ++i) {
             const QString text = list->item(i)->text();
             rows << text;
-            if (!(list->item(i)->flags() & Qt::ItemIsEnabled))
+            if (!chooser->playable(i))
                 greyed << text.section(QLatin1Char('\n'), 0, 0);
             if (text.startsWith(QLatin1String("empty")))
                 emptyRefused = !chooser->chooseRow(i);

@@ -1,0 +1,79 @@
+// SPDX-FileCopyrightText: 2026 The Pokurimo developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+// The course editor's window: the tools above, the stages on the left, the
+// enlarged map in the middle, and on the right what is selected, the stage
+// (with its stacking) and the pack. Closing with changes not saved asks first.
+
+#include "editor/MapCanvas.h"
+#include "editor/PackDraft.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+class QAction;
+class QActionGroup;
+class QComboBox;
+class QListWidget;
+class QMessageBox;
+class QTabWidget;
+
+namespace editor {
+
+class EditorDocument;
+class PropertyForm;
+
+// Every element carries its name as its object name ("canvas", "stageList",
+// "stacking", "saveAction", tools "roadMediumTool", "placeCarTool", …).
+class EditorScreen : public QMainWindow {
+    Q_OBJECT
+public:
+    // Edits `opened` (OpenPack's); the window deletes itself when closed.
+    EditorScreen(Opened opened, QWidget* parent = nullptr);
+    ~EditorScreen() override;
+
+    // Saves the pack; false (and the reason shown) when nothing was written.
+    bool save();
+
+Q_SIGNALS:
+    void saved(const QString& folder);
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void buildTools();
+    void buildStageColumn();
+    void buildSidePanel();
+    QAction* addTool(const QString& text, const char* name, const QString& tip, const QKeySequence& key, const Tool& tool);
+    QAction* makeAction(const QString& text, const char* name, const QString& tip, const QKeySequence& key);
+    void documentChanged();
+    void selectionChanged();
+    void showStages();
+    void showStacking();
+    void stackingMoved();
+    void rebuildElementForm();
+    void editStages(const QString& what, bool adds, const std::function<int(Draft&, int)>& edit);
+    void askBeforeClosing();
+    void updateTitle();
+
+    EditorDocument* m_document;
+    MapCanvas* m_canvas = nullptr;
+    QActionGroup* m_tools = nullptr;
+    QComboBox* m_stamps = nullptr;
+    QListWidget* m_stageList = nullptr;
+    QListWidget* m_stacking = nullptr;
+    QTabWidget* m_side = nullptr;
+    PropertyForm* m_elementForm = nullptr;
+    PropertyForm* m_stageForm = nullptr;
+    PropertyForm* m_packForm = nullptr;
+    QString m_builtFor;  // what the element form shows: stage, element and kind
+    int m_stageFormFor = -1;
+    bool m_closing = false;  // the maker has answered: the window may close
+    QPointer<QMessageBox> m_asking;
+};
+
+}  // namespace editor

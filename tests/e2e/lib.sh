@@ -90,14 +90,15 @@ e2e_wait_for() {
 # loser may still write it before it dies: a server counts only once it is
 # alive and answers, else another is started. Like a desktop's server it never
 # resets when its last client leaves, so a game started right after another
-# ended never meets a server in the middle of a reset.
+# ended never meets a server in the middle of a reset. E2E_SCREEN sets its
+# size (1024x768 unless told).
 e2e_start_x() {
   command -v Xvfb >/dev/null || e2e_skip "Xvfb is not installed (make deps installs it)"
   command -v xdotool >/dev/null || e2e_skip "xdotool is not installed (make deps installs it)"
   local attempt pid
   for attempt in 1 2 3 4 5; do
     : >"$E2E_TMP/display"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$E2E_TMP/display" >"$E2E_TMP/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN:-1024x768}x24" -nolisten tcp -noreset 3>"$E2E_TMP/display" >"$E2E_TMP/xvfb.log" 2>&1 &
     pid=$!
     # The number and its newline are written apart: wait for the whole line.
     if e2e_wait_for 20 grep -q '^[0-9][0-9]*$' "$E2E_TMP/display"; then
@@ -140,11 +141,11 @@ e2e_start_pulse() {
   e2e_log "sound server at $PULSE_SERVER"
 }
 
-# Starts the game ($1: its program file) with the sanitizers stopping at the first fault.
+# Starts the game ($1: its program file, then its options) with the sanitizers stopping at the first fault.
 e2e_start_game() {
   QT_QPA_PLATFORM=xcb ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 \
     UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-    "$1" >>"$E2E_TMP/game.out" 2>>"$E2E_TMP/game.err" &
+    "$@" >>"$E2E_TMP/game.out" 2>>"$E2E_TMP/game.err" &
   GAME_PID=$!
   E2E_PIDS+=($GAME_PID)
 }

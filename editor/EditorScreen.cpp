@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -36,7 +37,7 @@ namespace {
 
 constexpr int kThin = 5, kMedium = 11, kWide = 21;  // the road brush's widths, map pixels
 constexpr int kSideWidth = 420;
-constexpr int kStageColumnWidth = 170;
+constexpr int kStageColumnWidth = 190;
 constexpr int kLayerRole = Qt::UserRole;
 constexpr int kIndexRole = Qt::UserRole + 1;
 
@@ -275,13 +276,14 @@ void EditorScreen::buildStageColumn()
              return at + 1;
          }},
     };
-    auto* grid = new QHBoxLayout;
+    auto* grid = new QGridLayout;
     grid->setSpacing(1);
     for (const Button& b : buttons) {
         auto* button = new QPushButton(b.text, column);
         button->setObjectName(QLatin1String(b.name));
         button->setToolTip(b.tip);
-        grid->addWidget(button);
+        const int at = grid->count();
+        grid->addWidget(button, at / 3, at % 3);  // adding and removing above, moving below
         connect(button, &QPushButton::clicked, this, [this, b] { editStages(b.tip, b.adds, b.edit); });
     }
     layout->addLayout(grid);

@@ -7,6 +7,7 @@
 #include "rules/CoursePackFormat.h"
 #include "rules/CourseRules.h"
 #include "rules/MapPicture.h"
+#include "widgets/Signs.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -84,18 +85,6 @@ void Flood(QImage& map, QPoint at, QRgb colour)
         map.setPixel(p, colour);
         todo.insert(todo.end(), {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1)});
     }
-}
-
-void DrawSign(QPainter& p, const QRect& r, const QString& text, const QColor& fill, const QColor& ink)
-{
-    p.fillRect(r, fill);
-    p.setPen(ink);
-    p.drawRect(r.adjusted(0, 0, -1, -1));
-    QFont font = p.font();
-    font.setBold(true);
-    font.setPixelSize(std::max(6, std::min(r.height() - 2, 13)));
-    p.setFont(font);
-    p.drawText(r, Qt::AlignCenter, text);
 }
 
 }  // namespace
@@ -277,12 +266,12 @@ void MapCanvas::drawElement(QPainter& p, Stacked e) const
     switch (e.layer) {
     case Layer::Start:
         if (drawnSigns && stage.starts[i].own)
-            DrawSign(p, r, QStringLiteral("START"), QColor(255, 221, 0), QColor(200, 0, 0));
+            p.drawPixmap(r, look::StartSign(shownRect(e).size()));  // as the game will draw it, enlarged
         p.fillRect(onWidget(QRect(stage.starts[i].point, QSize(1, 1))), Qt::red);
         break;
     case Layer::Goal:
         if (drawnSigns && stage.goals[i].live)
-            DrawSign(p, r, QStringLiteral("GOAL"), Qt::white, QColor(0, 0, 160));
+            p.drawPixmap(r, look::GoalSign(shownRect(e).size()));
         break;
     case Layer::Checkpoint:
         p.fillRect(r, QColor(0, 120, 255, 60));

@@ -1,73 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Pokurimo developers
 // SPDX-License-Identifier: MIT
 
-// The signs the game draws for a map that shows none: START on yellow, and
-// GOAL under a chequered band, each filling its mark's rectangle.
+// The signs the game draws over the stage's own starts and its live goal, for
+// a map that shows none (widgets/Signs.cpp draws them).
 
 #include "game/GameSession.h"
 #include "play/PlayScreen.h"
 #include "rules/Practice.h"
-#include "widgets/Look.h"
+#include "widgets/Signs.h"
 #include "widgets/Widgets.h"
-
-#include <QFontMetrics>
-#include <QPainter>
-
-namespace {
-
-const QColor kSignRed(200, 0, 0);
-constexpr int kSmallestLetters = 6;  // pixels: smaller still would read as a smudge
-constexpr int kCheck = 4;            // the goal band's squares, in pixels
-
-// The caption font at 9.75 pt, narrowed as a tight box narrows it, or as
-// much smaller as `word` needs to fit `room`.
-QFont SignFont(const QString& word, QSize room)
-{
-    QFont font;
-    for (int pixels = look::k9_75pt; pixels >= kSmallestLetters; --pixels) {
-        font = fit::Narrowed(look::CaptionFont(pixels), word, room.width());
-        const QFontMetrics metrics(font);
-        if (metrics.horizontalAdvance(word) <= room.width() && metrics.ascent() <= room.height())
-            break;
-    }
-    return font;
-}
-
-void Letter(QPainter& p, const QRect& room, const QString& word)
-{
-    p.setPen(kSignRed);
-    p.setFont(SignFont(word, room.size()));
-    p.drawText(room, Qt::AlignCenter, word);
-}
-
-QPixmap StartSign(QSize size)
-{
-    QPixmap sign(size);
-    sign.fill(QColor(255, 221, 0));
-    QPainter p(&sign);
-    p.setPen(kSignRed);
-    p.drawRect(sign.rect().adjusted(0, 0, -1, -1));
-    Letter(p, sign.rect().adjusted(1, 1, -1, -1), QStringLiteral("START"));
-    return sign;
-}
-
-QPixmap GoalSign(QSize size)
-{
-    QPixmap sign(size);
-    sign.fill(Qt::white);
-    QPainter p(&sign);
-    const int rows = size.height() >= 6 * kCheck ? 2 : 1;  // a tall sign flies a deeper band
-    for (int row = 0; row < rows; ++row)
-        for (int column = 0; column * kCheck < size.width(); ++column)
-            if ((row + column) % 2 == 0)
-                p.fillRect(column * kCheck, row * kCheck, kCheck, kCheck, Qt::black);
-    p.setPen(Qt::black);
-    p.drawRect(sign.rect().adjusted(0, 0, -1, -1));
-    Letter(p, sign.rect().adjusted(1, rows * kCheck, -1, -1), QStringLiteral("GOAL"));
-    return sign;
-}
-
-}  // namespace
 
 void PlayScreen::markSigns()
 {
@@ -77,8 +18,8 @@ void PlayScreen::markSigns()
     const bool stretch = m_session->mode() == game::RunMode::Practice && m_session->practiceFrom() != course::kFromStart;
     for (std::size_t i = 0; i < stage.starts.size(); ++i)
         if (MapMark* zone = m_startZones[i]; zone && stage.starts[i].own && (drawn || stretch))
-            zone->setPicture(StartSign(zone->size()));
+            zone->setPicture(look::StartSign(zone->size()));
     const course::Goal* goal = stage.liveGoal();
     if (MapMark* mark = goal && drawn ? m_goalMarks[static_cast<std::size_t>(goal - stage.goals.data())] : nullptr)
-        mark->setPicture(GoalSign(mark->size()));
+        mark->setPicture(look::GoalSign(mark->size()));
 }

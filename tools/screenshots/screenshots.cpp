@@ -11,6 +11,8 @@
 // with an empty ranking, so that a picture depends on the game and not on the
 // fonts or the scores of the machine that renders it.
 
+#include "editor/EditorScreen.h"
+#include "editor/PackDraft.h"
 #include "game/AppFolder.h"
 #include "game/GameSession.h"
 #include "i18n/Language.h"
@@ -23,6 +25,7 @@
 #include "widgets/Notice.h"
 #include "widgets/Widgets.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QDirIterator>
@@ -83,6 +86,20 @@ void RankScreens()
     rank.showTable();
     rank.findChild<QLineEdit*>(QStringLiteral("nameEdits(2)"))->setText(QStringLiteral("ぽくりも"));
     Save(rank, QStringLiteral("rank_entry"));
+}
+
+// The editor on a new pack, its checkpoint chosen, the road tinted.
+void EditorScreen(const QTemporaryDir& scratch)
+{
+    const QString folder = scratch.filePath(QStringLiteral("new-pack"));
+    editor::EditorScreen screen(editor::OpenPack(folder, folder));
+    screen.setAttribute(Qt::WA_DeleteOnClose, false);
+    screen.resize(1270, 760);  // as on a desktop's screen, larger than the offscreen one
+    screen.findChild<QAction*>(QStringLiteral("movingAction"))->setChecked(false);  // held still for the picture
+    screen.findChild<QAction*>(QStringLiteral("roadViewAction"))->setChecked(true);
+    auto* canvas = screen.findChild<editor::MapCanvas*>(QStringLiteral("canvas"));
+    canvas->select(course::Stacked{course::Layer::Checkpoint, 0});
+    Save(screen, QStringLiteral("editor"));
 }
 
 void ContactSheet()
@@ -230,6 +247,7 @@ int main(int argc, char* argv[])
         ShootPlayScreen(1, QStringLiteral("play_stage1"));
         ShootPlayScreen(2, QStringLiteral("play_stage2"));
         RankScreens();
+        EditorScreen(scratch);
     }
     g_out = out;
     if (!references.isEmpty())

@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QTemporaryDir>
+#include <QWindow>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -32,7 +33,10 @@ void BM_EditorBrushStroke(benchmark::State& state)
     qputenv("XDG_DATA_HOME", scratch.path().toLocal8Bit());
     editor::EditorScreen screen(editor::OpenPack(game::AppFolder(), scratch.filePath(QStringLiteral("copy"))));
     screen.setAttribute(Qt::WA_DeleteOnClose, false);
+    screen.resize(1270, 760);  // the whole map in view, as on a desktop's screen
     screen.show();
+    while (!screen.windowHandle() || !screen.windowHandle()->isExposed())  // painted only once exposed
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     screen.findChild<QListWidget*>(QStringLiteral("stageList"))->setCurrentRow(1);
     screen.findChild<QAction*>(QStringLiteral("roadViewAction"))->setChecked(true);
     screen.findChild<QAction*>(QStringLiteral("roadWideTool"))->trigger();
@@ -47,6 +51,8 @@ void BM_EditorBrushStroke(benchmark::State& state)
         Send(canvas, QEvent::MouseButtonRelease, QPointF(240, 200) * zoom);
         canvas->repaint();
     }
+    if (!screen.findChild<QAction*>(QStringLiteral("undoAction"))->isEnabled())
+        state.SkipWithError("the strokes left no step to undo: they did not paint");
 }
 BENCHMARK(BM_EditorBrushStroke)->Unit(benchmark::kMillisecond)->Iterations(20);
 

@@ -31,25 +31,24 @@ bool RunChecks(const QImage& map, const course::Stage& description, int stage, Q
     return RunChecks(map, description, stage, out, std::chrono::steady_clock::time_point::max()) == Verdict::Passes;
 }
 
-Verdict RunChecks(const QImage& map, const course::Stage& description, int stage, QTextStream& out,
-                  std::chrono::steady_clock::time_point deadline)
+StageCheck CheckStage(const QImage& map, const course::Stage& description, int stage, std::chrono::steady_clock::time_point deadline)
 {
+    StageCheck check;
     const CoursePlan plan = StagePlan(description);
     bool passed = true;
     for (int level = 1; level <= 2; ++level) {
-        const int r = course::ProbeHalfSize(level);
-        const CourseReport course = CheckCourse(map, plan, r, deadline);
-        if (course.outOfTime)
-            return TooComplex(out, stage);
-        out << "stage " << stage << ", level " << level << " (r = " << r << "): "
-            << (course.passed ? "passes" : "FAILS") << ", shortest route " << course.routeLength << " px\n";
-        Print(out, course.problems);
+        CourseReport& course = check.levels[static_cast<std::size_t>(level - 1)];
+        course = CheckCourse(map, plan, course::ProbeHalfSize(level), deadline);
+        if (course.outOfTime) {
+            check.verdict = Verdict::TooComplex;
+            return check;
+        }
         passed = passed && course.passed;
         const std::optional<course::Targets>& targets = description.targets[static_cast<std::size_t>(level - 1)];
         if (targets && course.routeLength > (*targets)[0] * kFastestHandPxPerSecond) {
-            out << "    stages[" << stage - 1 << "].targets." << level << ": gold " << (*targets)[0]
-                << " s is faster than the shortest route (" << course.routeLength << " px) can be walked at "
-                << kFastestHandPxPerSecond << " px/s\n";
+            check.goldTooFast[static_cast<std::size_t>(level - 1)] =
+                QStringLiteral("stages[%1].targets.%2: gold %3 s is faster than the shortest route (%4 px) can be walked at %5 px/s")
+                    .arg(stage - 1).arg(level).arg((*targets)[0]).arg(course.routeLength).arg(kFastestHandPxPerSecond);
             passed = false;
         }
     }
@@ -57,17 +56,39 @@ Verdict RunChecks(const QImage& map, const course::Stage& description, int stage
         FairnessOptions options;
         options.limitSeconds = description.timeLimit;
         options.deadline = deadline;
-        const FairnessReport fair = CheckFairness(map, plan, course::ProbeHalfSize(2), options);
-        if (fair.outOfTime)
-            return TooComplex(out, stage);
-        out << "stage " << stage << ", level 2 with moving hazards: " << (fair.passed ? "passes" : "FAILS")
-            << ", Start clicks at 0.." << options.lastStartSecond << " s reach the goal in " << fair.best << " s at best, " << fair.worst
-            << " s at worst (60 px/s in 8-neighbour steps)\n";
-        Print(out, fair.problems);
-        passed = passed && fair.passed;
+        check.hazards = CheckFairness(map, plan, course::ProbeHalfSize(2), options);
+        if (check.hazards->outOfTime) {
+            check.verdict = Verdict::TooComplex;
+            return check;
+        }
+        passed = passed && check.hazards->passed;
+    }
+    check.verdict = passed ? Verdict::Passes : Verdict::Fails;
+    return check;
+}
+
+Verdict RunChecks(const QImage& map, const course::Stage& description, int stage, QTextStream& out,
+                  std::chrono::steady_clock::time_point deadline)
+{
+    const StageCheck check = CheckStage(map, description, stage, deadline);
+    if (check.verdict == Verdict::TooComplex)
+        return TooComplex(out, stage);
+    for (int level = 1; level <= 2; ++level) {
+        const CourseReport& course = check.levels[static_cast<std::size_t>(level - 1)];
+        out << "stage " << stage << ", level " << level << " (r = " << course::ProbeHalfSize(level) << "): "
+            << (course.passed ? "passes" : "FAILS") << ", shortest route " << course.routeLength << " px\n";
+        Print(out, course.problems);
+        if (const QString& gold = check.goldTooFast[static_cast<std::size_t>(level - 1)]; !gold.isEmpty())
+            out << "    " << gold << '\n';
+    }
+    if (const std::optional<FairnessReport>& fair = check.hazards) {
+        out << "stage " << stage << ", level 2 with moving hazards: " << (fair->passed ? "passes" : "FAILS")
+            << ", Start clicks at 0.." << FairnessOptions{}.lastStartSecond << " s reach the goal in " << fair->best << " s at best, "
+            << fair->worst << " s at worst (60 px/s in 8-neighbour steps)\n";
+        Print(out, fair->problems);
     }
     out.flush();
-    return passed ? Verdict::Passes : Verdict::Fails;
+    return check.verdict;
 }
 
 }  // namespace coursecheck

@@ -124,30 +124,34 @@ std::vector<std::uint8_t> Without(const SafeField& field, const Scene& scene, co
 }
 
 // One 100 ms step of the player: every position spreads its latest Start click
-// to its neighbours, and only safe positions keep one.
+// to its neighbours, and only safe positions keep one. The rows are walked
+// through pointers that share nothing, so the compiler takes many positions
+// at once: the checker spends most of its time here.
+std::uint8_t Max(std::uint8_t a, std::uint8_t b) { return a > b ? a : b; }
+
+void SpreadRow(const std::uint8_t* __restrict row, std::uint8_t* __restrict out)
+{
+    out[0] = Max(row[0], row[1]);
+    for (int x = 1; x < kSide - 1; ++x)
+        out[x] = Max(Max(row[x - 1], row[x]), row[x + 1]);
+    out[kSide - 1] = Max(row[kSide - 2], row[kSide - 1]);
+}
+
+void SpreadColumn(const std::uint8_t* __restrict up, const std::uint8_t* __restrict mid, const std::uint8_t* __restrict down,
+                  const std::uint8_t* __restrict mask, std::uint8_t* __restrict out)
+{
+    for (int x = 0; x < kSide; ++x)
+        out[x] = static_cast<std::uint8_t>(Max(Max(up[x], mid[x]), down[x]) & mask[x]);
+}
+
 void Spread(std::vector<std::uint8_t>& latest, std::vector<std::uint8_t>& rows, const std::vector<std::uint8_t>& safe)
 {
-    const std::uint8_t* in = latest.data();
-    std::uint8_t* h = rows.data();
-    for (int y = 0; y < kSide; ++y) {
-        const std::uint8_t* row = in + y * kSide;
-        std::uint8_t* out = h + y * kSide;
-        out[0] = std::max(row[0], row[1]);
-        for (int x = 1; x < kSide - 1; ++x)
-            out[x] = std::max(std::max(row[x - 1], row[x]), row[x + 1]);
-        out[kSide - 1] = std::max(row[kSide - 2], row[kSide - 1]);
-    }
-    std::uint8_t* out = latest.data();
-    const std::uint8_t* mask = safe.data();
-    for (int y = 0; y < kSide; ++y) {
-        const std::uint8_t* up = h + std::max(y - 1, 0) * kSide;
-        const std::uint8_t* mid = h + y * kSide;
-        const std::uint8_t* down = h + std::min(y + 1, kSide - 1) * kSide;
-        std::uint8_t* o = out + y * kSide;
-        const std::uint8_t* m = mask + y * kSide;
-        for (int x = 0; x < kSide; ++x)
-            o[x] = static_cast<std::uint8_t>(std::max(std::max(up[x], mid[x]), down[x]) & m[x]);
-    }
+    for (int y = 0; y < kSide; ++y)
+        SpreadRow(latest.data() + y * kSide, rows.data() + y * kSide);
+    const std::uint8_t* h = rows.data();
+    for (int y = 0; y < kSide; ++y)
+        SpreadColumn(h + std::max(y - 1, 0) * kSide, h + y * kSide, h + std::min(y + 1, kSide - 1) * kSide, safe.data() + y * kSide,
+                     latest.data() + y * kSide);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "game/CourseShelf.h"
 #include "game/GhostStore.h"
 #include "game/HighScoreTable.h"
+#include "rules/CoursePack.h"
 #include "play/PlayScreen.h"
 #include "ranking/RankingScreen.h"
 #include "title/CourseChooser.h"
@@ -32,6 +33,8 @@ void OpenOver(QDialog* box)
 }  // namespace
 
 Navigator::Navigator(CourseShelf& shelf, QObject* parent) : QObject(parent), m_shelf(shelf) {}
+
+Navigator::~Navigator() = default;
 
 TitleScreen* Navigator::title() const
 {
@@ -78,6 +81,8 @@ void Navigator::openEditor(editor::Opened opened)
         return;
     }
     auto* screen = new editor::EditorScreen(std::move(opened));  // a window of its own, deleted when closed
+    connect(screen, &editor::EditorScreen::testRequested, this,
+            [this, screen](const course::Course& course, int level, int stage, int from) { test(screen, course, level, stage, from); });
     connect(screen, &editor::EditorScreen::closed, this, [this] {
         if (!m_title)
             return;  // opened from the command line: closing it ends the game
@@ -88,6 +93,23 @@ void Navigator::openEditor(editor::Opened opened)
     look::Present(screen);
     if (m_title)
         m_title->hide();
+}
+
+void Navigator::test(QWidget* editor, const course::Course& course, int level, int stage, int from)
+{
+    if (!m_testTable)
+        m_testTable = std::make_unique<HighScoreTable>(QStringLiteral("EditorTest"), course::kMaxStages);
+    auto* play = new PlayScreen(*m_testTable, course, level, stage, kLives, game::RunMode::Test, editor);  // gone with the editor
+    connect(play, &PlayScreen::cannotGoOn, this, &Navigator::tell);
+    if (!play->practiseFrom(from) || !play->setUpStage()) {
+        delete play;
+        return;
+    }
+    play->setWindowModality(Qt::ApplicationModal);  // the editor waits behind it, as it was
+    connect(play, &PlayScreen::unloaded, editor, [editor] { editor->activateWindow(); });
+    play->show();
+    look::Present(play);
+    play->tellOpening();
 }
 
 void Navigator::openPractice()

@@ -9,8 +9,13 @@
 
 #include <QObject>
 #include <QPointer>
+#include <memory>
 
 class CourseShelf;
+class HighScoreTable;
+namespace course {
+struct Course;
+}
 namespace editor {
 struct Opened;
 }
@@ -23,6 +28,7 @@ class Navigator : public QObject {
     Q_OBJECT
 public:
     explicit Navigator(CourseShelf& shelf, QObject* parent = nullptr);
+    ~Navigator() override;
 
     // A fresh title screen, shown and active; it deletes itself when closed.
     void showTitle();
@@ -53,6 +59,8 @@ private:
     void openCourseList();
     void openRanking();  // over the title, for looking
     void openEditor(editor::Opened opened);
+    // The editor's stage tried over it, in the test mode: Escape brings the editor back as it was.
+    void test(QWidget* editor, const course::Course& course, int level, int stage, int from);
     void enterName(PlayScreen* play, int level, int stage, int place);
     void watch(RankingScreen* ranking, int level, int stage);
     // Tells the player over the title, or over the title to come.
@@ -60,6 +68,7 @@ private:
     void tellWhatWaits();
 
     CourseShelf& m_shelf;
+    std::unique_ptr<HighScoreTable> m_testTable;  // a try's: never loaded, never saved
     QPointer<TitleScreen> m_title;
     QString m_untold;  // a notice that waits for the title
 };

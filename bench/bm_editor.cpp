@@ -6,14 +6,19 @@
 // of the history), with the road view on, the hazards moving and every
 // repaint done. A stroke should never cost a frame.
 
+#include "checker/CheckRun.h"
 #include "editor/EditorScreen.h"
+#include "editor/LiveCheck.h"
 #include "editor/PackDraft.h"
 #include "game/AppFolder.h"
+#include "rules/CoursePack.h"
+#include "rules/MapPicture.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QWindow>
 #include <benchmark/benchmark.h>
@@ -55,5 +60,43 @@ void BM_EditorBrushStroke(benchmark::State& state)
         state.SkipWithError("the strokes left no step to undo: they did not paint");
 }
 BENCHMARK(BM_EditorBrushStroke)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// The live check's re-check of the game's own stage 2, moving hazards and all,
+// after one stroke of road on its map: what the editor's worker runs.
+void BM_EditorRecheck(benchmark::State& state)
+{
+    const QTemporaryDir scratch;
+    const editor::Opened opened = editor::OpenPack(game::AppFolder(), scratch.filePath(QStringLiteral("copy")));
+    editor::Draft draft = opened.draft;
+    for (auto _ : state) {
+        state.PauseTiming();
+        {
+            QPainter p(&draft.maps[1].pixels);  // a stroke of road, away from the route
+            p.setPen(QPen(editor::kRoadColour, 5));
+            p.drawLine(5, 5, 25, 15);
+        }
+        state.ResumeTiming();
+        const editor::CheckResult result = editor::CheckDraftStage(draft, opened.place, 1, std::chrono::steady_clock::time_point::max());
+        if (!result.playable)
+            state.SkipWithError("the game's own stage 2 is not playable after the stroke");
+    }
+}
+BENCHMARK(BM_EditorRecheck)->Unit(benchmark::kMillisecond);
+
+// Beside it, what --check-course does for the same stage: the pack read from
+// its files, then the stage proven on both levels and through the hazards.
+void BM_CheckCourseStage2(benchmark::State& state)
+{
+    for (auto _ : state) {
+        const course::Pack pack = course::LoadPack(game::AppFolder());
+        QString said;
+        QTextStream out(&said);
+        const course::Stage& stage = pack.course.stage(2);
+        if (coursecheck::RunChecks(course::ReadMap(stage.map), stage, 2, out, std::chrono::steady_clock::time_point::max()) !=
+            coursecheck::Verdict::Passes)
+            state.SkipWithError("the game's own stage 2 does not pass");
+    }
+}
+BENCHMARK(BM_CheckCourseStage2)->Unit(benchmark::kMillisecond);
 
 }  // namespace

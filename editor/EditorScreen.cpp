@@ -9,6 +9,7 @@
 #include "rules/CoursePack.h"
 #include "rules/CoursePackFormat.h"
 #include "rules/CourseRules.h"
+#include "rules/Practice.h"
 #include "widgets/Look.h"
 #include "widgets/Notice.h"
 
@@ -27,6 +28,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -94,6 +96,8 @@ EditorScreen::EditorScreen(Opened opened, QWidget* parent)
     statusBar()->setObjectName(QStringLiteral("status"));
     FitOnScreen(this, {kStageColumnWidth + 2 * course::kMapSize + kSideWidth + 60, 2 * course::kMapSize + 160});
 
+    m_check = new LiveCheck(this);
+    connect(m_check, &LiveCheck::checked, this, &EditorScreen::showCheck);
     connect(m_document, &EditorDocument::changed, this, &EditorScreen::documentChanged);
     connect(m_document->history(), &QUndoStack::cleanChanged, this, &EditorScreen::updateTitle);
     connect(m_canvas, &MapCanvas::selectionChanged, this, &EditorScreen::selectionChanged);
@@ -115,6 +119,7 @@ EditorScreen::~EditorScreen()
     m_document->history()->disconnect(this);
     m_document->disconnect();
     m_canvas->disconnect(this);
+    m_check->disconnect(this);
 }
 
 QAction* EditorScreen::makeAction(const QString& text, const char* name, const QString& tip, const QKeySequence& key)
@@ -198,6 +203,16 @@ void EditorScreen::buildTools()
     connect(zoomOut, &QAction::triggered, this, [this] { m_canvas->setZoom(m_canvas->zoom() / 2); });
     for (QAction* a : {roadView, moving, zoomIn, zoomOut})
         bar->addAction(a);
+    bar->addSeparator();
+    m_testLevel = new QComboBox(bar);
+    m_testLevel->setObjectName(QStringLiteral("testLevel"));
+    m_testLevel->setToolTip(tr("テストするレベル"));
+    m_testLevel->addItems({tr("たこ"), tr("さる")});
+    bar->addWidget(m_testLevel);
+    QAction* testAction = makeAction(tr("テスト"), "testAction",
+                                     tr("このステージを保存しないで遊ぶ：選んだチェックポイントから、なければスタートから (Esc でもどる)"), Qt::Key_F5);
+    connect(testAction, &QAction::triggered, this, &EditorScreen::test);
+    bar->addAction(testAction);
     bar->addSeparator();
 
     QAction* undo = m_document->history()->createUndoAction(this, tr("もどす"));
@@ -287,6 +302,51 @@ void EditorScreen::buildStageColumn()
         connect(button, &QPushButton::clicked, this, [this, b] { editStages(b.tip, b.adds, b.edit); });
     }
     layout->addLayout(grid);
+    buildCheckPanel(column);
+}
+
+void EditorScreen::buildCheckPanel(QWidget* column)
+{
+    m_checkStatus = new QLabel(tr("チェック中…"), column);
+    m_checkStatus->setObjectName(QStringLiteral("checkStatus"));
+    m_checkStatus->setToolTip(tr("このステージが遊べるか：変えるたびに、たこ・さるとハザードでたしかめる"));
+    m_checkStatus->setMargin(4);
+    m_checkStatus->setWordWrap(true);
+    m_problems = new QListWidget(column);
+    m_problems->setObjectName(QStringLiteral("problems"));
+    m_problems->setToolTip(tr("見つかった問題：クリックすると、そのマークか場所を地図で示す"));
+    m_problems->setWordWrap(true);
+    m_problems->setMinimumHeight(180);
+    auto* layout = static_cast<QVBoxLayout*>(column->layout());
+    layout->addWidget(m_checkStatus);
+    layout->addWidget(m_problems, 1);
+    connect(m_problems, &QListWidget::currentRowChanged, this, &EditorScreen::findingChosen);
+}
+
+void EditorScreen::showCheck(const CheckResult& result)
+{
+    if (result.stage != m_canvas->stage())
+        return;  // the maker has gone to another stage meanwhile; its own check is on its way
+    m_canvas->showCheck(result);
+    const int problems = static_cast<int>(result.findings.size());
+    m_checkStatus->setText(result.playable ? tr("遊べる：ルートは青 (たこ) とオレンジ (さる)") : tr("遊べない：問題 %1 件").arg(std::max(problems, 1)));
+    look::Paint(m_checkStatus, result.playable ? kPlayable : kNotPlayable, Qt::white);
+    m_findings = result.findings;
+    const QSignalBlocker quiet(m_problems);
+    m_problems->clear();
+    for (const Finding& f : m_findings)
+        m_problems->addItem(f.text);
+}
+
+void EditorScreen::findingChosen(int row)
+{
+    if (row < 0 || row >= static_cast<int>(m_findings.size()))
+        return;
+    const Finding& f = m_findings[static_cast<std::size_t>(row)];
+    if (f.element)
+        m_canvas->select(f.element);
+    if (f.place)
+        m_canvas->pointAt(*f.place);
 }
 
 void EditorScreen::editStages(const QString& what, bool adds, const std::function<int(Draft&, int)>& edit)
@@ -348,6 +408,11 @@ void EditorScreen::documentChanged()
     m_packForm->reload();
     rebuildElementForm();
     updateTitle();
+    if (m_check) {
+        m_check->request(m_document->draft(), m_document->place(), m_canvas->stage());
+        m_checkStatus->setText(tr("チェック中…"));
+        look::Paint(m_checkStatus, palette().color(QPalette::Window), palette().color(QPalette::WindowText));
+    }
 }
 
 void EditorScreen::showStages()
@@ -442,6 +507,35 @@ bool EditorScreen::save()
                                           : tr("作りかけとして保存した：%1").arg(written.problems.value(0)));
     updateTitle();
     Q_EMIT saved(m_document->place().folder);
+    return true;
+}
+
+bool EditorScreen::test()
+{
+    const int stage = m_canvas->stage();
+    const int level = m_testLevel->currentIndex() + 1;
+    course::Course tried = m_document->course();
+    course::Stage& s = tried.stages.at(static_cast<std::size_t>(stage));
+    const StageMap& map = m_document->draft().maps.at(static_cast<std::size_t>(stage));
+    const std::optional<course::Stacked>& chosen = m_canvas->selected();
+    const int from = chosen && chosen->layer == course::Layer::Checkpoint ? chosen->index : course::kFromStart;
+    QString why;
+    if (!s.ownStart() || !s.liveGoal())
+        why = tr("テストには、ステージのスタートと本物のゴールがいる");
+    else if (from != course::kFromStart && !course::PracticePoint(s, map.pixels, level, from))
+        why = tr("このチェックポイントからは始められない (一度だけ話すもので、道の上に安全な点があること)");
+    if (map.painted()) {  // the play screen reads its map from a file: the one painted, not yet saved
+        if (!m_testMaps)
+            m_testMaps = std::make_unique<QTemporaryDir>();
+        s.map = m_testMaps->filePath(QStringLiteral("stage%1.png").arg(stage + 1));
+        if (why.isEmpty() && !map.pixels.save(s.map, "PNG"))
+            why = tr("テストの地図を書けない：%1").arg(s.map);
+    }
+    if (!why.isEmpty()) {
+        statusBar()->showMessage(why);
+        return false;
+    }
+    Q_EMIT testRequested(tried, level, stage + 1, from);
     return true;
 }
 

@@ -6,16 +6,20 @@
 // enlarged map in the middle, and on the right what is selected, the stage
 // (with its stacking) and the pack. Closing with changes not saved asks first.
 
+#include "editor/LiveCheck.h"
 #include "editor/MapCanvas.h"
 #include "editor/PackDraft.h"
 
 #include <QMainWindow>
 #include <QPointer>
+#include <memory>
 
 class QAction;
 class QActionGroup;
 class QComboBox;
+class QLabel;
 class QListWidget;
+class QTemporaryDir;
 class QMessageBox;
 class QTabWidget;
 
@@ -25,7 +29,8 @@ class EditorDocument;
 class PropertyForm;
 
 // Every element carries its name as its object name ("canvas", "stageList",
-// "stacking", "saveAction", tools "roadMediumTool", "placeCarTool", …).
+// "stacking", "saveAction", tools "roadMediumTool", "placeCarTool", the live
+// check's "checkStatus" and "problems", "testAction", …).
 class EditorScreen : public QMainWindow {
     Q_OBJECT
 public:
@@ -36,9 +41,20 @@ public:
     // Saves the pack; false (and the reason shown) when nothing was written.
     bool save();
 
+    // The stage being edited played as it stands, unsaved, at the level chosen,
+    // from its START or from the checkpoint selected; false (and why shown)
+    // when it cannot be played from there.
+    bool test();
+
+    // The colours of the live check's verdict, behind its words.
+    static inline const QColor kPlayable{0, 150, 60};
+    static inline const QColor kNotPlayable{200, 30, 30};
+
 Q_SIGNALS:
     void saved(const QString& folder);
     void closed();
+    // `course` holds the stage as it stands, its map in a file of the editor's own.
+    void testRequested(const course::Course& course, int level, int stage, int from);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -59,6 +75,9 @@ private:
     void editStages(const QString& what, bool adds, const std::function<int(Draft&, int)>& edit);
     void askBeforeClosing();
     void updateTitle();
+    void buildCheckPanel(QWidget* column);
+    void showCheck(const CheckResult& result);
+    void findingChosen(int row);
 
     EditorDocument* m_document;
     MapCanvas* m_canvas = nullptr;
@@ -74,6 +93,12 @@ private:
     int m_stageFormFor = -1;
     bool m_closing = false;  // the maker has answered: the window may close
     QPointer<QMessageBox> m_asking;
+    LiveCheck* m_check = nullptr;
+    QLabel* m_checkStatus = nullptr;
+    QListWidget* m_problems = nullptr;
+    std::vector<Finding> m_findings;  // as the problem list shows them
+    QComboBox* m_testLevel = nullptr;
+    std::unique_ptr<QTemporaryDir> m_testMaps;  // the maps of stages tried before they were saved
 };
 
 }  // namespace editor

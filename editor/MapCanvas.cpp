@@ -97,6 +97,12 @@ MapCanvas::MapCanvas(EditorDocument& document, QWidget* parent) : QWidget(parent
     connect(&m_hazardTimer, &QTimer::timeout, this, &MapCanvas::stepHazards);
     connect(&document, &EditorDocument::changed, this, &MapCanvas::documentChanged);
     connect(&document, &EditorDocument::mapPainted, this, &MapCanvas::mapPainted);
+    m_pointing.setSingleShot(true);
+    m_pointing.setInterval(1500);
+    connect(&m_pointing, &QTimer::timeout, this, [this] {
+        m_pointedAt.reset();
+        update();
+    });
     setZoom(2);
     documentChanged();
 }
@@ -244,6 +250,7 @@ void MapCanvas::paintEvent(QPaintEvent* event)
             p.drawLine(exposed.left(), y * m_zoom, exposed.right(), y * m_zoom);
     }
     drawMarks(p);
+    drawCheck(p);
     drawSelection(p);
     if (m_drag == Drag::Place) {
         p.setPen(QPen(LayerColour(m_tool.layer), 1, Qt::DashLine));
@@ -294,6 +301,46 @@ void MapCanvas::drawElement(QPainter& p, Stacked e) const
     }
     p.setPen(LayerColour(e.layer));
     p.drawRect(r.adjusted(0, 0, -1, -1));
+}
+
+void MapCanvas::showCheck(const CheckResult& result)
+{
+    m_check = result;
+    update();
+}
+
+void MapCanvas::pointAt(QPoint place)
+{
+    m_pointedAt = place;
+    m_pointing.start();
+    update();
+}
+
+// The shortest route of each level, the easy one under the hard one, and a
+// ring round every place a problem lies.
+void MapCanvas::drawCheck(QPainter& p) const
+{
+    if (!m_check || m_check->stage != m_stage)
+        return;
+    const QColor colours[] = {QColor(0, 90, 255, 200), QColor(255, 120, 0, 220)};
+    const QPointF half(m_zoom / 2.0, m_zoom / 2.0);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    for (std::size_t level = 0; level < m_check->routes.size(); ++level) {
+        QPolygonF line;
+        for (const QPoint& step : m_check->routes[level])
+            line << QPointF(step * m_zoom) + half;
+        p.setPen(QPen(colours[level], level == 0 ? 3 : 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPolyline(line);
+    }
+    p.setPen(QPen(Qt::red, 2));
+    for (const Finding& f : m_check->findings)
+        if (f.place)
+            p.drawEllipse(QPointF(*f.place * m_zoom) + half, 6.0 * m_zoom / 2, 6.0 * m_zoom / 2);
+    if (m_pointedAt) {
+        p.setPen(QPen(Qt::red, 3));
+        p.drawEllipse(QPointF(*m_pointedAt * m_zoom) + half, 12.0 * m_zoom / 2, 12.0 * m_zoom / 2);
+    }
+    p.setRenderHint(QPainter::Antialiasing, false);
 }
 
 void MapCanvas::drawSelection(QPainter& p) const
@@ -412,6 +459,8 @@ void MapCanvas::mouseMoveEvent(QMouseEvent* event)
         else
             r.setBottomLeft(r.bottomLeft() + by);
         r = r.normalized();
+        if (r == RectOf(shownStage(), *m_selected))
+            return;  // a click, or a drag back where it began: nothing to undo
         const Stacked e = *m_selected;
         const int stage = m_stage;
         m_document.change(m_drag == Drag::Move ? tr("マークを動かす") : tr("マークの大きさを変える"), m_dragKey,

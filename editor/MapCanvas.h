@@ -7,6 +7,7 @@
 // every change a step of the document's history. The hazards move as they
 // will in play, unless stopped.
 
+#include "editor/LiveCheck.h"
 #include "editor/StageEdits.h"
 
 #include <QImage>
@@ -53,6 +54,11 @@ public:
     void removeSelected();
     void nudgeSelected(QPoint by);
 
+    // The live check's finding for the stage shown: its routes and the places of its problems.
+    void showCheck(const CheckResult& result);
+    // A place of the map pointed out for a moment (a finding's).
+    void pointAt(QPoint place);
+
     QPoint mapPixel(QPointF at) const;  // of a point of the widget
     QSize sizeHint() const override;
 
@@ -82,6 +88,7 @@ private:
     void drawMarks(class QPainter& p) const;
     void drawElement(QPainter& p, Stacked element) const;
     void drawSelection(QPainter& p) const;
+    void drawCheck(QPainter& p) const;
     std::optional<int> handleAt(QPoint widgetPoint) const;  // 0..3: the corners, clockwise from the top left
     QRect onWidget(QRect map) const;
     void rebuildRoadTint(QRect where);
@@ -103,6 +110,10 @@ private:
     std::optional<QPoint> m_lineFrom;
     QImage m_beforeLine;             // a straight line is drawn again on this at every move
     QRect m_placing;
+
+    std::optional<CheckResult> m_check;  // the latest, for the stage it checked
+    std::optional<QPoint> m_pointedAt;
+    QTimer m_pointing;
 
     QImage m_roadTint;       // what counts as road, tinted
     std::vector<course::HazardState> m_hazards;

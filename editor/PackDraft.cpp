@@ -229,6 +229,15 @@ Opened OpenPack(const QString& folder, const QString& saveTo)
     return opened;
 }
 
+QString WriteStageInto(const Draft& draft, const PackPlace& place, int stage, const QString& folder)
+{
+    const auto i = static_cast<std::size_t>(stage);
+    Draft one{draft.course, {draft.maps.at(i)}};
+    one.course.stages = {draft.course.stages.at(i)};
+    const PackPlace alone{place.source, folder, {}, false};
+    return SavePlan(one, alone).writeInto(folder);
+}
+
 QString SavePack(const Draft& draft, PackPlace& place)
 {
     const QString parent = QFileInfo(place.folder).absolutePath();

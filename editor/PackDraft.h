@@ -65,6 +65,11 @@ QString SaveFolderFor(const QString& folder);
 // A new folder's name in the player's courses folder, "course", "course-2", …
 QString NewPackFolder(const QString& base = QStringLiteral("course"));
 
+// The draft's stage `stage` alone as a pack in `folder`, its map and pictures
+// with it and nothing else kept, as the live check reads it; empty when it
+// was written, otherwise why not.
+QString WriteStageInto(const Draft& draft, const PackPlace& place, int stage, const QString& folder);
+
 // Writes the draft; empty when it was, otherwise why nothing was written.
 // The written pack is read back before it takes the folder's place: the
 // editor never writes a pack the loader cannot read whole.

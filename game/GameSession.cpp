@@ -53,7 +53,7 @@ bool GameSession::pieceOpen(int index, int piece) const
 
 int GameSession::score() const
 {
-    return m_mode == game::RunMode::Practice ? m_time : stage::Score(m_level, stageCourse().timeLimit, m_time);
+    return game::RulesOf(m_mode).stretches ? m_time : stage::Score(m_level, stageCourse().timeLimit, m_time);
 }
 
 bool GameSession::practiseFrom(int index, const QImage& map)
@@ -90,7 +90,7 @@ void GameSession::setUpStage()
         placeHazards();
     Q_EMIT stageChanged(m_stage);
     // Practice counts up from the Start click on both levels.
-    setTime(m_mode == game::RunMode::Practice ? 0 : stage::StartingTime(m_level, stageCourse().timeLimit));
+    setTime(game::RulesOf(m_mode).stretches ? 0 : stage::StartingTime(m_level, stageCourse().timeLimit));
 }
 
 // The hazards keep moving through misses; a new stage brings its own.
@@ -177,7 +177,7 @@ void GameSession::startWatching()
 
 void GameSession::tick()
 {
-    if (m_level == 1 || m_mode == game::RunMode::Practice) {  // practice has no time-out
+    if (m_level == 1 || game::RulesOf(m_mode).stretches) {  // a stretch has no time-out
         setTime(m_time + 1);
         return;
     }

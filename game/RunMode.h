@@ -21,18 +21,19 @@ struct ModeRules {
     bool handCounts;  // the Start click, moves and clicks are judged
     bool costsLives;  // a miss (the clock's too) takes a life
     bool records;     // a cleared stage's time enters the records
+    bool stretches;   // a stretch is tried: no story, the clock counts up and never runs out, the sign waits again at the goal
 };
 
 constexpr ModeRules RulesOf(RunMode mode)
 {
     switch (mode) {
-    case RunMode::Play: return {true, true, true};
-    case RunMode::Watch: return {false, false, false};
+    case RunMode::Play: return {true, true, true, false};
+    case RunMode::Watch: return {false, false, false, false};
     case RunMode::Practice:
-    case RunMode::Test: return {true, false, false};
-    case RunMode::Verify: return {true, true, false};
+    case RunMode::Test: return {true, false, false, true};
+    case RunMode::Verify: return {true, true, false, false};
     }
-    return {false, false, false};
+    return {false, false, false, false};
 }
 
 // Why a run ended before its goal.

@@ -151,6 +151,10 @@
         <source>Click or SpaceKey to Next</source>
         <translation>Click here or press Space</translation>
     </message>
+    <message>
+        <source>ゴール！%1秒&#x3000;Escキーでエディタにもどるよ</source>
+        <translation>Goal! %1 s. Press Esc to go back to the editor</translation>
+    </message>
 </context>
 <context>
     <name>PracticeChooser</name>
@@ -646,6 +650,145 @@ Press Esc to go back to the rankings</translation>
     <message>
         <source>保存していない変更がある。保存する？</source>
         <translation>There are changes not saved. Save them?</translation>
+    </message>
+    <message>
+        <source>テストするレベル</source>
+        <translation>The level to test at</translation>
+    </message>
+    <message>
+        <source>たこ</source>
+        <translation>Easy</translation>
+    </message>
+    <message>
+        <source>さる</source>
+        <translation>Hard</translation>
+    </message>
+    <message>
+        <source>テスト</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>このステージを保存しないで遊ぶ：選んだチェックポイントから、なければスタートから (Esc でもどる)</source>
+        <translation>Play this stage as it stands, unsaved: from the selected checkpoint, or else from the START (Esc comes back)</translation>
+    </message>
+    <message>
+        <source>チェック中…</source>
+        <translation>Checking…</translation>
+    </message>
+    <message>
+        <source>このステージが遊べるか：変えるたびに、たこ・さるとハザードでたしかめる</source>
+        <translation>Whether this stage can be played: proven after every change, on both levels and through the hazards</translation>
+    </message>
+    <message>
+        <source>見つかった問題：クリックすると、そのマークか場所を地図で示す</source>
+        <translation>The problems found: click one to see its mark or place on the map</translation>
+    </message>
+    <message>
+        <source>遊べる：ルートは青 (たこ) とオレンジ (さる)</source>
+        <translation>Playable: the routes in blue (easy) and orange (hard)</translation>
+    </message>
+    <message>
+        <source>テストには、ステージのスタートと本物のゴールがいる</source>
+        <translation>A test needs the stage&apos;s own start and its live goal</translation>
+    </message>
+    <message>
+        <source>このチェックポイントからは始められない (一度だけ話すもので、道の上に安全な点があること)</source>
+        <translation>A test cannot begin at this checkpoint (it must speak once and hold a safe place on the road)</translation>
+    </message>
+    <message>
+        <source>テストの地図を書けない：%1</source>
+        <translation>The test&apos;s map cannot be written: %1</translation>
+    </message>
+    <message>
+        <source>遊べない：問題 %1 件</source>
+        <translation>Not playable: %1 problem(s)</translation>
+    </message>
+</context>
+<context>
+    <name>editor::Findings</name>
+    <message>
+        <source>スタート %1</source>
+        <translation>start %1</translation>
+    </message>
+    <message>
+        <source>ゴール %1</source>
+        <translation>goal %1</translation>
+    </message>
+    <message>
+        <source>チェックポイント %1</source>
+        <translation>checkpoint %1</translation>
+    </message>
+    <message>
+        <source>カバー %1</source>
+        <translation>cover %1</translation>
+    </message>
+    <message>
+        <source>ハザード %1</source>
+        <translation>hazard %1</translation>
+    </message>
+    <message>
+        <source>スタートの点 (%1, %2) が安全な道の上にない</source>
+        <translation>The start point (%1, %2) is not on safe road</translation>
+    </message>
+    <message>
+        <source>スタートからゴールまで道がつながっていない</source>
+        <translation>No road leads from the start to the goal</translation>
+    </message>
+    <message>
+        <source>いちばん短い道が %1 ピクセルで、%2 より長い</source>
+        <translation>The shortest route is %1 px, longer than %2</translation>
+    </message>
+    <message>
+        <source>%1 を通らずにゴールに行ける</source>
+        <translation>The goal can be reached without passing %1</translation>
+    </message>
+    <message>
+        <source>どの道も %1 を通る (分かれ道のはず)</source>
+        <translation>Every route passes %1 (it should be a branch)</translation>
+    </message>
+    <message>
+        <source>%1 が (%2, %3) で、地図では離れた道を %4 つつないでいる</source>
+        <translation>%1 at (%2, %3) joins %4 pieces of road the map keeps apart</translation>
+    </message>
+    <message>
+        <source>むずかしすぎて、時間内にたしかめられない</source>
+        <translation>Too complex to prove in the time allowed</translation>
+    </message>
+    <message>
+        <source>%1 秒にスタートの点がハザードの下になる</source>
+        <translation>At %1 s the start point lies under a hazard</translation>
+    </message>
+    <message>
+        <source>%1 秒にスタートすると、%2 秒以内にゴールできない</source>
+        <translation>A start at %1 s cannot reach the goal within %2 s</translation>
+    </message>
+    <message>
+        <source>たこ：</source>
+        <translation>Easy: </translation>
+    </message>
+    <message>
+        <source>さる：</source>
+        <translation>Hard: </translation>
+    </message>
+    <message>
+        <source>%1：文が枠に入らない</source>
+        <translation>%1: the text does not fit its box</translation>
+    </message>
+    <message>
+        <source>このステージのスタート (「ステージのスタート」) がない</source>
+        <translation>The stage has no start of its own (&quot;The stage&apos;s own start&quot;)</translation>
+    </message>
+    <message>
+        <source>本物のゴールがひとつではない (%1 個)</source>
+        <translation>The stage needs exactly one live goal (it has %1)</translation>
+    </message>
+    <message>
+        <source>金の時間が速すぎる：いちばん短い道 %1 ピクセルは、1 秒 300 ピクセルでも歩けない</source>
+        <translation>The gold time is too fast: the shortest route of %1 px cannot be walked even at 300 px a second</translation>
+    </message>
+    <message>
+        <source>さる・ハザードあり：</source>
+        <translation>Hard, with the hazards: </translation>
     </message>
 </context>
 <context>

@@ -16,7 +16,7 @@ void PlayScreen::showGoal()
 {
     sound::PlayWaveAsync(QStringLiteral("Clear"));
     endRunPointer();
-    if (m_session->mode() == RunMode::Practice) {
+    if (RulesOf(m_session->mode()).stretches) {
         showStretchTime();
         return;
     }

@@ -25,9 +25,14 @@ bool PlayScreen::practiseFrom(int index)
 void PlayScreen::showStretchTime()
 {
     const int seconds = m_session->score();
+    showFace(5);
+    if (m_session->mode() == RunMode::Test) {  // a maker's try keeps nothing, not even a best
+        m_dialogueText->setText(tr("ゴール！%1秒　Escキーでエディタにもどるよ").arg(seconds));
+        waitForNext([this] { beginAttempt(); });
+        return;
+    }
     const Stretch stretch{m_table.group(), m_session->level(), m_session->stage(), m_session->practiceFrom()};
     OfferPracticeTime(stretch, seconds);
-    showFace(5);
     m_dialogueText->setText(tr("ゴール！%1秒（ベスト %2秒）").arg(seconds).arg(BestPracticeTime(stretch).value_or(seconds)));
     waitForNext([this] { beginAttempt(); });  // the sign waits again
 }

@@ -15,7 +15,7 @@ void PlayScreen::markSigns()
     const course::Stage& stage = m_session->stageCourse();
     const bool drawn = stage.signs == course::Signs::Drawn;
     // A stretch practised from a checkpoint begins at a zone of its own, which no map shows.
-    const bool stretch = m_session->mode() == game::RunMode::Practice && m_session->practiceFrom() != course::kFromStart;
+    const bool stretch = game::RulesOf(m_session->mode()).stretches && m_session->practiceFrom() != course::kFromStart;
     for (std::size_t i = 0; i < stage.starts.size(); ++i)
         if (MapMark* zone = m_startZones[i]; zone && stage.starts[i].own && (drawn || stretch))
             zone->setPicture(look::StartSign(zone->size()));

@@ -44,7 +44,7 @@ void PlayScreen::tellOpening()
     m_session->startHazards();
     clearFace();
     static const std::vector<course::StoryLine> none;
-    const bool practice = m_session->mode() == RunMode::Practice;  // straight to the sign
+    const bool practice = RulesOf(m_session->mode()).stretches;  // straight to the sign
     tell(practice ? none : m_session->stageCourse().opening, 0, [this] {
         showFace(1);
         m_dialogueText->setText(stage::StartPrompt());

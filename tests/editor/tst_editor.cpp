@@ -8,10 +8,14 @@
 #include "app/Navigator.h"
 #include "checker/CheckRun.h"
 #include "editor/EditorScreen.h"
+#include "editor/LiveCheck.h"
 #include "editor/PackDraft.h"
 #include "game/AppFolder.h"
 #include "game/BuiltInCourse.h"
 #include "game/CourseShelf.h"
+#include "play/PlayScreen.h"
+#include "rules/Practice.h"
+#include "support/Drive.h"
 #include "rules/CoursePack.h"
 #include "rules/MapPicture.h"
 #include "support/TestEnv.h"
@@ -102,6 +106,53 @@ void Type(EditorScreen* screen, const char* name, const QString& text)
     edit->setFocus();
     edit->selectAll();
     QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, text, Qt::NoModifier);  // as an input method gives it
+}
+
+// The live check's next answer on the screen.
+class CheckAnswers : public QObject {
+public:
+    explicit CheckAnswers(EditorScreen* screen) : m_check(screen->findChild<editor::LiveCheck*>())
+    {
+        connect(m_check, &editor::LiveCheck::checked, this, [this](const editor::CheckResult& r) { m_answers.push_back(r); });
+    }
+    editor::LiveCheck* check() const { return m_check; }
+    const std::vector<editor::CheckResult>& all() const { return m_answers; }
+    // The next answer, however long the check takes; the test fails on none.
+    editor::CheckResult next()
+    {
+        const std::size_t had = m_answers.size();
+        if (!QTest::qWaitFor([&] { return m_answers.size() > had; }, 30000))
+            qWarning("the live check gave no answer");
+        return m_answers.size() > had ? m_answers.back() : editor::CheckResult{};
+    }
+
+private:
+    editor::LiveCheck* m_check;
+    std::vector<editor::CheckResult> m_answers;
+};
+
+PlayScreen* ShownTest()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* play = qobject_cast<PlayScreen*>(w); play && play->isVisible() && !play->isClosed())
+            return play;
+    return nullptr;
+}
+
+// Walks a try from its START sign (at `from`) along `route` to the goal, as a hand moves.
+void Walk(PlayScreen* play, QPoint from, const std::vector<QPoint>& route)
+{
+    drive::ClickOnMap(*play, from);
+    for (const QPoint& p : route)
+        drive::MoveOnMap(*play, p);
+}
+
+// Escape on the try's window, focused as a desktop focuses the window on top.
+void Escape(PlayScreen* play)
+{
+    QApplication::setActiveWindow(play);  // what the window manager does on a desktop
+    drive::PressKey(play, Qt::Key_Escape);
+    drive::Settle();
 }
 
 const course::Stage& FirstStage(const course::Pack& pack)
@@ -251,6 +302,103 @@ private Q_SLOTS:
         QVERIFY(pack.readWhole);
         QVERIFY(pack.problems.first().contains(QStringLiteral("goals")));
         QVERIFY(editor::OpenPack(m_folder, m_folder).problem.isEmpty());
+    }
+
+    // The live check proves the stage as it is edited: a route on each level
+    // while the road holds, none and the problem said once it is cut; a
+    // finding about a mark selects the mark.
+    void theLiveCheckFollowsTheRoad()
+    {
+        EditorScreen* screen = OpenEditor(m_folder);
+        CheckAnswers answers(screen);
+        editor::CheckResult result = answers.next();
+        QVERIFY(result.playable);
+        const course::Stage starter = editor::OpenPack(m_folder, m_folder).draft.course.stages[0];
+        for (const std::vector<QPoint>& route : result.routes) {
+            QVERIFY(!route.empty());
+            QCOMPARE(route.front(), starter.ownStart()->point);
+            QVERIFY(starter.liveGoal()->rect.contains(route.back()));
+        }
+        QCOMPARE(Field<QLabel>(screen, "checkStatus")->palette().color(QPalette::Window), EditorScreen::kPlayable);
+
+        Drag(screen, "offRoadTool", {235, 100}, {275, 100});  // across the road's right leg
+        result = answers.next();
+        QVERIFY(!result.playable);
+        QVERIFY(result.routes[0].empty() && result.routes[1].empty());
+        QVERIFY(!result.findings.empty());
+        QCOMPARE(Field<QListWidget>(screen, "problems")->count(), static_cast<int>(result.findings.size()));
+        QCOMPARE(Field<QLabel>(screen, "checkStatus")->palette().color(QPalette::Window), EditorScreen::kNotPlayable);
+
+        Field<QAction>(screen, "undoAction")->trigger();
+        QVERIFY(answers.next().playable);
+        Drag(screen, "selectTool", {245, 145}, {150, 40});  // the checkpoint every way passes, off the road
+        result = answers.next();
+        const auto aboutIt = std::ranges::find_if(result.findings, [](const editor::Finding& f) { return f.element.has_value(); });
+        QVERIFY(aboutIt != result.findings.end());
+        screen->findChild<MapCanvas*>()->select(std::nullopt);
+        Field<QListWidget>(screen, "problems")->setCurrentRow(static_cast<int>(aboutIt - result.findings.begin()));
+        QVERIFY(screen->findChild<MapCanvas*>()->selected()->layer == course::Layer::Checkpoint);
+    }
+
+    // A change made while a check runs: that check's answer is dropped, and
+    // the one answer given is the change's.
+    void aChangeWhileCheckingDropsTheCheck()
+    {
+        EditorScreen* screen = OpenEditor(m_folder);
+        CheckAnswers answers(screen);
+        answers.next();
+        bool changed = false;
+        connect(answers.check(), &editor::LiveCheck::started, screen, [&] {
+            if (!std::exchange(changed, true))
+                Click(screen, "placeRiverTool", {100, 100});  // the check has just begun on the draft before it
+        });
+        Click(screen, "placeCarTool", {150, 100});
+        const editor::CheckResult result = answers.next();
+        QVERIFY(changed);
+        QVERIFY(QTest::qWaitFor([&] { return !answers.check()->running(); }, 30000));
+        QCOMPARE(answers.all().size(), 2u);  // the first check's, then the river's alone
+        QCOMPARE(result.generation, answers.check()->latest());
+    }
+
+    // "Test" plays the stage as it stands, unsaved, from its START and from the
+    // checkpoint selected, and the hand clears it along the check's own route;
+    // Escape brings the editor back as it was, its history with it.
+    void testingPlaysTheUnsavedStage()
+    {
+        EditorScreen* screen = OpenEditor(m_folder);
+        CheckAnswers answers(screen);
+        Drag(screen, "roadThinTool", {100, 200}, {120, 220});  // painted, not saved
+        const editor::CheckResult checked = answers.next();
+        const std::vector<QPoint>& route = checked.routes[0];
+        QVERIFY(!route.empty());
+        const course::Stage stage = editor::OpenPack(m_folder, m_folder).draft.course.stages[0];
+
+        QVERIFY(screen->test());
+        PlayScreen* play = ShownTest();
+        QVERIFY(play);
+        QCOMPARE(play->session()->mode(), game::RunMode::Test);
+        QVERIFY(course::ReadMap(play->courseFile()).pixel(110, 210) != course::ReadMap(play->courseFile()).pixel(0, 0));
+        Walk(play, stage.ownStart()->rect.center(), route);
+        QVERIFY(play->lineWaiting());  // the goal's line
+        QCOMPARE(play->session()->lives(), 5);
+        Escape(play);
+        QVERIFY(!ShownTest());
+
+        Click(screen, "selectTool", {245, 145});
+        QVERIFY(screen->test());
+        play = ShownTest();
+        QVERIFY(play);
+        const QPoint from = *course::PracticePoint(stage, course::ReadMap(play->courseFile()), 1, 0);
+        const auto onward = std::ranges::min_element(route, {}, [from](QPoint p) { return (p - from).manhattanLength(); });
+        Walk(play, from, std::vector<QPoint>(onward, route.end()));
+        QVERIFY(play->lineWaiting());
+        Escape(play);
+        QVERIFY(!ShownTest());
+        QVERIFY(screen->isVisible());
+        QCOMPARE(screen->findChild<MapCanvas*>()->selected()->layer, course::Layer::Checkpoint);
+        QVERIFY(Field<QAction>(screen, "selectTool")->isChecked());
+        Field<QAction>(screen, "undoAction")->trigger();  // the stroke, still in the history
+        QVERIFY(!Field<QAction>(screen, "undoAction")->isEnabled());
     }
 
     // Closing with changes not saved asks; "Discard" writes nothing.

@@ -29,6 +29,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QDirIterator>
+#include <QEventLoop>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -99,6 +100,10 @@ void EditorScreen(const QTemporaryDir& scratch)
     screen.findChild<QAction*>(QStringLiteral("roadViewAction"))->setChecked(true);
     auto* canvas = screen.findChild<editor::MapCanvas*>(QStringLiteral("canvas"));
     canvas->select(course::Stacked{course::Layer::Checkpoint, 0});
+    QEventLoop checking;  // the live check's routes and verdict in the picture
+    QObject::connect(screen.findChild<editor::LiveCheck*>(), &editor::LiveCheck::checked, &checking, &QEventLoop::quit);
+    QTimer::singleShot(20000, &checking, &QEventLoop::quit);
+    checking.exec();
     Save(screen, QStringLiteral("editor"));
 }
 

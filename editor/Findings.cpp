@@ -168,9 +168,19 @@ std::vector<Finding> CheckerFindings(const coursecheck::StageCheck& check)
                                                          .arg(report.routeLength),
                                 std::nullopt, std::nullopt});
     }
-    if (check.hazards)
-        for (const QString& problem : check.hazards->problems)
-            findings.push_back(Said(Findings::tr("さる・ハザードあり："), problem));
+    if (!check.hazards)
+        return findings;
+    // A road that fails one Start click mostly fails many: they are told once, with their number.
+    static const QRegularExpression late(QStringLiteral(R"(^a Start click at (\d+) s cannot reach the goal within (\d+) s$)"));
+    int lateClicks = 0;
+    for (const QString& problem : check.hazards->problems) {
+        const QRegularExpressionMatch m = late.match(problem);
+        if (m.hasMatch() && lateClicks++ > 0)
+            continue;
+        findings.push_back(Said(Findings::tr("さる・ハザードあり："), problem));
+    }
+    if (lateClicks > 1)
+        findings.push_back({Findings::tr("さる・ハザードあり：ほかに %1 回のスタートも間に合わない").arg(lateClicks - 1), std::nullopt, std::nullopt});
     return findings;
 }
 

@@ -790,6 +790,10 @@ Press Esc to go back to the rankings</translation>
         <source>さる・ハザードあり：</source>
         <translation>Hard, with the hazards: </translation>
     </message>
+    <message>
+        <source>さる・ハザードあり：ほかに %1 回のスタートも間に合わない</source>
+        <translation>Hard, with the hazards: %1 more starts are too late as well</translation>
+    </message>
 </context>
 <context>
     <name>editor::Forms</name>

@@ -61,6 +61,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    static constexpr int kStageColumnWidth = 190;  // the stages and the live check
+    static constexpr int kSideWidth = 420;         // the mark, the stage, the pack
+
     void buildTools();
     void buildStageColumn();
     void buildSidePanel();

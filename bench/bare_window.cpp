@@ -13,7 +13,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QWidget window;
     window.setWindowTitle(QStringLiteral("bare"));
-    window.resize(357, 222);  // the title screen's size
+    window.resize(357, 254);  // the title screen's size
     QPushButton button(QStringLiteral("OK"), &window);
     button.setGeometry(8, 96, 89, 41);
     QObject::connect(&button, &QPushButton::clicked, &app, &QApplication::quit);

@@ -31,14 +31,18 @@ std::uint32_t Be32(const QByteArray& b, qsizetype at)
 // Writes the pixels of run-length compressed rows, told in stored order.
 class RunWriter {
 public:
-    RunWriter(QImage& image, bool bottomUp) : m_image(image), m_bottomUp(bottomUp) {}
+    RunWriter(QImage& image, bool bottomUp)
+        : m_bottomUp(bottomUp), m_pixels(image.bits()), m_stride(image.bytesPerLine()), m_width(image.width()), m_height(image.height())
+    {
+    }
 
+    // Every pixel of a map goes through here: the picture's size and rows are asked for once.
     bool put(int index)
     {
-        if (m_y >= m_image.height() || m_x >= m_image.width())
+        if (m_y >= m_height || m_x >= m_width)
             return false;
-        const int row = m_bottomUp ? m_image.height() - 1 - m_y : m_y;
-        m_image.scanLine(row)[m_x++] = static_cast<uchar>(index);
+        const int row = m_bottomUp ? m_height - 1 - m_y : m_y;
+        m_pixels[static_cast<qsizetype>(row) * m_stride + m_x++] = static_cast<uchar>(index);
         return true;
     }
     void endLine()
@@ -50,13 +54,16 @@ public:
     {
         m_x += dx;
         m_y += dy;
-        return m_x <= m_image.width() && m_y <= m_image.height();
+        return m_x <= m_width && m_y <= m_height;
     }
-    bool full() const { return m_y >= m_image.height(); }
+    bool full() const { return m_y >= m_height; }
 
 private:
-    QImage& m_image;
     bool m_bottomUp;
+    uchar* m_pixels;
+    qsizetype m_stride;
+    int m_width;
+    int m_height;
     int m_x = 0;
     int m_y = 0;
 };
@@ -111,6 +118,10 @@ void DecodePlain(const QByteArray& bytes, const BitmapHeader& h, QImage& into)
     for (int y = 0; y < into.height(); ++y) {
         const auto* row = reinterpret_cast<const uchar*>(bytes.constData()) + h.pixelOffset + stride * y;
         uchar* line = into.scanLine(h.size.height() > 0 ? into.height() - 1 - y : y);
+        if (h.bits == 8) {  // a byte a pixel, as a map is: the row as it stands
+            std::copy(row, row + into.width(), line);
+            continue;
+        }
         for (int x = 0; x < into.width(); ++x) {
             const int shift = (perByte - 1 - x % perByte) * h.bits;
             line[x] = static_cast<uchar>((row[x / perByte] >> shift) & mask);
@@ -283,12 +294,16 @@ QString PaletteIndicesProblem(const QImage& image)
     const int colours = image.colorCount();
     if (colours == 0)
         return {};
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const int index = image.format() == QImage::Format_Indexed8 ? image.constScanLine(y)[x] : image.pixelIndex(x, y);
+    const bool bytes = image.format() == QImage::Format_Indexed8;
+    const int width = image.width();
+    for (int y = 0; y < image.height(); ++y) {
+        const uchar* line = image.constScanLine(y);
+        for (int x = 0; x < width; ++x) {
+            const int index = bytes ? line[x] : image.pixelIndex(x, y);
             if (index >= colours)
                 return QStringLiteral("the pixel at (%1, %2) takes colour %3 of a palette of %4").arg(x).arg(y).arg(index).arg(colours);
         }
+    }
     return {};
 }
 

@@ -5,6 +5,8 @@
 
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QHash>
+#include <QMutex>
 
 #include <algorithm>
 
@@ -54,7 +56,9 @@ bool CanMeasure()
     return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
 }
 
-std::optional<QSize> Overflow(const TextBox& box, const QString& text)
+namespace {
+
+std::optional<QSize> Measure(const TextBox& box, const QString& text)
 {
     // The substitutes as a list of families: the global table is the GUI
     // thread's to change, and may not be filled where this runs.
@@ -67,6 +71,40 @@ std::optional<QSize> Overflow(const TextBox& box, const QString& text)
     if (needs.width() <= room.width() && needs.height() <= room.height())
         return std::nullopt;
     return needs;
+}
+
+// What a text needs in a box, measured once: the course list reads the same
+// packs each time it opens, and laying text out is most of reading a pack.
+class Measured {
+public:
+    std::optional<QSize> overflow(const TextBox& box, const QString& text)
+    {
+        const QString key = QLatin1String(box.name) + QLatin1Char('\n') + text;
+        {
+            const QMutexLocker lock(&m_mutex);  // packs are read on worker threads too
+            if (const auto found = m_known.constFind(key); found != m_known.cend())
+                return *found;
+        }
+        const std::optional<QSize> needs = Measure(box, text);
+        const QMutexLocker lock(&m_mutex);
+        if (m_known.size() >= kMostKept)
+            m_known.clear();  // a bound, however many packs a player keeps
+        m_known.insert(key, needs);
+        return needs;
+    }
+
+private:
+    static constexpr qsizetype kMostKept = 20000;
+    QMutex m_mutex;
+    QHash<QString, std::optional<QSize>> m_known;
+};
+
+}  // namespace
+
+std::optional<QSize> Overflow(const TextBox& box, const QString& text)
+{
+    static Measured measured;
+    return measured.overflow(box, text);
 }
 
 }  // namespace fit

@@ -21,7 +21,9 @@ const course::Pack& BuiltInPack()
     const QString folder = AppFolder();
     auto found = read.find(folder);
     if (found == read.end()) {
-        course::Pack pack = course::LoadPack(folder);
+        // Read before the title shows: its texts are left unmeasured, as the
+        // game's own tests prove they fit, and laying them out would delay it.
+        course::Pack pack = course::LoadPack(folder, course::Texts::Unmeasured);
         // Unreadable: stages whose map is the file that failed, so the play screen says which.
         for (int i = pack.course.stageCount(); i < kOwnStages; ++i) {
             course::Stage stage;

@@ -60,7 +60,7 @@ bool HoldsControl(const QString& s, Words words)
 // Reads one pack: the fields of course.json into a Course, collecting problems.
 class PackReader {
 public:
-    explicit PackReader(Pack& pack) : m_pack(pack), m_folder(pack.folder) {}
+    PackReader(Pack& pack, Texts texts) : m_pack(pack), m_folder(pack.folder), m_texts(texts) {}
 
     void read();
 
@@ -119,6 +119,7 @@ private:
 
     Pack& m_pack;
     QDir m_folder;
+    Texts m_texts;
     std::vector<QImage> m_maps;
 };
 
@@ -611,7 +612,7 @@ void PackReader::checkStage(const Stage& s, const QString& path)
 // without one (a console tool) reads the pack unmeasured.
 void PackReader::fitTexts(const Course& c)
 {
-    if (!fit::CanMeasure())
+    if (m_texts == Texts::Unmeasured || !fit::CanMeasure())
         return;
     auto story = [this](const QString& path, const std::vector<StoryLine>& lines) {
         for (std::size_t i = 0; i < lines.size(); ++i)
@@ -685,11 +686,11 @@ void PackReader::read()
 
 }  // namespace
 
-Pack LoadPack(const QString& folder)
+Pack LoadPack(const QString& folder, Texts texts)
 {
     Pack pack;
     pack.folder = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
-    PackReader(pack).read();
+    PackReader(pack, texts).read();
     for (QString& p : pack.problems)  // the top object's fields are named plainly
         p.replace(QStringLiteral(": (top)."), QStringLiteral(": "));
     return pack;

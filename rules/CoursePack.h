@@ -36,8 +36,10 @@ struct Pack {
 
 // Reads and checks the pack in `folder` (the file, its fields and its
 // pictures; the road itself the course checker proves). A relative stage
-// map or picture names a file inside the folder.
-Pack LoadPack(const QString& folder);
+// map or picture names a file inside the folder. Its texts are measured
+// against their boxes unless `texts` says otherwise.
+enum class Texts { Measured, Unmeasured };
+Pack LoadPack(const QString& folder, Texts texts = Texts::Measured);
 
 // The pack file for a course, in the format LoadPack reads.
 QByteArray WritePack(const Course& course);

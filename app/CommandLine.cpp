@@ -4,6 +4,7 @@
 #include "app/CommandLine.h"
 
 #include "app/CourseCommands.h"
+#include "app/RunCommands.h"
 #include "game/AppFolder.h"
 #include "game/BuiltInCourse.h"
 #include "rules/MapPicture.h"
@@ -163,8 +164,12 @@ std::optional<int> HandleCommandLine(int argc, char* argv[], std::optional<GameS
                                   QStringLiteral("Opens the course editor on the pack in <dir>; a folder that does not exist or "
                                                  "is empty starts from the starter pack."),
                                   QStringLiteral("dir"));
+    const QCommandLineOption verify(QStringLiteral("verify-run"),
+                                    QStringLiteral("Re-judges the kept run in <file> by the rules, on the course of --course or "
+                                                   "the installed course it names. Exits 0 when it is valid."),
+                                    QStringLiteral("file"));
     const StartOptions starting;
-    for (const QCommandLineOption& option : {check, create, edit, starting.course, starting.level, starting.stage, starting.practice, starting.from})
+    for (const QCommandLineOption& option : {check, create, edit, verify, starting.course, starting.level, starting.stage, starting.practice, starting.from})
         parser.addOption(option);
     if (!parser.parse(QCoreApplication::arguments()))
         return Refuse(program, parser.errorText());
@@ -184,6 +189,11 @@ std::optional<int> HandleCommandLine(int argc, char* argv[], std::optional<GameS
         return CheckCoursePack(parser.value(check), out);
     if (parser.isSet(create))
         return NewCoursePack(parser.value(create), out);
+    if (parser.isSet(verify)) {
+        if (parser.isSet(starting.level) || parser.isSet(starting.stage) || parser.isSet(starting.practice) || parser.isSet(starting.from))
+            return Refuse(program, QStringLiteral("--verify-run takes no option but --course"));
+        return VerifyRun(parser.value(verify), parser.isSet(starting.course) ? parser.value(starting.course) : QString(), out);
+    }
     if (parser.isSet(edit)) {
         if (starting.anySet(parser))
             return Refuse(program, QStringLiteral("--edit opens the editor: it takes no other option"));

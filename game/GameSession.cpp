@@ -37,7 +37,7 @@ QTimer* GameSession::makeTimer(int milliseconds)
 
 bool GameSession::clockRunning() const
 {
-    return m_clock->isActive();
+    return m_clockRunning;
 }
 
 bool GameSession::hazardsMoving() const
@@ -129,6 +129,8 @@ bool GameSession::offRoad(float x, float y) const
 void GameSession::endRun()
 {
     m_clock->stop();
+    m_clockRunning = false;
+    m_log.stop();
     m_recorder.pause();
     if (!m_running)
         return;
@@ -145,14 +147,21 @@ int GameSession::takeLife()
 
 void GameSession::pauseClock()
 {
+    if (m_clockRunning)
+        m_log.log(runlog::Kind::Pause);
+    m_clockRunning = false;
     m_clock->stop();
     m_recorder.pause();  // ghost time stands still with the clock
 }
 
 void GameSession::resumeClock()
 {
-    if (!m_clock->isActive())
-        m_clock->start();  // a running clock keeps its beat
+    if (!m_clockRunning) {  // a running clock keeps its beat
+        m_clockRunning = true;
+        m_log.log(runlog::Kind::Resume);
+        if (ownsClocks())
+            m_clock->start();
+    }
     m_recorder.resume();
 }
 
@@ -177,6 +186,8 @@ void GameSession::startWatching()
 
 void GameSession::tick()
 {
+    if (m_running)
+        m_log.log(runlog::Kind::ClockBeat);
     if (m_level == 1 || game::RulesOf(m_mode).stretches) {  // a stretch has no time-out
         setTime(m_time + 1);
         return;
@@ -197,6 +208,8 @@ void GameSession::startHazards()
         m_scene.showHazards();
         Q_EMIT hazardsShown();
     }
+    if (!ownsClocks())
+        return;
     for (QTimer* timer : m_hazardTimers)
         if (!timer->isActive())
             timer->start();
@@ -204,11 +217,28 @@ void GameSession::startHazards()
 
 void GameSession::stepHazards(int periodMs)
 {
+    if (m_running)
+        m_log.log(runlog::Kind::HazardBeat, {}, periodMs);
     const std::vector<course::Hazard>& hazards = stageCourse().hazards;
     for (std::size_t i = 0; i < hazards.size(); ++i) {
         if (hazards[i].periodMs == periodMs && m_scene.stepHazard(static_cast<int>(i)))
             Q_EMIT hazardMoved(static_cast<int>(i));
     }
+}
+
+runlog::RunLog GameSession::headerOfRun(int start) const
+{
+    runlog::RunLog header;
+    header.start = start;
+    header.clockDueMs = m_clockRunning && m_clock->isActive() ? std::clamp(m_clock->remainingTime(), 0, 1000) : 1000;
+    const std::vector<int> periods = course::HazardPeriods(stageCourse());
+    for (std::size_t i = 0; i < periods.size() && i < m_hazardTimers.size(); ++i) {
+        const QTimer* timer = m_hazardTimers[i];
+        header.hazardTimers.push_back({periods[i], timer->isActive() ? std::clamp(timer->remainingTime(), 0, periods[i]) : periods[i]});
+    }
+    for (std::size_t i = 0; i < stageCourse().hazards.size(); ++i)
+        header.hazards.push_back(m_scene.hazard(static_cast<int>(i)));
+    return header;
 }
 
 void GameSession::placeHazard(int index, const course::HazardState& state)

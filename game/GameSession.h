@@ -8,6 +8,7 @@
 // each change is announced; the play screen shows what the signals say.
 
 #include "game/GhostRecorder.h"
+#include "game/RunLog.h"
 #include "game/RunMode.h"
 #include "rules/Course.h"
 #include "rules/CourseRules.h"
@@ -75,7 +76,7 @@ public:
     // The hand left the map during a run.
     void handLeftMap();
     // The hand is taken to `at` without a move (a box had the pointer).
-    void placeHand(QPoint at) { m_handAt = at; }
+    void placeHand(QPoint at);
     // The player has read the miss line: a life less (where the mode costs
     // one), then the stage again or the game over.
     void missLineRead();
@@ -118,6 +119,11 @@ public:
     void passGoal();       // the goal is reached, before the run ends
     void startWatching();  // the clock and the ghost time run, but no run is under way
 
+    // The log of the attempt under way, or of the last one: what was judged, in order.
+    const runlog::RunLogger& runLogger() const { return m_log; }
+    // The clock its events are stamped with (re-judging drives it from the log).
+    void useRunClock(runlog::RunLogger::Clock clock) { m_log.useClock(std::move(clock)); }
+
 Q_SIGNALS:
     void stageChanged(int stage);
     // What the hand's judging decided.
@@ -143,6 +149,9 @@ private:
     bool judgeAt(QPointF at, const std::vector<course::SceneElement>& crossed, std::vector<bool>& reacted);
     void setTime(int time);
     void placeHazards();  // the stage's hazards where they start, with their timers
+    // Whether the session's own timers beat its clocks (re-judging beats them from the log).
+    bool ownsClocks() const { return m_mode != game::RunMode::Verify; }
+    runlog::RunLog headerOfRun(int start) const;  // the log's beginning at a Start click
 
     course::Course m_course;
     std::optional<course::Stage> m_practiceStage;
@@ -159,6 +168,8 @@ private:
     int m_hazardStage = 0;  // the stage whose hazards are placed
     course::StageScene m_scene;
     QTimer* m_clock;
+    bool m_clockRunning = false;  // as m_clock beats, or would when the log beats it
     std::vector<QTimer*> m_hazardTimers;  // one a period
     GhostRecorder m_recorder;
+    runlog::RunLogger m_log;
 };

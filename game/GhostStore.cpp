@@ -26,10 +26,11 @@ namespace ghost {
 namespace {
 
 constexpr char kMagic[8] = {'P', 'K', 'G', 'H', 'O', 'S', 'T', '\n'};
-constexpr quint32 kVersion = 1;
+constexpr quint32 kPositionsOnly = 1;  // written by 1.x: the path alone
+constexpr quint32 kVersion = 2;        // the log, or the path when the log outgrew its bound
 constexpr auto kCheck = QCryptographicHash::Sha1;
 constexpr int kCheckSize = 20;
-constexpr qint64 kLargestFile = 256 * 1024;
+constexpr qint64 kLargestFile = runlog::kMaxBytes + 4096;
 
 const QString kWantedKey = QStringLiteral("Ghost/Shown");
 
@@ -90,6 +91,13 @@ QByteArray Encode(const GhostRecord& record)
     out.setByteOrder(QDataStream::LittleEndian);
     out.writeRawData(kMagic, sizeof kMagic);
     out << kVersion << qint32(record.level) << qint32(record.stage) << qint32(record.score) << record.courseHash;
+    const QByteArray log = record.log ? runlog::Encode(*record.log) : QByteArray();
+    out << quint8(log.isEmpty() ? 0 : 1);
+    if (!log.isEmpty()) {
+        out << log;
+        bytes += QCryptographicHash::hash(bytes, kCheck);
+        return bytes;
+    }
     out << quint32(record.path.samples.size()) << quint32(record.path.marks.size());
     for (const Sample& s : record.path.samples)
         out << s.ms << s.x << s.y;
@@ -117,14 +125,26 @@ std::optional<GhostRecord> Decode(const QByteArray& bytes, QString* why)
     qint32 level = 0, stage = 0, score = 0;
     GhostRecord record;
     in >> version;
-    if (version != kVersion)
+    if (version != kVersion && version != kPositionsOnly)
         return fail("written by another version");
-    in >> level >> stage >> score >> record.courseHash >> samples >> marks;
-    if (in.status() != QDataStream::Ok || samples > quint32(kMaxSamples) || marks > quint32(kMaxMarks))
-        return fail("malformed");
+    in >> level >> stage >> score >> record.courseHash;
     record.level = level;
     record.stage = stage;
     record.score = score;
+    quint8 logged = 0;
+    if (version == kVersion)
+        in >> logged;
+    if (logged) {
+        QByteArray log;
+        in >> log;
+        if (in.status() != QDataStream::Ok || !in.atEnd())
+            return fail("malformed");
+        record.log = runlog::Decode(log, why);
+        return record.log ? std::optional(record) : std::nullopt;
+    }
+    in >> samples >> marks;
+    if (in.status() != QDataStream::Ok || samples > quint32(kMaxSamples) || marks > quint32(kMaxMarks))
+        return fail("malformed");
     record.path.samples.resize(samples);
     for (Sample& s : record.path.samples)
         in >> s.ms >> s.x >> s.y;
@@ -137,6 +157,13 @@ std::optional<GhostRecord> Decode(const QByteArray& bytes, QString* why)
         *why = trouble;
         return std::nullopt;
     }
+    return record;
+}
+
+GhostRecord WithPath(GhostRecord record, const course::Stage& stage)
+{
+    if (record.log)
+        record.path = runlog::PathOf(*record.log, stage);
     return record;
 }
 
@@ -180,7 +207,7 @@ std::optional<GhostRecord> LoadGhost(const QString& records, const course::Stage
         Report(file, QString::fromLatin1(stale));
         return std::nullopt;
     }
-    return record;
+    return WithPath(std::move(*record), described);
 }
 
 std::optional<GhostRecord> FirstPlaceRun(const HighScoreTable& table, const course::Course& course, int level, int stage)

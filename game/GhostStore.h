@@ -9,6 +9,7 @@
 // settings, apart from the high scores.
 
 #include "game/GhostPath.h"
+#include "game/RunLog.h"
 #include "rules/Course.h"
 
 #include <QByteArray>
@@ -24,8 +25,12 @@ struct GhostRecord {
     int stage = 0;
     int score = 0;
     QByteArray courseHash;
-    GhostPath path;
+    GhostPath path;  // of a run with its log, drawn from the log once the stage is known (WithPath)
+    std::optional<runlog::RunLog> log;  // what was judged; none in a run kept by 1.x (positions only)
 };
+
+// The record with its path drawn from its log on `stage`, when it has one.
+GhostRecord WithPath(GhostRecord record, const course::Stage& stage);
 
 // What a stage is made of (its map and all that decides play): a ghost of
 // another course is stale.
@@ -35,6 +40,7 @@ QByteArray CourseHash(const course::Stage& stage);
 // (its settings group), so every course pack keeps its own ghosts.
 QString GhostFile(const QString& records, int level, int stage);
 
+// A record with its log keeps the log and no path; one without, its path.
 QByteArray Encode(const GhostRecord& record);
 // Nothing when the bytes are not a whole, well-formed record; `why` says what is wrong.
 std::optional<GhostRecord> Decode(const QByteArray& bytes, QString* why);

@@ -28,6 +28,8 @@ void GameSession::clickMap(QPoint at)
 {
     if (!game::RulesOf(m_mode).handCounts)
         return;
+    if (m_running)
+        m_log.log(runlog::Kind::Click, at);
     const std::optional<course::SceneElement> element = m_scene.topmostAt(PixelOf(at));
     if (!element)
         return;
@@ -47,6 +49,7 @@ void GameSession::clickStart(int index)
         return;
     const QPoint at = starts[static_cast<std::size_t>(index)].point;
     m_handAt = at;
+    m_log.start(headerOfRun(index));
     Q_EMIT runStarted(at);
     startRun();
     recordPosition(at);  // the ghost's way begins at the sign
@@ -54,10 +57,12 @@ void GameSession::clickStart(int index)
 
 // A flick across the grass is no shortcut: each pixel goes where a move there
 // would go. The end is judged at its exact position.
-void GameSession::moveHand(QPointF to)
+void GameSession::moveHand(QPointF where)
 {
     if (!m_running || !game::RulesOf(m_mode).handCounts)
         return;
+    const QPointF to = runlog::RunLogger::Judged(where);  // as the log keeps it, so re-judging judges the same
+    m_log.log(runlog::Kind::Move, to);
     recordPosition(to.toPoint());  // the ghost's way, before anything ends the run
     const QPoint from = m_handAt;
     const QPoint end = to.toPoint();
@@ -116,6 +121,13 @@ void GameSession::reach(const course::SceneElement& element)
     }
 }
 
+void GameSession::placeHand(QPoint at)
+{
+    if (m_running)
+        m_log.log(runlog::Kind::Place, at);
+    m_handAt = at;
+}
+
 void GameSession::reachCheckpoint(int index)
 {
     const std::vector<course::Checkpoint>& all = stageCourse().checkpoints;
@@ -128,6 +140,7 @@ void GameSession::reachCheckpoint(int index)
         pauseClock();  // the sweet shop
     if (c.once)
         passCheckpoint(index);
+    m_log.log(runlog::Kind::Checkpoint, {}, index);
     Q_EMIT checkpointReached(index);
     if (c.clock == course::ClockEffect::Resume)
         resumeClock();
@@ -139,18 +152,22 @@ void GameSession::reachGoal(int index)
     if (!m_running || index < 0 || index >= static_cast<int>(goals.size()) || !goals[static_cast<std::size_t>(index)].live)
         return;
     passGoal();  // the record run's last mark, and the goal's split
+    m_log.log(runlog::Kind::Goal, {}, index);
     endRun();
     Q_EMIT goalReached();
 }
 
 void GameSession::handLeftMap()
 {
-    if (m_running && game::RulesOf(m_mode).handCounts)
+    if (m_running && game::RulesOf(m_mode).handCounts) {
+        m_log.log(runlog::Kind::LeftMap);
         miss(MissCause::OffRoad);
+    }
 }
 
 void GameSession::miss(MissCause cause)
 {
+    m_log.log(runlog::Kind::Miss, {}, static_cast<std::int32_t>(cause));
     endRun();
     m_missWaiting = true;
     Q_EMIT missed(cause);

@@ -117,7 +117,9 @@ void GhostRace::keepRecordRun()
     if (!session->recordedPath().reachedGoal())
         return;
     ghost::GhostRecord record{session->level(), session->stage(), session->score(),
-                              ghost::CourseHash(session->stageCourse()), session->recordedPath()};
+                              ghost::CourseHash(session->stageCourse()), session->recordedPath(), std::nullopt};
+    if (const runlog::RunLogger& logger = session->runLogger(); logger.whole())
+        record.log = logger.runLog();  // the run proves itself; a longer one is kept as its path
     if (!ghost::SaveGhost(m_table.group(), record))
         qWarning("the record run could not be kept in %s",
                  qPrintable(ghost::GhostFile(m_table.group(), record.level, record.stage)));

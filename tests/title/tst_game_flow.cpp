@@ -11,6 +11,7 @@
 #include "RoutePath.h"
 #include "game/AppFolder.h"
 #include "game/GhostStore.h"
+#include "game/RunVerifier.h"
 #include "game/PracticeRecords.h"
 #include "rules/MapPicture.h"
 #include "rules/Practice.h"
@@ -160,13 +161,17 @@ private Q_SLOTS:
         QVERIFY(env.sound.started.contains(QStringLiteral("Clear")));
         QVERIFY(env.sound.started.contains(QStringLiteral("Claps")));
 
-        // The record run is kept, and reads back as the way the hand went.
+        // The record run is kept with what was judged: re-judged by the rules
+        // it is valid with its score, and its path is the way the hand went.
         const auto kept = ghost::LoadGhost(Table().group(), course::BuiltIn().stage(1), 1, 1, Table().scores(1, 1)[0]);
-        QVERIFY(kept);
-        QVERIFY(kept->path.samples == play->session()->recordedPath().samples);
-        QVERIFY(kept->path.marks == play->session()->recordedPath().marks);
+        QVERIFY(kept && kept->log);
+        const runlog::Verdict verdict = runlog::Rejudge(*kept->log, {1, 1, kept->score, kept->courseHash}, course::BuiltIn());
+        QVERIFY2(verdict.valid, qPrintable(verdict.why));
+        QCOMPARE(kept->score, Table().scores(1, 1)[0]);
         QVERIFY(kept->path.reachedGoal());
         QVERIFY(kept->path.markTime(0));  // the first checkpoint on the way
+        // The ghost clocks of the log and of the race agree, to the clocks' rounding.
+        QVERIFY(std::abs(*kept->path.markTime(ghost::kGoalMark) - *play->session()->recordedPath().markTime(ghost::kGoalMark)) <= 2);
 
         const QString stage1Score = Stored(QStringLiteral("HScore_Val_1_1_0"));
         QCOMPARE(Stored(QStringLiteral("HScore_Nm_1_1_0")), QStringLiteral("ぽくりも 1"));

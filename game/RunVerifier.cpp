@@ -183,10 +183,12 @@ QString Difference(const std::vector<Event>& told, const std::vector<Event>& jud
         }
     const QString where = input ? InputName(told, *input) : QStringLiteral("the Start click");
     const Event* led = input ? &told[*input] : nullptr;
-    if (at < judged.size() && !IsInput(judged[at].kind))
-        return QStringLiteral("%1: %2, which the run does not say").arg(where, Outcome(judged[at], led));
     if (at < told.size() && !IsInput(told[at].kind))
         return QStringLiteral("%1: the run says %2, the rules do not").arg(where, Outcome(told[at], led));
+    if (at < judged.size() && judged[at].kind == Kind::Miss)  // the run was over here
+        return QStringLiteral("%1: %2").arg(where, Outcome(judged[at], led));
+    if (at < judged.size() && !IsInput(judged[at].kind))
+        return QStringLiteral("%1: %2, which the run does not say").arg(where, Outcome(judged[at], led));
     if (at >= judged.size())
         return QStringLiteral("%1: the run was over, the log goes on").arg(where);
     return QStringLiteral("%1: the log ends before the run does").arg(where);

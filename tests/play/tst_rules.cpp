@@ -3,7 +3,12 @@
 
 // The pure rules: probes, the off-road grid, the hazards' steps, scores, counters.
 
+#include "CourseChecker.h"
+#include "CourseScene.h"
+#include "RoutePath.h"
 #include "game/AppFolder.h"
+#include "game/GhostStore.h"
+#include "game/RunVerifier.h"
 #include "game/GameSession.h"
 #include "rules/Course.h"
 #include "rules/CourseRules.h"
@@ -20,9 +25,12 @@
 #include <QSet>
 #include <QSignalSpy>
 #include <QtTest>
+#include <map>
+#include <memory>
 #include <random>
 
 using namespace course;
+using namespace Qt::StringLiterals;
 using scores::ParseDecimal;
 
 namespace {
@@ -91,6 +99,82 @@ struct Headless {
         return {};
     }
 };
+// A player of the session with no screen whose clocks beat as a desktop's
+// timers do, on time: the clock each second from its start, each hazard
+// period from the Start click.
+struct TimedRun {
+    Headless h;
+    std::int64_t now = 0;
+    std::int64_t clockDue = 1000;
+    std::map<int, std::int64_t> hazardDue;
+
+    TimedRun(int level, int stage) : h(level, stage)
+    {
+        h.session.useRunClock([this] { return now; });
+        const std::vector<course::StartZone>& starts = h.session.stageCourse().starts;
+        h.session.clickStart(Headless::First(starts, [](const course::StartZone& z) { return z.own; }));
+        for (int period : course::HazardPeriods(h.session.stageCourse()))
+            hazardDue[period] = period;
+    }
+    // Every beat due by `until`, in time order.
+    void waitUntil(std::int64_t until)
+    {
+        for (;;) {
+            auto next = std::min_element(hazardDue.begin(), hazardDue.end(), [](auto& a, auto& b) { return a.second < b.second; });
+            const bool hazard = next != hazardDue.end() && next->second < clockDue;
+            const std::int64_t due = hazard ? next->second : clockDue;
+            if (due > until || !h.session.runUnderWay())
+                break;
+            now = due;
+            if (hazard) {
+                h.session.stepHazards(next->first);
+                next->second += next->first;
+            } else {
+                h.session.tick();
+                clockDue += 1000;
+            }
+        }
+        now = until;
+    }
+    // Whether a hazard that harms lies near `p`: a patient hand waits for it to pass.
+    bool danger(QPoint p) const
+    {
+        const auto near = h.session.scene().elementsMeeting(QRect(p - QPoint(6, 6), QSize(13, 13)));
+        const std::vector<course::Hazard>& hazards = h.session.stageCourse().hazards;
+        return std::any_of(near.begin(), near.end(), [&](const course::SceneElement& e) {
+            return e.layer == course::Layer::Hazard && e.harms && hazards[static_cast<std::size_t>(e.index)].periodMs > 0;
+        });
+    }
+    // Walks `route` after `restMs` on the start, a move every `stepMs`,
+    // waiting where a hazard is near; true at the goal.
+    bool walk(const std::vector<QPoint>& route, int restMs, int stepMs)
+    {
+        waitUntil(restMs);
+        for (QPoint p : route) {
+            waitUntil(now + stepMs);
+            while (danger(p) && h.session.runUnderWay())
+                waitUntil(now + 10);
+            if (!h.session.runUnderWay())
+                break;
+            h.session.moveHand(p);
+        }
+        return !h.session.runUnderWay() && h.missed.isEmpty();
+    }
+};
+
+// A stage 2 run on the hard level that reaches the goal through the moving
+// hazards, after resting on the START long enough for the clock to beat.
+std::unique_ptr<TimedRun> ClearStageTwo()
+{
+    const course::Stage& described = course::BuiltIn().stage(2);
+    const QImage map = course::ReadMap(game::MapFile(described.map));
+    const auto field = coursecheck::Paint(coursecheck::RoadOk(map, course::ProbeHalfSize(2)), coursecheck::StageScene(described, 0));
+    const coursecheck::CoursePlan plan = coursecheck::StagePlan(described);
+    const std::vector<QPoint> route = coursecheck::ShortestRoute(field.safe, plan.start, plan.goal, 2);
+    auto run = std::make_unique<TimedRun>(2, 2);
+    return run->walk(route, 2500, 2) ? std::move(run) : nullptr;
+}
+
 }  // namespace
 
 class TestRules : public QObject {
@@ -165,6 +249,85 @@ private Q_SLOTS:
         h.session.clickStart(0);
         h.touch(h.centreOf(h.hazardOf(course::HazardKind::Rain)));
         QCOMPARE(h.lastMiss(), game::MissCause::SilentHazard);
+    }
+
+    // A run kept as its log re-judges valid with its score; every kind of
+    // tampering is refused with its reason.
+    void aKeptRunIsRejudged_data()
+    {
+        QTest::addColumn<int>("tampering");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("as it was") << 0 << QString();
+        QTest::newRow("a move onto the grass") << 1 << u"^move \\d+ at \\d+\\.\\d\\d s: off the road at \\(1, 1\\)$"_s;
+        QTest::newRow("a clock beat removed") << 2 << u"^clock beat 2 is missing: it was due at 2\\.00 s$"_s;
+        QTest::newRow("a clock beat early") << 3 << u"^clock beat 2 came 300 ms after beat 1$"_s;
+        QTest::newRow("the score edited") << 4 << u"^the score is \\d+, but the run's clock beats give \\d+$"_s;
+        QTest::newRow("a hazard beat early") << 5 << u"^hazard beat \\(\\d+ ms\\) \\d+ came \\d+ ms after (beat \\d+|the Start click)$"_s;
+        QTest::newRow("a taxi elsewhere at the start") << 6 << u"^hazard \\d+ stands at the Start click where its steps never bring it$"_s;
+        QTest::newRow("another course's map") << 7 << u"^the course has changed$"_s;
+        QTest::newRow("a checkpoint it never reached") << 8 << u"^move \\d+ at .*: the run says checkpoint \\d+ speaks, the rules do not$"_s;
+    }
+
+    void aKeptRunIsRejudged()
+    {
+        QFETCH(int, tampering);
+        QFETCH(QString, reason);
+        const std::unique_ptr<TimedRun> run = ClearStageTwo();
+        QVERIFY(run);
+        const GameSession& session = run->h.session;
+        runlog::RunLog log = session.runLogger().runLog();
+        runlog::Claim claim{2, 2, session.score(), ghost::CourseHash(session.stageCourse())};
+        std::vector<runlog::Event>& events = log.events;
+        const auto nth = [&](runlog::Kind kind, int n) {
+            return std::find_if(events.begin(), events.end(), [&](const runlog::Event& e) { return e.kind == kind && n-- == 0; });
+        };
+        switch (tampering) {
+        case 1: {
+            const auto moves = std::count_if(events.begin(), events.end(), [](auto& e) { return e.kind == runlog::Kind::Move; });
+            const auto move = nth(runlog::Kind::Move, static_cast<int>(moves) - 40);
+            move->x = move->y = runlog::kSubPixels;
+            break;
+        }
+        case 2: events.erase(nth(runlog::Kind::ClockBeat, 1)); break;
+        case 3: nth(runlog::Kind::ClockBeat, 1)->ms -= 700; break;
+        case 4: claim.score -= 1; break;
+        case 5: nth(runlog::Kind::HazardBeat, 2)->ms -= static_cast<std::uint32_t>(nth(runlog::Kind::HazardBeat, 2)->value / 2); break;
+        case 6: log.hazards[static_cast<std::size_t>(run->h.hazardOf(course::HazardKind::Car))].at.top += 1; break;
+        case 7: claim.stageHash = ghost::CourseHash(course::BuiltIn().stage(1)); break;
+        case 8: events.insert(std::prev(events.end()), {runlog::Kind::Checkpoint, events.back().ms, 0, 0, 0}); break;
+        }
+        std::stable_sort(events.begin(), events.end(), [](auto& a, auto& b) { return a.ms < b.ms; });
+        // Kept and read back first: what a file holds is what is judged.
+        QString why;
+        const std::optional<runlog::RunLog> read = runlog::Decode(runlog::Encode(log), &why);
+        QVERIFY2(read, qPrintable(why));
+        QVERIFY(read->events == log.events);
+        const runlog::Verdict verdict = runlog::Rejudge(*read, claim, course::BuiltIn());
+        if (tampering == 0)
+            QVERIFY2(verdict.valid, qPrintable(verdict.why));
+        else
+            QVERIFY2(!verdict.valid && QRegularExpression(reason).match(verdict.why).hasMatch(), qPrintable(verdict.why));
+    }
+
+    // A log cut short or of random bytes is told, never judged.
+    void aDamagedLogIsRefused()
+    {
+        const std::unique_ptr<TimedRun> run = ClearStageTwo();
+        QVERIFY(run);
+        const QByteArray bytes = runlog::Encode(run->h.session.runLogger().runLog());
+        QString why;
+        QVERIFY(!runlog::Decode(bytes.left(bytes.size() - 9), &why));
+        QCOMPARE(why, u"the run's log is damaged or cut short"_s);
+        std::mt19937 random(7);
+        QByteArray noise(bytes.size(), '\0');
+        for (int round = 0; round < 50; ++round) {
+            std::generate(noise.begin(), noise.end(), [&] { return static_cast<char>(random()); });
+            why.clear();
+            QVERIFY(!runlog::Decode(noise, &why) && !why.isEmpty());
+            noise.replace(0, 4, bytes.left(4));  // a believable length, then noise
+            why.clear();
+            QVERIFY(!runlog::Decode(noise, &why) && !why.isEmpty());
+        }
     }
 
     // Watching, the hand counts for nothing and the clock costs nothing.

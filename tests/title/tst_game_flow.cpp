@@ -39,6 +39,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QProcess>
 #include <QSettings>
 #include <QTimer>
 #include <QListWidget>
@@ -93,6 +94,15 @@ PlayScreen* WhenTheHandIsWanted()
         return !QApplication::activeModalWidget() && (!play || !play->lineWaiting());
     }, 10000));  // the caller's checks tell a game that never came to rest
     return CurrentPlay();
+}
+
+// `pokurimo --verify-run file`: its exit status and what it printed.
+QString Verify(const QString& file)
+{
+    QProcess verify;
+    verify.start(QStringLiteral(POKURIMO_APP_FOLDER "/pokurimo"), {QStringLiteral("--verify-run"), file});
+    verify.waitForFinished(60000);
+    return QString::number(verify.exitCode()) + QLatin1Char(' ') + QString::fromUtf8(verify.readAllStandardOutput());
 }
 
 QString Stored(const QString& key)
@@ -170,6 +180,19 @@ private Q_SLOTS:
         QCOMPARE(kept->score, Table().scores(1, 1)[0]);
         QVERIFY(kept->path.reachedGoal());
         QVERIFY(kept->path.markTime(0));  // the first checkpoint on the way
+        // The game's own command re-judges the file on the installed course; a byte changed, it refuses it.
+        const QString runFile = ghost::GhostFile(Table().group(), 1, 1);
+        QCOMPARE(Verify(runFile), QStringLiteral("0 valid: Pokurimo level 1 stage 1 score %1\n").arg(kept->score));
+        QFile edited(runFile);
+        QVERIFY(edited.open(QIODevice::ReadWrite));
+        QByteArray bytes = edited.readAll();
+        bytes[bytes.size() / 2] = static_cast<char>(bytes[bytes.size() / 2] ^ 0x10);
+        QVERIFY(edited.seek(0) && edited.write(bytes) == bytes.size());
+        edited.close();
+        QVERIFY2(Verify(runFile).startsWith(QStringLiteral("1 ") + runFile + QStringLiteral(": damaged")), qPrintable(Verify(runFile)));
+        bytes[bytes.size() / 2] = static_cast<char>(bytes[bytes.size() / 2] ^ 0x10);  // as it was, for the race below
+        QVERIFY(edited.open(QIODevice::WriteOnly) && edited.write(bytes) == bytes.size());
+        edited.close();
         // The ghost clocks of the log and of the race agree, to the clocks' rounding.
         QVERIFY(std::abs(*kept->path.markTime(ghost::kGoalMark) - *play->session()->recordedPath().markTime(ghost::kGoalMark)) <= 2);
 

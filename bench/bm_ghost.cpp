@@ -45,7 +45,7 @@ BENCHMARK(BM_GhostRecordMove);
 ghost::GhostRecord FullRateRun(int stage, int seconds)
 {
     const course::Stage& described = course::BuiltIn().stage(stage);
-    ghost::GhostRecord record{2, stage, seconds, ghost::CourseHash(described), {}};
+    ghost::GhostRecord record{2, stage, seconds, ghost::CourseHash(described), {}, std::nullopt};
     const int samples = std::min(seconds * kSamplesPerSecond, ghost::kMaxSamples);
     for (int i = 0; i < samples; ++i)
         record.path.samples.push_back({static_cast<std::uint32_t>(i * 1000 / kSamplesPerSecond),

@@ -83,7 +83,7 @@ ghost::GhostRecord KeepRecordRun(std::uint32_t endMs, std::vector<ghost::MarkPas
     Table().scores(2, 1)[0] = kRecordScore;
     marks.push_back({ghost::kGoalMark, endMs});
     const auto x = static_cast<std::int16_t>(kStart.x()), y = static_cast<std::int16_t>(kStart.y());
-    ghost::GhostRecord record{2, 1, kRecordScore, ghost::CourseHash(course::BuiltIn().stage(1)), {{{0, x, y}, {endMs, std::int16_t(x + 100), y}}, marks}};
+    ghost::GhostRecord record{2, 1, kRecordScore, ghost::CourseHash(course::BuiltIn().stage(1)), {{{0, x, y}, {endMs, std::int16_t(x + 100), y}}, marks}, std::nullopt};
     ghost::SaveGhost(Table().group(), record);
     return record;
 }

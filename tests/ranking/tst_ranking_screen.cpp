@@ -580,7 +580,7 @@ private Q_SLOTS:
         QTest::mouseClick(Find<QRadioButton>(rank, "levelOptions", 1), Qt::LeftButton);  // さる, STAGE1
         QVERIFY(!Find<QPushButton>(rank, "watchButton")->isEnabled());  // no run kept for this first place
         Table().scores(2, 1)[0] = 12;
-        const ghost::GhostRecord run{2, 1, 12, ghost::CourseHash(course::BuiltIn().stage(1)), {{{0, 64, 93}, {60000, 64, 93}}, {{ghost::kGoalMark, 60000}}}};
+        const ghost::GhostRecord run{2, 1, 12, ghost::CourseHash(course::BuiltIn().stage(1)), {{{0, 64, 93}, {60000, 64, 93}}, {{ghost::kGoalMark, 60000}}}, std::nullopt};
         QVERIFY(ghost::SaveGhost(Table().group(), run));
         rank->showTable();
         QVERIFY(Find<QPushButton>(rank, "watchButton")->isEnabled());

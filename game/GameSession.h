@@ -118,6 +118,8 @@ public:
     void recordPosition(QPoint at) { m_recorder.recordPosition(at); }
     void passGoal();       // the goal is reached, before the run ends
     void startWatching();  // the clock and the ghost time run, but no run is under way
+    // The clock's and the hazards' beats come from a kept run's log, not from the session's timers.
+    void beatFromLog() { m_beatsFromLog = true; }
 
     // The log of the attempt under way, or of the last one: what was judged, in order.
     const runlog::RunLogger& runLogger() const { return m_log; }
@@ -150,7 +152,7 @@ private:
     void setTime(int time);
     void placeHazards();  // the stage's hazards where they start, with their timers
     // Whether the session's own timers beat its clocks (re-judging beats them from the log).
-    bool ownsClocks() const { return m_mode != game::RunMode::Verify; }
+    bool ownsClocks() const { return m_mode != game::RunMode::Verify && !m_beatsFromLog; }
     runlog::RunLog headerOfRun(int start) const;  // the log's beginning at a Start click
 
     course::Course m_course;
@@ -169,6 +171,7 @@ private:
     course::StageScene m_scene;
     QTimer* m_clock;
     bool m_clockRunning = false;  // as m_clock beats, or would when the log beats it
+    bool m_beatsFromLog = false;
     std::vector<QTimer*> m_hazardTimers;  // one a period
     GhostRecorder m_recorder;
     runlog::RunLogger m_log;

@@ -237,8 +237,9 @@ std::optional<RunLog> Decode(const QByteArray& bytes, QString* why)
     return log;
 }
 
-ghost::GhostPath PathOf(const RunLog& log, const course::Stage& stage)
+ghost::GhostPath PathOf(const RunLog& log, const course::Stage& stage, PathClock clock)
 {
+    const bool stands = clock == PathClock::Ghost;
     ghost::GhostPath path;
     if (log.start < 0 || log.start >= static_cast<int>(stage.starts.size()))
         return path;
@@ -259,7 +260,7 @@ ghost::GhostPath PathOf(const RunLog& log, const course::Stage& stage)
                 append(e.ms);
             break;
         case Kind::Pause:
-            if (!pausedAt)
+            if (stands && !pausedAt)
                 pausedAt = e.ms;
             break;
         case Kind::Resume:

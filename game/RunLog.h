@@ -82,8 +82,10 @@ std::optional<RunLog> Decode(const QByteArray& bytes, QString* why);
 
 // The ghost's way, from the log of a run on `stage`: from its start zone's
 // point, the hand at a sixtieth of a second at most, on the ghost clock that
-// stands still while the stage clock does; the marks that speak once and the goal.
-ghost::GhostPath PathOf(const RunLog& log, const course::Stage& stage);
+// stands still while the stage clock does (or on the log's own clock, which
+// runs on, as the hazards do); the marks that speak once and the goal.
+enum class PathClock { Ghost, Log };
+ghost::GhostPath PathOf(const RunLog& log, const course::Stage& stage, PathClock clock = PathClock::Ghost);
 
 // Keeps the log of the attempt under way. Its room grows by doubling, so a
 // move logs without allocating nearly always.

@@ -93,6 +93,8 @@ void GhostRace::follow()
 void GhostRace::nextFrame()
 {
     const std::int64_t now = m_screen.session()->ghostTime();
+    if (m_watching)
+        Q_EMIT watchedAt(now);  // the hazards and the clock first, as the log had them
     showAt(now);
     if (!m_record || now + m_zero <= m_record->path.endTime())
         return;

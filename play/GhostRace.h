@@ -40,6 +40,7 @@ public:
 
 Q_SIGNALS:
     void watchEnded();  // the record run has reached its goal
+    void watchedAt(qint64 ms);  // a frame of the watched run, at its time
 
 private:
     void buildToggle();

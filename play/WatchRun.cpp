@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Pokurimo developers
 // SPDX-License-Identifier: MIT
 
-// Watching the first place's run: the ghost runs with the clock and the hand
-// counts for nothing, until Escape, "タイトルへ" or the window's close button
-// take the player back.
+// Watching the first place's run as it was: the ghost runs with the clock,
+// the hazards move as they moved during the run, and the hand counts for
+// nothing, until Escape, "タイトルへ" or the window's close button take the
+// player back.
 
 #include "game/GameSession.h"
 #include "game/GhostStore.h"
@@ -15,11 +16,50 @@
 #include <QCoreApplication>
 #include <QLabel>
 
+namespace {
+
+// A kept run's beats played again: the clock's seconds and the hazards' steps
+// as they came during the run, up to the moment watched.
+class LoggedBeats : public QObject {
+public:
+    LoggedBeats(GameSession* session, runlog::RunLog log) : QObject(session), m_session(session), m_log(std::move(log))
+    {
+        m_session->beatFromLog();
+        m_session->startHazards();  // shown, standing
+        for (std::size_t i = 0; i < m_log.hazards.size() && i < m_session->stageCourse().hazards.size(); ++i)
+            m_session->placeHazard(static_cast<int>(i), m_log.hazards[i]);
+    }
+    void playUntil(std::int64_t ms)
+    {
+        for (; m_next < m_log.events.size() && m_log.events[m_next].ms <= ms; ++m_next) {
+            const runlog::Event& e = m_log.events[m_next];
+            if (e.kind == runlog::Kind::ClockBeat)
+                m_session->tick();
+            else if (e.kind == runlog::Kind::HazardBeat)
+                m_session->stepHazards(e.value);
+        }
+    }
+
+private:
+    GameSession* m_session;
+    runlog::RunLog m_log;
+    std::size_t m_next = 0;
+};
+
+}  // namespace
+
 bool PlayScreen::watchRecordRun(ghost::GhostRecord record, const QString& holder)
 {
     if (!setUpStage())
         return false;
-    m_session->startHazards();  // as they always move: the record's own timing is not kept
+    if (record.log) {
+        // As it was: the hero on the log's own clock, the hazards and the clock beating as they did.
+        record.path = runlog::PathOf(*record.log, m_session->stageCourse(), runlog::PathClock::Log);
+        auto* beats = new LoggedBeats(m_session, *record.log);
+        connect(m_ghostRace, &GhostRace::watchedAt, beats, &LoggedBeats::playUntil);
+    } else {
+        m_session->startHazards();  // a run kept by 1.x: the hazards move as they always do
+    }
     const int score = record.score;
     const int level = m_session->level();
     const int limit = m_session->stageCourse().timeLimit;

@@ -601,6 +601,51 @@ private Q_SLOTS:
         drive::CloseScreens();
     }
 
+    // A run kept as its log is watched as it was: the hazards stand where
+    // the run found them and move only at the run's own beats.
+    void watchingALoggedRunMovesTheHazardsAsTheyMoved()
+    {
+        const course::Stage& stage = course::BuiltIn().stage(2);
+        runlog::RunLog log;
+        log.start = static_cast<int>(std::find_if(stage.starts.begin(), stage.starts.end(), [](auto& z) { return z.own; }) - stage.starts.begin());
+        for (const course::Hazard& h : stage.hazards) {
+            course::HazardState state = course::StartState(h);
+            for (int step = 0; step < 5; ++step)
+                course::StepHazard(h, state);
+            log.hazards.push_back(state);
+        }
+        const int car = static_cast<int>(std::find_if(stage.hazards.begin(), stage.hazards.end(), [](auto& h) {
+                                             return h.kind == course::HazardKind::Car && h.harm == course::Harm::Touch; }) - stage.hazards.begin());
+        const int period = stage.hazards[static_cast<std::size_t>(car)].periodMs;
+        const QPoint at = stage.starts[static_cast<std::size_t>(log.start)].point * runlog::kSubPixels;
+        log.events = {{runlog::Kind::Resume, 0}, {runlog::Kind::Move, 10, at.x(), at.y()}};
+        for (std::uint32_t beat = 1; beat <= 3; ++beat)
+            log.events.push_back({runlog::Kind::HazardBeat, beat * std::uint32_t(period), 0, 0, period});
+        log.events.push_back({runlog::Kind::Goal, 3000, 0, 0, 0});
+        Nav().showTitle();
+        Find<QPushButton>(Nav().title(), "rankingButton")->click();
+        auto* rank = qobject_cast<RankingScreen*>(QApplication::activeModalWidget());
+        QVERIFY(rank);
+        Table().scores(1, 2)[0] = 3;
+        QVERIFY(ghost::SaveGhost(Table().group(), {1, 2, 3, ghost::CourseHash(stage), {}, log}));
+        QTest::mouseClick(Find<QRadioButton>(rank, "stageOptions", 1), Qt::LeftButton);  // たこ, STAGE2
+        QVERIFY(Find<QPushButton>(rank, "watchButton")->isEnabled());
+        Find<QPushButton>(rank, "watchButton")->click();
+        QPointer<PlayScreen> watch = rank->findChild<PlayScreen*>();
+        QVERIFY(watch);
+        course::HazardState expected = log.hazards[static_cast<std::size_t>(car)];
+        QCOMPARE(watch->session()->hazardTop(car), expected.at.top);  // where the run found it, not where it starts
+        for (int beat = 0; beat < 3; ++beat)
+            course::StepHazard(stage.hazards[static_cast<std::size_t>(car)], expected);
+        QTRY_COMPARE(watch->session()->hazardTop(car), expected.at.top);
+        QTest::qWait(2 * period);
+        QCOMPARE(watch->session()->hazardTop(car), expected.at.top);  // no beat of its own
+        drive::PressKey(watch, Qt::Key_Escape);
+        drive::Settle();
+        QVERIFY(watch.isNull());
+        drive::CloseScreens();
+    }
+
 private:
     std::unique_ptr<TestEnv> m_env;
     std::unique_ptr<SoundFolder> m_sounds;

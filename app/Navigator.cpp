@@ -125,7 +125,7 @@ void Navigator::openRanking()
     ranking->watchCourse(m_shelf.course());
     ranking->showTable();
     connect(ranking, &RankingScreen::watchRequested, this,
-            [this, ranking](int level, int stage) { watch(ranking, level, stage); });
+            [this, ranking](int level, int stage, int place) { watch(ranking, level, stage, place); });
     OpenOver(ranking);
 }
 
@@ -187,15 +187,15 @@ void Navigator::enterName(PlayScreen* play, int level, int stage, int place)
 }
 
 // A window of its own above the ranking, gone with it; the ranking comes back when it closes.
-void Navigator::watch(RankingScreen* ranking, int level, int stage)
+void Navigator::watch(RankingScreen* ranking, int level, int stage, int place)
 {
     const course::Course& course = m_shelf.course();
-    std::optional<ghost::GhostRecord> record = ghost::FirstPlaceRun(m_shelf.table(), course, level, stage);
+    std::optional<ghost::GhostRecord> record = ghost::UsableRun(m_shelf.table(), course, level, stage, place);
     auto* play = record ? new PlayScreen(m_shelf.table(), course, level, stage, kLives, game::RunMode::Watch, ranking)
                         : nullptr;
     if (play)
         connect(play, &PlayScreen::cannotGoOn, this, &Navigator::tell);
-    if (!play || !play->watchRecordRun(std::move(*record), m_shelf.table().names(level, stage)[0])) {
+    if (!play || !play->watchRecordRun(std::move(*record), place, m_shelf.table().names(level, stage)[place])) {
         delete play;
         ranking->watchFailed();  // the run was lost meanwhile
         return;

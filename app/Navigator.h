@@ -62,7 +62,7 @@ private:
     // The editor's stage tried over it, in the test mode: Escape brings the editor back as it was.
     void test(QWidget* editor, const course::Course& course, int level, int stage, int from);
     void enterName(PlayScreen* play, int level, int stage, int place);
-    void watch(RankingScreen* ranking, int level, int stage);
+    void watch(RankingScreen* ranking, int level, int stage, int place);
     // Tells the player over the title, or over the title to come.
     void tell(const QString& why);
     void tellWhatWaits();

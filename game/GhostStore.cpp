@@ -4,6 +4,7 @@
 #include "game/GhostStore.h"
 
 #include "game/HighScoreTable.h"
+#include "game/RunVerifier.h"
 
 #include "rules/CoursePackFormat.h"
 #include "rules/CourseRules.h"
@@ -11,6 +12,7 @@
 #include "rules/Scoring.h"
 
 #include <QCryptographicHash>
+#include <algorithm>
 #include <QDataStream>
 #include <QDateTime>
 #include <QDir>
@@ -179,13 +181,16 @@ bool SaveGhost(const QString& records, const GhostRecord& record)
     return out.commit();
 }
 
-std::optional<GhostRecord> LoadGhost(const QString& records, const course::Stage& described, int level, int stage,
-                                     int score)
+namespace {
+
+// What a place's file holds, read whole and checked against its table and
+// course; nothing, with one line on standard error, when it does not hold its run.
+std::optional<GhostRecord> ReadRun(const QString& file, const course::Stage& described, int level, int stage, int place,
+                                   int score, QByteArray* bytes = nullptr)
 {
-    const QString file = GhostFile(records, level, stage);
     QFile in(file);
     if (!in.open(QIODevice::ReadOnly)) {
-        if (in.exists() || score != scores::kDefaultScore)  // a first place of the player's own
+        if (in.exists() || (place == 0 && score != scores::kDefaultScore))  // a first place of the player's own
             Report(file, in.exists() ? in.errorString() : QStringLiteral("missing"));
         return std::nullopt;
     }
@@ -193,28 +198,125 @@ std::optional<GhostRecord> LoadGhost(const QString& records, const course::Stage
         Report(file, QStringLiteral("too large"));
         return std::nullopt;
     }
+    const QByteArray read = in.readAll();
     QString why;
-    std::optional<GhostRecord> record = Decode(in.readAll(), &why);
+    std::optional<GhostRecord> record = Decode(read, &why);
     if (!record) {
         Report(file, why);
         return std::nullopt;
     }
     const char* stale = record->level != level || record->stage != stage ? "made for another table"
-                        : record->score != score                         ? "not the first place's run"
+                        : record->score != score                         ? "not the run of its place"
                         : record->courseHash != CourseHash(described)    ? "made on another course"
                                                                          : nullptr;
     if (stale) {
         Report(file, QString::fromLatin1(stale));
         return std::nullopt;
     }
+    if (bytes)
+        *bytes = read;
     return WithPath(std::move(*record), described);
+}
+
+// Verdicts are remembered beside the runs, by what was judged: the file's
+// bytes and the stage it was judged on.
+QString VerdictKey(int level, int stage, int place)
+{
+    return QStringLiteral("level%1_stage%2_place%3").arg(level).arg(stage).arg(place + 1);
+}
+
+}  // namespace
+
+QString RunFile(const QString& records, int level, int stage, int place)
+{
+    if (place == 0)
+        return GhostFile(records, level, stage);  // where the first place's run has always been
+    return QFileInfo(GhostFile(records, level, stage)).path() + QStringLiteral("/level%1_stage%2_place%3.ghost").arg(level).arg(stage).arg(place + 1);
+}
+
+bool KeepRun(const QString& records, const GhostRecord& record, int place)
+{
+    if (place < 0 || place >= scores::kPlaces)
+        return false;
+    const auto file = [&](int p) { return RunFile(records, record.level, record.stage, p); };
+    QFile::remove(file(scores::kPlaces - 1));  // the run that falls out of the table
+    for (int p = scores::kPlaces - 2; p >= place; --p)
+        if (QFile::exists(file(p)) && !QFile::rename(file(p), file(p + 1)))
+            return false;
+    if (!QDir().mkpath(QFileInfo(file(place)).absolutePath()))
+        return false;
+    QSaveFile out(file(place));
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    out.write(Encode(record));
+    return out.commit();
+}
+
+std::optional<GhostRecord> LoadGhost(const QString& records, const course::Stage& described, int level, int stage, int score)
+{
+    return ReadRun(GhostFile(records, level, stage), described, level, stage, 0, score);
+}
+
+Proof ProofOf(const HighScoreTable& table, const course::Course& course, int level, int stage, int place, GhostRecord* run)
+{
+    if (stage < 1 || stage > course.stageCount() || place < 0 || place >= scores::kPlaces)
+        return {Proof::None, {}};
+    const course::Stage& described = course.stage(stage);
+    const int score = table.scores(level, stage)[place];
+    QByteArray bytes;
+    std::optional<GhostRecord> record = ReadRun(RunFile(table.group(), level, stage, place), described, level, stage, place, score, &bytes);
+    if (!record)
+        return {Proof::None, {}};
+    if (run)
+        *run = *record;
+    if (!record->log)
+        return {Proof::PositionsOnly, QStringLiteral("kept by an older version: only the hero's positions")};
+    QSettings known(QFileInfo(RunFile(table.group(), level, stage, place)).path() + QStringLiteral("/verdicts.ini"), QSettings::IniFormat);
+    const QString key = VerdictKey(level, stage, place);
+    const QString judged = QString::fromLatin1((QCryptographicHash::hash(bytes, kCheck) + record->courseHash).toHex());
+    if (known.value(key + QStringLiteral("/judged")).toString() == judged) {
+        const QString why = known.value(key + QStringLiteral("/why")).toString();
+        return {why.isEmpty() ? Proof::Valid : Proof::Invalid, why};
+    }
+    const runlog::Verdict verdict = runlog::Rejudge(*record->log, {level, stage, score, record->courseHash}, course);
+    known.setValue(key + QStringLiteral("/judged"), judged);
+    known.setValue(key + QStringLiteral("/why"), verdict.why);
+    return {verdict.valid ? Proof::Valid : Proof::Invalid, verdict.why};
+}
+
+std::optional<GhostRecord> UsableRun(const HighScoreTable& table, const course::Course& course, int level, int stage, int place)
+{
+    GhostRecord run;
+    const Proof proof = ProofOf(table, course, level, stage, place, &run);
+    if (proof.kind == Proof::Invalid)
+        Report(RunFile(table.group(), level, stage, place), QStringLiteral("it does not re-judge: ") + proof.why);
+    return proof.kind == Proof::Valid || proof.kind == Proof::PositionsOnly ? std::optional(run) : std::nullopt;
 }
 
 std::optional<GhostRecord> FirstPlaceRun(const HighScoreTable& table, const course::Course& course, int level, int stage)
 {
-    if (stage < 1 || stage > course.stageCount())
-        return std::nullopt;
-    return LoadGhost(table.group(), course.stage(stage), level, stage, table.scores(level, stage)[0]);
+    return UsableRun(table, course, level, stage, 0);
+}
+
+std::optional<GhostRecord> RacedRun(const HighScoreTable& table, const course::Course& course, int level, int stage)
+{
+    if (std::optional<GhostRecord> chosen = UsableRun(table, course, level, stage, RacedPlace(table.group(), level, stage)))
+        return chosen;
+    for (int place = 0; place < scores::kPlaces; ++place)
+        if (std::optional<GhostRecord> run = UsableRun(table, course, level, stage, place))
+            return run;
+    return std::nullopt;
+}
+
+int RacedPlace(const QString& records, int level, int stage)
+{
+    return std::clamp(QSettings().value(QStringLiteral("Ghost/Raced/%1/%2_%3").arg(records).arg(level).arg(stage), 0).toInt(), 0, scores::kPlaces - 1);
+}
+
+void SetRacedPlace(const QString& records, int level, int stage, int place)
+{
+    QSettings store;
+    store.setValue(QStringLiteral("Ghost/Raced/%1/%2_%3").arg(records).arg(level).arg(stage), place);
 }
 
 bool GhostWanted()

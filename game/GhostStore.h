@@ -53,9 +53,32 @@ bool SaveGhost(const QString& records, const GhostRecord& record);
 std::optional<GhostRecord> LoadGhost(const QString& records, const course::Stage& described, int level, int stage,
                                      int score);
 
-// The record run of the first place of a level and stage of `course`, as
-// `table` has it now; nothing for a stage the course lacks.
+// Every place of a table keeps its run in a file of its own; the first
+// place's is GhostFile's.
+QString RunFile(const QString& records, int level, int stage, int place);
+// The run that took place `place` (0..4): the runs below it move down a
+// place and the last falls out, then it is written; false when it could not.
+bool KeepRun(const QString& records, const GhostRecord& record, int place);
+
+// What a place's kept run proves. A run with its log is re-judged once and
+// the verdict remembered (beside the runs) until the file or the course changes.
+struct Proof {
+    enum Kind { None, PositionsOnly, Valid, Invalid } kind;
+    QString why;  // an invalid run's first failure
+};
+Proof ProofOf(const HighScoreTable& table, const course::Course& course, int level, int stage, int place,
+              GhostRecord* run = nullptr);
+// The run of a place when it may be used (as a ghost, to watch, to race):
+// valid, or kept by 1.x with its positions only.
+std::optional<GhostRecord> UsableRun(const HighScoreTable& table, const course::Course& course, int level, int stage, int place);
+// The first place's usable run; nothing for a stage the course lacks.
 std::optional<GhostRecord> FirstPlaceRun(const HighScoreTable& table, const course::Course& course, int level, int stage);
+
+// The place whose run the player races on a table (the first unless chosen).
+int RacedPlace(const QString& records, int level, int stage);
+void SetRacedPlace(const QString& records, int level, int stage, int place);
+// The run raced: the chosen place's when it may be used, else the first usable one.
+std::optional<GhostRecord> RacedRun(const HighScoreTable& table, const course::Course& course, int level, int stage);
 
 // Whether the player wants the ghost (yes until told otherwise).
 bool GhostWanted();

@@ -269,6 +269,30 @@
         <source>1位の走りをゴーストで見るよ</source>
         <translation>Watch the first place&apos;s run as a ghost</translation>
     </message>
+    <message>
+        <source>✓ 正しい走り</source>
+        <translation>✓ proven</translation>
+    </message>
+    <message>
+        <source>？ 古い記録（確かめられない）</source>
+        <translation>? old record (unproven)</translation>
+    </message>
+    <message>
+        <source>✗ ルールに合わない</source>
+        <translation>✗ breaks the rules</translation>
+    </message>
+    <message>
+        <source>%1を見る</source>
+        <translation>Watch %1</translation>
+    </message>
+    <message>
+        <source>ゴースト</source>
+        <translation>Ghost</translation>
+    </message>
+    <message>
+        <source>ゴーストで追う走りと、「見る」で見る走りを選ぶよ</source>
+        <translation>Pick the run the ghost races and the one Watch shows</translation>
+    </message>
 </context>
 <context>
     <name>TitleScreen</name>
@@ -330,14 +354,14 @@
 <context>
     <name>WatchRun</name>
     <message>
-        <source>1位・%1の走り（%2秒）
-Escキーでランキングにもどるよ</source>
-        <translation>The winning run: %1, %2 s
-Press Esc to go back to the rankings</translation>
-    </message>
-    <message>
         <source>ゴール！Escキーでランキングにもどるよ</source>
         <translation>Goal! Press Esc to go back to the rankings</translation>
+    </message>
+    <message>
+        <source>%1位・%2の走り（%3秒）
+Escキーでランキングにもどるよ</source>
+        <translation>Place %1: %2&apos;s run, %3 s
+Press Esc to go back to the rankings</translation>
     </message>
 </context>
 <context>

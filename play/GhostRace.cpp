@@ -71,7 +71,7 @@ void GhostRace::runChanged(bool underWay)
     const int level = session->level();
     const int stage = session->stage();
     // The course's own stage: a practice sign changes nothing of the record's.
-    m_record = ghost::LoadGhost(m_table.group(), session->course().stage(stage), level, stage, m_table.scores(level, stage)[0]);
+    m_record = ghost::RacedRun(m_table, session->course(), level, stage);
     m_zero = 0;
     if (m_record && session->practiceFrom() != course::kFromStart) {
         const std::optional<std::int64_t> there = m_record->path.markTime(session->practiceFrom());
@@ -113,7 +113,7 @@ void GhostRace::markPassed(int mark, qint64 ghostTime)
         m_split->showDifference(ghostTime + m_zero - *recordTime);
 }
 
-void GhostRace::keepRecordRun()
+void GhostRace::keepRun(int place)
 {
     const GameSession* session = m_screen.session();
     if (!session->recordedPath().reachedGoal())
@@ -122,9 +122,11 @@ void GhostRace::keepRecordRun()
                               ghost::CourseHash(session->stageCourse()), session->recordedPath(), std::nullopt};
     if (const runlog::RunLogger& logger = session->runLogger(); logger.whole())
         record.log = logger.runLog();  // the run proves itself; a longer one is kept as its path
-    if (!ghost::SaveGhost(m_table.group(), record))
-        qWarning("the record run could not be kept in %s",
-                 qPrintable(ghost::GhostFile(m_table.group(), record.level, record.stage)));
+    if (!ghost::KeepRun(m_table.group(), record, place))
+        qWarning("the run could not be kept in %s",
+                 qPrintable(ghost::RunFile(m_table.group(), record.level, record.stage, place)));
+    else
+        ghost::ProofOf(m_table, session->course(), record.level, record.stage, place);  // judged now, not at the next Start click
 }
 
 void GhostRace::watch(ghost::GhostRecord record)

@@ -32,8 +32,8 @@ public:
 
     // The ghost where the record run was at `ghostTime`; gone after its goal.
     void showAt(std::int64_t ghostTime);
-    // The run just scored took the first place: its path becomes the record run.
-    void keepRecordRun();
+    // The run just scored took `place` (0..4): it is kept there, the runs below moving down.
+    void keepRun(int place);
     // Plays `record` back with the clock; the hand counts for nothing.
     void watch(ghost::GhostRecord record);
     bool watching() const { return m_watching; }

@@ -84,9 +84,9 @@ public:
     bool practiseFrom(int index);
 
     // --- Watching a record run (play/WatchRun.cpp) ---
-    // Shows the stage and plays `record`, held by `holder`, back with the clock;
+    // Shows the stage and plays `record`, the run of `place` (0..4) held by `holder`, back with the clock;
     // Escape, "タイトルへ" or the close button end it. False when the stage cannot be set up.
-    bool watchRecordRun(ghost::GhostRecord record, const QString& holder);
+    bool watchRecordRun(ghost::GhostRecord record, int place, const QString& holder);
 
     // --- Commands (play/Commands.cpp) ---
     void backToTitle();

@@ -21,8 +21,7 @@ void PlayScreen::scoreRun(Step then)
         then();
         return;
     }
-    if (place == 0)
-        m_ghostRace->keepRecordRun();
+    m_ghostRace->keepRun(place);
     m_afterRanking = std::move(then);
     sound::PlayWaveAsync(QStringLiteral("Claps"));
     Q_EMIT scored(level, stage, place);

@@ -48,7 +48,7 @@ private:
 
 }  // namespace
 
-bool PlayScreen::watchRecordRun(ghost::GhostRecord record, const QString& holder)
+bool PlayScreen::watchRecordRun(ghost::GhostRecord record, int place, const QString& holder)
 {
     if (!setUpStage())
         return false;
@@ -72,7 +72,7 @@ bool PlayScreen::watchRecordRun(ghost::GhostRecord record, const QString& holder
     m_nextHint->hide();  // no line waits for the player here
     showFace(1);
     m_dialogueText->setText(
-        QCoreApplication::translate("WatchRun", "1位・%1の走り（%2秒）\nEscキーでランキングにもどるよ").arg(holder).arg(score));
+        QCoreApplication::translate("WatchRun", "%1位・%2の走り（%3秒）\nEscキーでランキングにもどるよ").arg(place + 1).arg(holder).arg(score));
     m_ghostRace->watch(std::move(record));
     return true;
 }

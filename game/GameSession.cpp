@@ -82,6 +82,11 @@ void GameSession::setTime(int time)
     Q_EMIT timeChanged(time);
 }
 
+void GameSession::resetClock()
+{
+    setTime(game::RulesOf(m_mode).stretches ? 0 : stage::StartingTime(m_level, stageCourse().timeLimit));
+}
+
 void GameSession::setUpStage()
 {
     m_missWaiting = false;
@@ -89,8 +94,7 @@ void GameSession::setUpStage()
     if (m_hazardStage != m_stage)
         placeHazards();
     Q_EMIT stageChanged(m_stage);
-    // Practice counts up from the Start click on both levels.
-    setTime(game::RulesOf(m_mode).stretches ? 0 : stage::StartingTime(m_level, stageCourse().timeLimit));
+    resetClock();  // practice counts up from the Start click on both levels
 }
 
 // The hazards keep moving through misses; a new stage brings its own.

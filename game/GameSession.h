@@ -120,6 +120,8 @@ public:
     void startWatching();  // the clock and the ghost time run, but no run is under way
     // The clock's and the hazards' beats come from a kept run's log, not from the session's timers.
     void beatFromLog() { m_beatsFromLog = true; }
+    // The clock back at the stage's starting time (a watched run played again from an earlier moment).
+    void resetClock();
 
     // The log of the attempt under way, or of the last one: what was judged, in order.
     const runlog::RunLogger& runLogger() const { return m_log; }

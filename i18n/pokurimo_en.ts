@@ -295,6 +295,33 @@
     </message>
 </context>
 <context>
+    <name>ReplayControls</name>
+    <message>
+        <source>はじめから</source>
+        <translation>From the start</translation>
+    </message>
+    <message>
+        <source>5秒もどる（←キー）</source>
+        <translation>Five seconds back (← key)</translation>
+    </message>
+    <message>
+        <source>止める・つづける（スペースキー）</source>
+        <translation>Pause or go on (Space)</translation>
+    </message>
+    <message>
+        <source>5秒すすむ（→キー）</source>
+        <translation>Five seconds on (→ key)</translation>
+    </message>
+    <message>
+        <source>走りの好きなところへ</source>
+        <translation>To any moment of the run</translation>
+    </message>
+    <message>
+        <source>見る速さ</source>
+        <translation>Watching speed</translation>
+    </message>
+</context>
+<context>
     <name>TitleScreen</name>
     <message>
         <source>オレはピポだよ、よろしくなっ！</source>

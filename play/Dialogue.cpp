@@ -6,6 +6,7 @@
 #include "game/AppFolder.h"
 #include "game/GameSession.h"
 #include "play/PlayScreen.h"
+#include "play/ReplayControls.h"
 #include "widgets/Widgets.h"
 
 #include <QApplication>
@@ -70,6 +71,10 @@ void PlayScreen::askForNextLine()
 
 void PlayScreen::previewKey(int keyCode)
 {
+    if (m_replay && (keyCode == Qt::Key_Space || keyCode == Qt::Key_Left || keyCode == Qt::Key_Right)) {
+        keyCode == Qt::Key_Space ? m_replay->togglePause() : m_replay->skip(keyCode == Qt::Key_Left ? -ReplayControls::kSkipMs : ReplayControls::kSkipMs);
+        return;
+    }
     if (keyCode == Qt::Key_Space)
         askForNextLine();
     else if (keyCode == Qt::Key_Escape && m_session->mode() != RunMode::Play)

@@ -86,17 +86,18 @@ void GhostRace::follow()
 {
     if (!m_record)
         return;
-    showAt(m_screen.session()->ghostTime());
+    showAt(m_watching ? m_watchClock() : m_screen.session()->ghostTime());
     m_frames.start();
 }
 
 void GhostRace::nextFrame()
 {
-    const std::int64_t now = m_screen.session()->ghostTime();
+    const std::int64_t now = m_watching ? m_watchClock() : m_screen.session()->ghostTime();
     if (m_watching)
         Q_EMIT watchedAt(now);  // the hazards and the clock first, as the log had them
     showAt(now);
-    if (!m_record || now + m_zero <= m_record->path.endTime())
+    // A watch's clock stands at the run's end; a race's goes on past it.
+    if (!m_record || (m_watching ? now < m_record->path.endTime() : now + m_zero <= m_record->path.endTime()))
         return;
     m_frames.stop();  // the record run is home: nothing more to draw
     if (m_watching) {
@@ -129,11 +130,18 @@ void GhostRace::keepRun(int place)
         ghost::ProofOf(m_table, session->course(), record.level, record.stage, place);  // judged now, not at the next Start click
 }
 
-void GhostRace::watch(ghost::GhostRecord record)
+void GhostRace::watch(ghost::GhostRecord record, std::function<std::int64_t()> clock)
 {
     m_watching = true;
+    m_watchClock = std::move(clock);
     m_toggle->setEnabled(false);
     m_record = std::move(record);
     m_screen.session()->startWatching();
     follow();
+}
+
+void GhostRace::rewatch()
+{
+    if (m_watching && m_record)
+        m_frames.start();
 }

@@ -11,6 +11,7 @@
 
 #include <QObject>
 #include <QTimer>
+#include <functional>
 #include <optional>
 
 class GhostView;
@@ -34,8 +35,10 @@ public:
     void showAt(std::int64_t ghostTime);
     // The run just scored took `place` (0..4): it is kept there, the runs below moving down.
     void keepRun(int place);
-    // Plays `record` back with the clock; the hand counts for nothing.
-    void watch(ghost::GhostRecord record);
+    // Plays `record` back on the watch's clock; the hand counts for nothing.
+    void watch(ghost::GhostRecord record, std::function<std::int64_t()> clock);
+    // The watch's clock jumped: the ghost follows again from there.
+    void rewatch();
     bool watching() const { return m_watching; }
 
 Q_SIGNALS:
@@ -60,4 +63,5 @@ private:
     // practice began from, 0 from the START.
     std::int64_t m_zero = 0;
     bool m_watching = false;
+    std::function<std::int64_t()> m_watchClock;
 };

@@ -25,6 +25,7 @@ class ClickLabel;
 class HighScoreTable;
 class DrawnHero;
 class GhostRace;
+class ReplayControls;
 class MapBox;
 class MapMark;
 class PictureBox;
@@ -201,6 +202,7 @@ private:
 
     DrawnHero* m_hero = nullptr;
     GhostRace* m_ghostRace = nullptr;
+    ReplayControls* m_replay = nullptr;  // while a run is watched
     bool m_runPointer = false;  // ピポ is drawn at the pointer: the run's moves are the session's
     QImage m_course;  // the course picture shown in courseMap, as 32-bit colours
     int m_marksStage = 0;  // the stage whose marks lie on the map

@@ -10,6 +10,7 @@
 #include "game/GhostStore.h"
 #include "play/GhostRace.h"
 #include "play/PlayScreen.h"
+#include "play/ReplayControls.h"
 #include "rules/StageRules.h"
 #include "widgets/Widgets.h"
 
@@ -29,8 +30,20 @@ public:
         for (std::size_t i = 0; i < m_log.hazards.size() && i < m_session->stageCourse().hazards.size(); ++i)
             m_session->placeHazard(static_cast<int>(i), m_log.hazards[i]);
     }
+    // A jump back plays the run again from its Start click, at once.
+    void seek(std::int64_t ms)
+    {
+        if (ms < m_at) {
+            for (std::size_t i = 0; i < m_log.hazards.size() && i < m_session->stageCourse().hazards.size(); ++i)
+                m_session->placeHazard(static_cast<int>(i), m_log.hazards[i]);
+            m_session->resetClock();
+            m_next = 0;
+        }
+        playUntil(ms);
+    }
     void playUntil(std::int64_t ms)
     {
+        m_at = ms;
         for (; m_next < m_log.events.size() && m_log.events[m_next].ms <= ms; ++m_next) {
             const runlog::Event& e = m_log.events[m_next];
             if (e.kind == runlog::Kind::ClockBeat)
@@ -44,6 +57,7 @@ private:
     GameSession* m_session;
     runlog::RunLog m_log;
     std::size_t m_next = 0;
+    std::int64_t m_at = 0;
 };
 
 }  // namespace
@@ -52,11 +66,16 @@ bool PlayScreen::watchRecordRun(ghost::GhostRecord record, int place, const QStr
 {
     if (!setUpStage())
         return false;
-    if (record.log) {
-        // As it was: the hero on the log's own clock, the hazards and the clock beating as they did.
+    if (record.log)  // as it was: the hero on the log's own clock
         record.path = runlog::PathOf(*record.log, m_session->stageCourse(), runlog::PathClock::Log);
+    setFixedSize(width(), height() + ReplayControls::kHeight);  // the bar below what the screen always showed
+    m_replay = new ReplayControls(this, height() - ReplayControls::kHeight, record.path.endTime());
+    connect(m_ghostRace, &GhostRace::watchedAt, m_replay, &ReplayControls::showPosition);
+    connect(m_replay, &ReplayControls::seeked, m_ghostRace, &GhostRace::rewatch);
+    if (record.log) {  // the hazards and the clock beating as they did
         auto* beats = new LoggedBeats(m_session, *record.log);
         connect(m_ghostRace, &GhostRace::watchedAt, beats, &LoggedBeats::playUntil);
+        connect(m_replay, &ReplayControls::seeked, beats, &LoggedBeats::seek);
     } else {
         m_session->startHazards();  // a run kept by 1.x: the hazards move as they always do
     }
@@ -73,6 +92,6 @@ bool PlayScreen::watchRecordRun(ghost::GhostRecord record, int place, const QStr
     showFace(1);
     m_dialogueText->setText(
         QCoreApplication::translate("WatchRun", "%1位・%2の走り（%3秒）\nEscキーでランキングにもどるよ").arg(place + 1).arg(holder).arg(score));
-    m_ghostRace->watch(std::move(record));
+    m_ghostRace->watch(std::move(record), [replay = m_replay] { return replay->position(); });
     return true;
 }

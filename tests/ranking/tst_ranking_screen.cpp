@@ -16,6 +16,7 @@
 #include "play/GhostRace.h"
 #include "play/GhostView.h"
 #include "play/PlayScreen.h"
+#include "play/ReplayControls.h"
 #include "game/HighScoreTable.h"
 #include "ranking/RankingScreen.h"
 #include "title/TitleScreen.h"
@@ -34,6 +35,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSlider>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
@@ -630,6 +632,31 @@ private Q_SLOTS:
         for (int beat = 0; beat < 3; ++beat)
             course::StepHazard(stage.hazards[car], expected);
         QTRY_COMPARE(watch->session()->hazardTop(static_cast<int>(car)), expected.at.top);
+
+        // Paused, then sought: the hero and the hazards where the log had them at that moment.
+        drive::PressKey(watch, Qt::Key_Space);
+        const auto at = [&](std::int64_t ms) {
+            course::HazardState state = log.hazards[car];
+            for (const runlog::Event& e : log.events)
+                if (e.kind == runlog::Kind::HazardBeat && e.value == stage.hazards[car].periodMs && e.ms <= ms)
+                    course::StepHazard(stage.hazards[car], state);
+            return state.at.top;
+        };
+        const ghost::GhostPath path = runlog::PathOf(log, stage, runlog::PathClock::Log);
+        const GhostView* ghostView = Find<GhostView>(watch, "ghost");
+        const auto shows = [&](std::int64_t ms) {
+            return QTest::qWaitFor([&] {
+                const QPoint hero = ghostView->pos() + QPoint(ghostView->width() / 2, ghostView->height() / 2);
+                return watch->session()->hazardTop(static_cast<int>(car)) == at(ms) && (ms >= path.endTime() || hero == *path.positionAt(ms));
+            }, 3000);
+        };
+        Find<QPushButton>(watch, "replayRestart")->click();
+        QVERIFY(shows(0));
+        drive::PressKey(watch, Qt::Key_Right);  // five seconds on, to the run's end at most
+        const std::int64_t on = std::min<std::int64_t>(ReplayControls::kSkipMs, path.endTime());
+        QVERIFY(shows(on));
+        drive::PressKey(watch, Qt::Key_Left);  // and back again: the run played anew from its start
+        QVERIFY(shows(std::max<std::int64_t>(0, on - ReplayControls::kSkipMs)));
         drive::PressKey(watch, Qt::Key_Escape);
         drive::Settle();
         QVERIFY(watch.isNull());

@@ -6,6 +6,8 @@
 #include <QElapsedTimer>
 #include <QtEndian>
 
+#include <zlib.h>
+
 #include <algorithm>
 #include <cmath>
 
@@ -158,6 +160,30 @@ bool Whole(std::int32_t v)
     return v % kSubPixels == 0;
 }
 
+// The log unpacked to exactly the size its first four bytes claim, judged
+// against the bound before anything is unpacked; a stream that ends short of
+// it or runs past it is refused, so a small file never unpacks into a large one.
+std::optional<QByteArray> Unpack(const QByteArray& packed)
+{
+    if (packed.size() < 4)
+        return std::nullopt;
+    const quint32 claimed = qFromBigEndian<quint32>(packed.constData());
+    if (claimed == 0 || claimed > quint32(64 + kMaxEvents * kMostEventBytes))
+        return std::nullopt;
+    QByteArray body(static_cast<qsizetype>(claimed), Qt::Uninitialized);
+    z_stream z{};
+    if (inflateInit(&z) != Z_OK)
+        return std::nullopt;
+    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(packed.constData() + 4));
+    z.avail_in = static_cast<uInt>(packed.size() - 4);
+    z.next_out = reinterpret_cast<Bytef*>(body.data());
+    z.avail_out = claimed;
+    const int status = inflate(&z, Z_FINISH);
+    const bool whole = status == Z_STREAM_END && z.avail_out == 0 && z.avail_in == 0;
+    inflateEnd(&z);
+    return whole ? std::optional(body) : std::nullopt;
+}
+
 }  // namespace
 
 QByteArray Encode(const RunLog& log)
@@ -195,17 +221,15 @@ std::optional<RunLog> Decode(const QByteArray& bytes, QString* why)
     };
     if (bytes.size() > kMaxBytes)
         return fail("the run's log is larger than its bound");
-    // zlib's own length comes first: judged before anything is unpacked.
-    if (bytes.size() < 4 || qFromBigEndian<quint32>(bytes.constData()) > quint32(64 + kMaxEvents * kMostEventBytes))
-        return fail("the run's log is malformed");
-    const QByteArray body = qUncompress(bytes);
-    if (body.isEmpty())
+    const std::optional<QByteArray> body = Unpack(bytes);
+    if (!body)
         return fail("the run's log is damaged or cut short");
-    Reader in(body);
+    Reader in(*body);
     RunLog log;
     if (!ReadHeader(in, log))
         return fail("the run's log has a malformed beginning");
-    log.events.resize(in.upTo(kMaxEvents));
+    // Every event takes two bytes at least: a count beyond what the bytes hold is refused before any room is taken.
+    log.events.resize(in.upTo(static_cast<std::uint32_t>(std::min<qsizetype>(kMaxEvents, body->size() / 2))));
     std::uint64_t ms = 0;
     std::int64_t x = 0, y = 0;
     for (Event& e : log.events) {

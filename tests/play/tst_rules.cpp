@@ -244,6 +244,12 @@ private Q_SLOTS:
         QString why;
         QVERIFY(!runlog::Decode(bytes.left(bytes.size() - 9), &why));
         QCOMPARE(why, u"the run's log is damaged or cut short"_s);
+        // A small file that would unpack into a large one is refused unpacked.
+        QByteArray bomb = qCompress(QByteArray(64 * 1024 * 1024, '\0'), 9);
+        QVERIFY(bomb.size() < runlog::kMaxBytes);
+        QVERIFY(!runlog::Decode(bomb, &why));
+        bomb.replace(0, 4, bytes.left(4));  // claiming the size of a real log
+        QVERIFY(!runlog::Decode(bomb, &why));
         std::mt19937 random(7);
         QByteArray noise(bytes.size(), '\0');
         for (int round = 0; round < 50; ++round) {

@@ -27,10 +27,10 @@ public:
     bool walk(const std::vector<QPoint>& route, int restMs, int stepMs);
     // The shortest road of the stage at the level, with its hazards where they start.
     std::vector<QPoint> route() const;
-
-private:
+    // Whether a moving hazard that harms lies near `p`: a patient hand waits for it to pass.
     bool danger(QPoint p) const;
 
+private:
     GameSession m_session;
     std::int64_t m_now = 0;
     std::int64_t m_clockDue = 1000;

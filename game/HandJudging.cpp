@@ -49,7 +49,7 @@ void GameSession::clickStart(int index)
         return;
     const QPoint at = starts[static_cast<std::size_t>(index)].point;
     m_handAt = at;
-    m_log.start(headerOfRun(index));
+    m_log.start(headerOfRun(index), !m_clockRunning);  // a clock already running keeps the time before this Start click
     Q_EMIT runStarted(at);
     startRun();
     recordPosition(at);  // the ghost's way begins at the sign

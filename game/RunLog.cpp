@@ -309,7 +309,7 @@ ghost::GhostPath PathOf(const RunLog& log, const course::Stage& stage, PathClock
     return path;
 }
 
-void RunLogger::start(RunLog header)
+void RunLogger::start(RunLog header, bool whole)
 {
     std::vector<Event> events = std::move(m_log.events);  // the room of the last attempt is kept
     events.clear();
@@ -318,7 +318,7 @@ void RunLogger::start(RunLog header)
     m_log = std::move(header);
     m_log.events = std::move(events);
     m_on = true;
-    m_full = false;
+    m_whole = whole;
     m_lastInputMs = 0;
     if (!m_clock) {
         QElapsedTimer since;
@@ -341,7 +341,7 @@ void RunLogger::log(Kind kind, QPointF at, std::int32_t value)
     if (!m_on)
         return;
     if (static_cast<qsizetype>(m_log.events.size()) >= kMaxEvents) {
-        m_full = true;
+        m_whole = false;
         return;
     }
     // What the session decides of an input happens at the input's time: judging takes no time in the rules.

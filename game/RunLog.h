@@ -95,13 +95,15 @@ public:
     // The clock the log is stamped with; the default is a monotonic one started at each start().
     void useClock(Clock clock) { m_clock = std::move(clock); }
 
-    void start(RunLog header);
+    // A new attempt. One that begins while the clock already runs (the START
+    // clicked again during a run) carries the time before it: its log is not whole.
+    void start(RunLog header, bool whole = true);
     // An input stamped now, a decision at the time of the input it followed; nothing once the attempt is over.
     void log(Kind kind, QPointF at = {}, std::int32_t value = 0);
     void stop() { m_on = false; }
     bool on() const { return m_on; }
-    // Whether every event of the attempt is in the log (a run past the bound is not).
-    bool whole() const { return !m_full; }
+    // Whether the log holds the whole attempt from a fresh clock (a run past the bound does not).
+    bool whole() const { return m_whole; }
     const RunLog& runLog() const { return m_log; }
     // The point as it is judged: on the log's grid of 256ths of a pixel.
     static QPointF Judged(QPointF at);
@@ -114,7 +116,7 @@ private:
     std::int64_t m_startedAt = 0;  // of the default clock
     std::uint32_t m_lastInputMs = 0;
     bool m_on = false;
-    bool m_full = false;
+    bool m_whole = true;
 };
 
 }  // namespace runlog

@@ -93,7 +93,9 @@ QByteArray Encode(const GhostRecord& record)
     out.setByteOrder(QDataStream::LittleEndian);
     out.writeRawData(kMagic, sizeof kMagic);
     out << kVersion << qint32(record.level) << qint32(record.stage) << qint32(record.score) << record.courseHash;
-    const QByteArray log = record.log ? runlog::Encode(*record.log) : QByteArray();
+    QByteArray log = record.log ? runlog::Encode(*record.log) : QByteArray();
+    if (log.size() > runlog::kMaxBytes)
+        log.clear();  // past its bound: kept as its path, as 1.x kept it
     out << quint8(log.isEmpty() ? 0 : 1);
     if (!log.isEmpty()) {
         out << log;

@@ -234,7 +234,6 @@ runlog::RunLog GameSession::headerOfRun(int start) const
 {
     runlog::RunLog header;
     header.start = start;
-    header.clockDueMs = m_clockRunning && m_clock->isActive() ? std::clamp(m_clock->remainingTime(), 0, 1000) : 1000;
     const std::vector<int> periods = course::HazardPeriods(stageCourse());
     for (std::size_t i = 0; i < periods.size() && i < m_hazardTimers.size(); ++i) {
         const QTimer* timer = m_hazardTimers[i];

@@ -164,6 +164,9 @@ std::optional<GhostRecord> Decode(const QByteArray& bytes, QString* why)
     return record;
 }
 
+namespace {
+
+// A record with its log takes its path from the log, once the stage is known.
 GhostRecord WithPath(GhostRecord record, const course::Stage& stage)
 {
     if (record.log)
@@ -171,9 +174,9 @@ GhostRecord WithPath(GhostRecord record, const course::Stage& stage)
     return record;
 }
 
-bool SaveGhost(const QString& records, const GhostRecord& record)
+// Written whole and atomically.
+bool WriteRun(const QString& file, const GhostRecord& record)
 {
-    const QString file = GhostFile(records, record.level, record.stage);
     if (!QDir().mkpath(QFileInfo(file).absolutePath()))
         return false;
     QSaveFile out(file);
@@ -182,8 +185,6 @@ bool SaveGhost(const QString& records, const GhostRecord& record)
     out.write(Encode(record));
     return out.commit();
 }
-
-namespace {
 
 // What a place's file holds, read whole and checked against its table and
 // course; nothing, with one line on standard error, when it does not hold its run.
@@ -229,6 +230,11 @@ QString VerdictKey(int level, int stage, int place)
 
 }  // namespace
 
+bool SaveGhost(const QString& records, const GhostRecord& record)
+{
+    return WriteRun(GhostFile(records, record.level, record.stage), record);
+}
+
 QString RunFile(const QString& records, int level, int stage, int place)
 {
     if (place == 0)
@@ -245,13 +251,7 @@ bool KeepRun(const QString& records, const GhostRecord& record, int place)
     for (int p = scores::kPlaces - 2; p >= place; --p)
         if (QFile::exists(file(p)) && !QFile::rename(file(p), file(p + 1)))
             return false;
-    if (!QDir().mkpath(QFileInfo(file(place)).absolutePath()))
-        return false;
-    QSaveFile out(file(place));
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    out.write(Encode(record));
-    return out.commit();
+    return WriteRun(file(place), record);
 }
 
 std::optional<GhostRecord> LoadGhost(const QString& records, const course::Stage& described, int level, int stage, int score)
@@ -295,17 +295,13 @@ std::optional<GhostRecord> UsableRun(const HighScoreTable& table, const course::
     return proof.kind == Proof::Valid || proof.kind == Proof::PositionsOnly ? std::optional(run) : std::nullopt;
 }
 
-std::optional<GhostRecord> FirstPlaceRun(const HighScoreTable& table, const course::Course& course, int level, int stage)
-{
-    return UsableRun(table, course, level, stage, 0);
-}
-
 std::optional<GhostRecord> RacedRun(const HighScoreTable& table, const course::Course& course, int level, int stage)
 {
-    if (std::optional<GhostRecord> chosen = UsableRun(table, course, level, stage, RacedPlace(table.group(), level, stage)))
-        return chosen;
+    const int chosen = RacedPlace(table.group(), level, stage);
+    if (std::optional<GhostRecord> run = UsableRun(table, course, level, stage, chosen))
+        return run;
     for (int place = 0; place < scores::kPlaces; ++place)
-        if (std::optional<GhostRecord> run = UsableRun(table, course, level, stage, place))
+        if (std::optional<GhostRecord> run = place == chosen ? std::nullopt : UsableRun(table, course, level, stage, place))
             return run;
     return std::nullopt;
 }

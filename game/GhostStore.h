@@ -25,12 +25,9 @@ struct GhostRecord {
     int stage = 0;
     int score = 0;
     QByteArray courseHash;
-    GhostPath path;  // of a run with its log, drawn from the log once the stage is known (WithPath)
+    GhostPath path;  // of a run with its log, drawn from the log when the run is read for its stage
     std::optional<runlog::RunLog> log;  // what was judged; none in a run kept by 1.x (positions only)
 };
-
-// The record with its path drawn from its log on `stage`, when it has one.
-GhostRecord WithPath(GhostRecord record, const course::Stage& stage);
 
 // What a stage is made of (its map and all that decides play): a ghost of
 // another course is stale.
@@ -71,8 +68,6 @@ Proof ProofOf(const HighScoreTable& table, const course::Course& course, int lev
 // The run of a place when it may be used (as a ghost, to watch, to race):
 // valid, or kept by 1.x with its positions only.
 std::optional<GhostRecord> UsableRun(const HighScoreTable& table, const course::Course& course, int level, int stage, int place);
-// The first place's usable run; nothing for a stage the course lacks.
-std::optional<GhostRecord> FirstPlaceRun(const HighScoreTable& table, const course::Course& course, int level, int stage);
 
 // The place whose run the player races on a table (the first unless chosen).
 int RacedPlace(const QString& records, int level, int stage);

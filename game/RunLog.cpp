@@ -115,7 +115,6 @@ void WriteHeader(Writer& out, const RunLog& log)
 {
     out.byte(kVersion);
     out.number(static_cast<std::uint32_t>(log.start));
-    out.number(static_cast<std::uint32_t>(log.clockDueMs));
     out.number(static_cast<std::uint32_t>(log.hazardTimers.size()));
     for (const TimerDue& t : log.hazardTimers) {
         out.number(static_cast<std::uint32_t>(t.periodMs));
@@ -137,7 +136,6 @@ bool ReadHeader(Reader& in, RunLog& log)
     if (in.byte() != kVersion)
         return false;
     log.start = static_cast<std::int32_t>(in.upTo(kMostHazards));
-    log.clockDueMs = static_cast<std::int32_t>(in.upTo(1000));
     log.hazardTimers.resize(in.upTo(kMostHazards));
     for (TimerDue& t : log.hazardTimers) {
         t.periodMs = static_cast<std::int32_t>(in.upTo(kLongestPeriodMs));

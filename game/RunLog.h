@@ -64,7 +64,6 @@ struct TimerDue {
 
 struct RunLog {
     std::int32_t start = 0;        // the start zone clicked
-    std::int32_t clockDueMs = 1000;  // until the clock's first beat (a clock already running keeps its beat)
     std::vector<TimerDue> hazardTimers;
     std::vector<course::HazardState> hazards;  // where each hazard stood at the Start click
     std::vector<Event> events;

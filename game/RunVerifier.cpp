@@ -80,10 +80,11 @@ struct Schedule {
     int periodMs = 0;
     std::int64_t due = 0;
     std::int64_t last = 0;  // the last beat, or when the clock began
+    QString name;           // "clock beat", "hazard beat (100 ms)"
     bool running = true;
     int beats = 0;
-    QString name;  // "clock beat", "hazard beat (100 ms)"
-    QString lastName = QStringLiteral("the Start click");
+    const char* began = "the Start click";  // what the first beat since `sinceBeats` follows
+    int sinceBeats = 0;
 
     QString beat(std::int64_t at)
     {
@@ -92,11 +93,23 @@ struct Schedule {
         if (!running)
             problem = QStringLiteral("%1 %2 came at %3 while the clock stood still").arg(name).arg(beats).arg(Seconds(std::uint32_t(at)));
         else if (at < due - kEarlyMs || at > due + kLateMs)
-            problem = QStringLiteral("%1 %2 came %3 ms after %4").arg(name).arg(beats).arg(at - last).arg(lastName);
+            problem = QStringLiteral("%1 %2 came %3 ms after %4")
+                          .arg(name)
+                          .arg(beats)
+                          .arg(at - last)
+                          .arg(beats - 1 == sinceBeats ? QString::fromLatin1(began) : QStringLiteral("beat %1").arg(beats - 1));
         due += periodMs;
         last = at;
-        lastName = QStringLiteral("beat %1").arg(beats);
         return problem;
+    }
+    // The clock starts again at `at` (the sweet shop let it go), its next beat a period on.
+    void restart(std::int64_t at)
+    {
+        due = at + periodMs;
+        last = at;
+        running = true;
+        began = "the clock went on";
+        sinceBeats = beats;
     }
     QString missingBy(std::int64_t at) const
     {
@@ -109,10 +122,10 @@ struct Schedule {
 // The first beat out of the rules' time, with the index of its event.
 std::pair<std::size_t, QString> TimingProblem(const RunLog& log)
 {
-    Schedule clock{1000, log.clockDueMs, 0, true, 0, QStringLiteral("clock beat")};
+    Schedule clock{1000, 1000, 0, QStringLiteral("clock beat")};
     std::vector<Schedule> hazards;
     for (const TimerDue& t : log.hazardTimers)
-        hazards.push_back({t.periodMs, t.dueMs, 0, true, 0, QStringLiteral("hazard beat (%1 ms)").arg(t.periodMs)});
+        hazards.push_back({t.periodMs, t.dueMs, 0, QStringLiteral("hazard beat (%1 ms)").arg(t.periodMs)});
     for (std::size_t i = 0; i < log.events.size(); ++i) {
         const Event& e = log.events[i];
         QString problem = clock.missingBy(e.ms);
@@ -129,9 +142,7 @@ std::pair<std::size_t, QString> TimingProblem(const RunLog& log)
                 break;
             }
             case Kind::Pause: clock.running = false; break;
-            case Kind::Resume:
-                clock = Schedule{1000, e.ms + 1000, e.ms, true, clock.beats, clock.name, QStringLiteral("the clock went on")};
-                break;
+            case Kind::Resume: clock.restart(e.ms); break;
             default: break;
             }
         }

@@ -27,15 +27,13 @@ public:
     {
         m_session->beatFromLog();
         m_session->startHazards();  // shown, standing
-        for (std::size_t i = 0; i < m_log.hazards.size() && i < m_session->stageCourse().hazards.size(); ++i)
-            m_session->placeHazard(static_cast<int>(i), m_log.hazards[i]);
+        placeAtStart();
     }
     // A jump back plays the run again from its Start click, at once.
     void seek(std::int64_t ms)
     {
         if (ms < m_at) {
-            for (std::size_t i = 0; i < m_log.hazards.size() && i < m_session->stageCourse().hazards.size(); ++i)
-                m_session->placeHazard(static_cast<int>(i), m_log.hazards[i]);
+            placeAtStart();
             m_session->resetClock();
             m_next = 0;
         }
@@ -54,6 +52,13 @@ public:
     }
 
 private:
+    // The hazards where the run found them at its Start click.
+    void placeAtStart()
+    {
+        for (std::size_t i = 0; i < m_log.hazards.size() && i < m_session->stageCourse().hazards.size(); ++i)
+            m_session->placeHazard(static_cast<int>(i), m_log.hazards[i]);
+    }
+
     GameSession* m_session;
     runlog::RunLog m_log;
     std::size_t m_next = 0;

@@ -40,8 +40,12 @@ std::int64_t GhostRecorder::time() const
 
 void GhostRecorder::recordPosition(QPoint at)
 {
+    recordPositionAt(time(), at);
+}
+
+void GhostRecorder::recordPositionAt(std::int64_t ms, QPoint at)
+{
     m_last = at;
-    const std::int64_t ms = time();
     if (!m_path.samples.empty() && (ms - m_path.samples.back().ms) * m_samplesPerSecond < 1000)
         return;
     append(ms, at);
@@ -49,9 +53,13 @@ void GhostRecorder::recordPosition(QPoint at)
 
 void GhostRecorder::recordMark(int mark)
 {
+    recordMarkAt(time(), mark);
+}
+
+void GhostRecorder::recordMarkAt(std::int64_t ms, int mark)
+{
     if (m_path.marks.size() >= ghost::kMaxMarks || m_path.markTime(mark))
         return;
-    const std::int64_t ms = time();
     m_path.marks.push_back({mark, static_cast<std::uint32_t>(ms)});
     append(ms, m_last);
 }

@@ -25,6 +25,9 @@ public:
     void recordPosition(QPoint at);
     // A mark passed, at the hero's last place; each mark once per attempt.
     void recordMark(int mark);
+    // The same at a ghost time told, not read from the clock (a path drawn from a run's log).
+    void recordPositionAt(std::int64_t ms, QPoint at);
+    void recordMarkAt(std::int64_t ms, int mark);
     const ghost::GhostPath& path() const { return m_path; }
 
 private:

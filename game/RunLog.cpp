@@ -3,6 +3,8 @@
 
 #include "game/RunLog.h"
 
+#include "game/GhostRecorder.h"
+
 #include <QElapsedTimer>
 #include <QtEndian>
 
@@ -261,26 +263,18 @@ std::optional<RunLog> Decode(const QByteArray& bytes, QString* why)
 
 ghost::GhostPath PathOf(const RunLog& log, const course::Stage& stage, PathClock clock)
 {
-    const bool stands = clock == PathClock::Ghost;
-    ghost::GhostPath path;
     if (log.start < 0 || log.start >= static_cast<int>(stage.starts.size()))
-        return path;
-    QPoint last = stage.starts[static_cast<std::size_t>(log.start)].point;
-    path.samples.push_back({0, static_cast<std::int16_t>(last.x()), static_cast<std::int16_t>(last.y())});
+        return {};
+    const bool stands = clock == PathClock::Ghost;
+    GhostRecorder recorder;  // sampled as a run is, on the time told
+    recorder.start();
+    recorder.recordPositionAt(0, stage.starts[static_cast<std::size_t>(log.start)].point);
     std::int64_t paused = 0;
     std::optional<std::uint32_t> pausedAt;
-    const auto ghostTime = [&](std::uint32_t ms) { return static_cast<std::uint32_t>(ms - paused - (pausedAt ? ms - *pausedAt : 0)); };
-    const auto append = [&](std::uint32_t ms) {
-        if (path.samples.size() < ghost::kMaxSamples)
-            path.samples.push_back({ghostTime(ms), static_cast<std::int16_t>(last.x()), static_cast<std::int16_t>(last.y())});
-    };
+    const auto ghostTime = [&](std::uint32_t ms) { return std::int64_t(ms) - paused - (pausedAt ? ms - *pausedAt : 0); };
     for (const Event& e : log.events) {
         switch (e.kind) {
-        case Kind::Move:
-            last = e.point().toPoint();
-            if ((ghostTime(e.ms) - path.samples.back().ms) * 60 >= 1000)
-                append(e.ms);
-            break;
+        case Kind::Move: recorder.recordPositionAt(ghostTime(e.ms), e.point().toPoint()); break;
         case Kind::Pause:
             if (stands && !pausedAt)
                 pausedAt = e.ms;
@@ -291,20 +285,14 @@ ghost::GhostPath PathOf(const RunLog& log, const course::Stage& stage, PathClock
             pausedAt.reset();
             break;
         case Kind::Checkpoint:
-            if (e.value >= 0 && e.value < static_cast<int>(stage.checkpoints.size()) && stage.checkpoints[static_cast<std::size_t>(e.value)].once &&
-                !path.markTime(e.value) && path.marks.size() < ghost::kMaxMarks) {
-                path.marks.push_back({e.value, ghostTime(e.ms)});
-                append(e.ms);
-            }
+            if (e.value >= 0 && e.value < static_cast<int>(stage.checkpoints.size()) && stage.checkpoints[static_cast<std::size_t>(e.value)].once)
+                recorder.recordMarkAt(ghostTime(e.ms), e.value);
             break;
-        case Kind::Goal:
-            path.marks.push_back({ghost::kGoalMark, ghostTime(e.ms)});
-            append(e.ms);
-            break;
+        case Kind::Goal: recorder.recordMarkAt(ghostTime(e.ms), ghost::kGoalMark); break;
         default: break;
         }
     }
-    return path;
+    return recorder.path();
 }
 
 void RunLogger::start(RunLog header, bool whole)
